@@ -1,0 +1,32 @@
+#pragma once
+
+// Numbers as the user sees them: every window writes and reads numbers through these functions,
+// always with "." as the decimal point and never with digit grouping, whatever the locale.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace NumberText {
+
+// The general form: the value rounded to 15 significant digits, written in plain decimal notation
+// without trailing zeros, with a leading "-" when negative ("8.9", "-1030", "0.0000001").
+std::string general(double value);
+
+// The fixed formats "#0" (decimals 0), "#0.00" (2) and "#0.000" (3). The value is taken in its
+// 15-significant-digit form and rounded half away from zero, so 2.675 gives "2.68"; a result
+// that rounds to zero carries no minus sign.
+std::string fixed(double value, int decimals);
+
+// The rule for a numeric entry field: digits with at most one "." (which may lead or trail) and at
+// least one digit. Anything else, the lone "." among it, is no number.
+std::optional<double> parseField(std::string_view text);
+
+// Reads back a text that the program wrote itself: the field rule with an optional leading "-".
+std::optional<double> parseSigned(std::string_view text);
+
+// The display re-format: a text holding a number becomes that number in fixed(decimals); any other
+// text, the empty one among them, stays as it is.
+std::string reformat(std::string_view text, int decimals);
+
+} // namespace NumberText

@@ -1,0 +1,34 @@
+#include "ui/Messages.h"
+
+#include <QMessageBox>
+
+namespace Messages {
+
+namespace {
+
+QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
+                                 const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+void error(QWidget *parent, const QString &caption, const QString &text)
+{
+    show(parent, QMessageBox::Critical, caption, text, QMessageBox::Ok);
+}
+
+bool question(QWidget *parent, const QString &caption, const QString &text)
+{
+    return show(parent, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::Yes;
+}
+
+void plain(QWidget *parent, const QString &caption, const QString &text)
+{
+    show(parent, QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+}
+
+} // namespace Messages

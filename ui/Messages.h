@@ -1,0 +1,20 @@
+#pragma once
+
+// The program's message boxes: always modal over the given window, with the given caption.
+
+#include <QString>
+
+class QWidget;
+
+namespace Messages {
+
+// Error icon, one OK button.
+void error(QWidget *parent, const QString &caption, const QString &text);
+
+// Question icon, Yes and No; true for Yes.
+bool question(QWidget *parent, const QString &caption, const QString &text);
+
+// No icon, one OK button.
+void plain(QWidget *parent, const QString &caption, const QString &text);
+
+} // namespace Messages

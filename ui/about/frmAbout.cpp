@@ -1,0 +1,6 @@
+#include "ui/about/frmAbout.h"
+
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// pctGrafik: the drawing area of the results window. It owns an off-screen image that the diagram
+// paints into through the DrawingSurface operations; paintEvent only shows that image, so the
+// picture survives covering the window and switching tabs.
+
+#include "ui/diagram/DrawingSurface.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class RasterSurface;
+
+class DiagramCanvas : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DiagramCanvas(QWidget *parent);
+    ~DiagramCanvas() override;
+
+    DrawingSurface &surface();
+    const QImage &image() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    std::unique_ptr<RasterSurface> m_surface;
+};

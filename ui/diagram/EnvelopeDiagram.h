@@ -1,0 +1,19 @@
+#pragma once
+
+// The diagram of both envelopes: the moment envelope above the beam line, the shear envelope
+// around its own base line, drawn in 24 stages dot by dot, with progress after every stage.
+
+#include "core/RezultatiProracuna.h"
+#include "ui/diagram/DrawingSurface.h"
+
+// The results window's loop variables, which keep their last values after a drawing.
+struct DiagramLoopVariables
+{
+    double dblXgrafik = 0.0;
+    double dblYgrafik = 0.0;
+};
+
+// Draws the whole diagram of the calculation r with the inputs ulaz (P1, e, L as typed).
+void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
+                     DrawingSurface &surface, ProgressDisplay &progress,
+                     DiagramLoopVariables &loop);

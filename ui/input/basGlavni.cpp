@@ -1,0 +1,201 @@
+#include "ui/input/basGlavni.h"
+
+#include "core/NumberText.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QValidator>
+
+namespace basGlavni {
+
+int KontrolaTastera(int key, const QString &text)
+{
+    const bool imaTacku = text.contains(QLatin1Char('.'));
+    QString dozvoljeni = QString(QChar(kodBackspace)) + QStringLiteral("1234567890");
+    if (!imaTacku)
+        dozvoljeni += QLatin1Char('.');
+    if (key <= 0 || key > 0xFFFF || !dozvoljeni.contains(QChar(key))) {
+        QApplication::beep();
+        return 0;
+    }
+    return key;
+}
+
+std::optional<int> kodZnaka(const QKeyEvent &event)
+{
+    const int key = event.key();
+    const bool ctrl = event.modifiers() & Qt::ControlModifier;
+    if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    switch (key) {
+    case Qt::Key_Backspace:
+        return kodBackspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return kodTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return kodEnter;
+    case Qt::Key_Escape:
+        return kodEscape;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return std::nullopt;
+    // QTest sends Shift+letter as the lower-case letter; the filter refuses both alike.
+    return text.at(0).unicode();
+}
+
+} // namespace basGlavni
+
+namespace NumericField {
+
+namespace {
+
+const char *const numericFieldProperty = "kelvaneNumericField";
+
+bool isEmptyNumericField(const QWidget *widget)
+{
+    const auto *field = qobject_cast<const QLineEdit *>(widget);
+    return field && field->property(numericFieldProperty).toBool() && field->text().isEmpty();
+}
+
+// The widget that a click on target would give the focus to, as Qt chooses it.
+QWidget *clickFocusTarget(QWidget *target)
+{
+    for (QWidget *w = target; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus))
+            return w->focusProxy() ? w->focusProxy() : w;
+    }
+    return nullptr;
+}
+
+// Limits what the user types or pastes. QLineEdit::setMaxLength would also cut what the program
+// writes, and the program may write longer texts than the user may type.
+class LengthValidator : public QValidator
+{
+public:
+    LengthValidator(int maxLength, QObject *parent) : QValidator(parent), m_maxLength(maxLength) { }
+
+    State validate(QString &input, int &) const override
+    {
+        return input.size() <= m_maxLength ? Acceptable : Invalid;
+    }
+
+private:
+    int m_maxLength;
+};
+
+// Keys and focus of one field.
+class FieldFilter : public QObject
+{
+public:
+    explicit FieldFilter(QLineEdit *field) : QObject(field), m_field(field) { }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_field)
+            return false;
+        if (event->type() == QEvent::KeyPress)
+            return keyPress(static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::FocusIn)
+            focusIn(static_cast<QFocusEvent *>(event));
+        return false;
+    }
+
+private:
+    // Returns true when the key is swallowed.
+    bool keyPress(QKeyEvent *event)
+    {
+        const auto kod = basGlavni::kodZnaka(*event);
+        if (!kod)
+            return false;
+        if (*kod == basGlavni::kodTab)
+            return m_field->text().isEmpty(); // an empty field cannot be left
+        return basGlavni::KontrolaTastera(*kod, m_field->text()) == 0;
+    }
+
+    void focusIn(QFocusEvent *event)
+    {
+        switch (event->reason()) {
+        case Qt::PopupFocusReason: // a menu closed: the user never left the field
+        case Qt::MenuBarFocusReason:
+        case Qt::ActiveWindowFocusReason: // back from another window
+            return;
+        case Qt::MouseFocusReason: {
+            // The click that brought the focus places the cursor after this event.
+            QPointer<QLineEdit> field = m_field;
+            QTimer::singleShot(0, m_field, [field] {
+                if (field)
+                    field->selectAll();
+            });
+            break;
+        }
+        default:
+            break;
+        }
+        m_field->selectAll();
+    }
+
+    QLineEdit *m_field;
+};
+
+// A click on another control would move the focus before any filter on that control runs, so the
+// click is stopped on its way through the application while the focus is in an empty field.
+class ClickGuard : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::MouseButtonPress
+            && event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        auto *target = qobject_cast<QWidget *>(watched);
+        QWidget *focus = QApplication::focusWidget();
+        if (!target || !isEmptyNumericField(focus) || target->window() != focus->window())
+            return false;
+        QWidget *next = clickFocusTarget(target);
+        return next && next != focus;
+    }
+};
+
+void installClickGuard()
+{
+    const char *const guardName = "kelvaneNumericFieldClickGuard";
+    if (qApp->findChild<QObject *>(QLatin1String(guardName), Qt::FindDirectChildrenOnly))
+        return;
+    auto *guard = new ClickGuard(qApp);
+    guard->setObjectName(QLatin1String(guardName));
+    qApp->installEventFilter(guard);
+}
+
+} // namespace
+
+void attach(QLineEdit *field, int maxLength)
+{
+    field->setProperty(numericFieldProperty, true);
+    field->setValidator(new LengthValidator(maxLength, field));
+    field->installEventFilter(new FieldFilter(field));
+    installClickGuard();
+}
+
+std::optional<double> value(const QLineEdit *field)
+{
+    return NumberText::parseField(field->text().toStdString());
+}
+
+void focus(QLineEdit *field)
+{
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+}
+
+} // namespace NumericField

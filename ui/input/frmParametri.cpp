@@ -1,0 +1,264 @@
+#include "ui/input/frmParametri.h"
+
+#include "core/NumberText.h"
+#include "ui/LineSketch.h"
+#include "ui/Messages.h"
+#include "ui/Twips.h"
+#include "ui/about/frmAbout.h"
+#include "ui/about/frmPomoc.h"
+#include "ui/input/basGlavni.h"
+#include "ui/results/frmIzlazna.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+
+namespace {
+
+const QString naslovGreske = QStringLiteral("Greska pri unosu parametara proracuna!");
+
+// The beam with its supports, the two forces and the dimensions of e and L.
+std::vector<SketchLine> skicaGrede()
+{
+    return {
+        { 330, 1440, 6810, 1440, 4 }, // beam
+        { 210, 1680, 330, 1440, 2 }, // left support
+        { 330, 1440, 450, 1680, 2 },
+        { 90, 1680, 590, 1680, 2 },
+        { 6690, 1680, 6810, 1440, 2 }, // right support, movable
+        { 6810, 1440, 6930, 1680, 2 },
+        { 6570, 1680, 7070, 1680, 2 },
+        { 6570, 1755, 7070, 1755, 2 },
+        { 2610, 720, 2610, 1440, 2 }, // P1
+        { 2490, 1200, 2610, 1440, 2 },
+        { 2730, 1200, 2610, 1440, 2 },
+        { 5490, 720, 5490, 1440, 2 }, // P2
+        { 5370, 1200, 5490, 1440, 2 },
+        { 5610, 1200, 5490, 1440, 2 },
+        { 2490, 960, 5610, 960, 1 }, // dimension of e
+        { 2490, 1080, 2730, 840, 1 },
+        { 5370, 1080, 5610, 840, 1 },
+        { 210, 2400, 6930, 2400, 1 }, // dimension of L
+        { 210, 2520, 450, 2280, 1 },
+        { 6690, 2520, 6930, 2280, 1 },
+        { 330, 1800, 330, 2520, 1 },
+        { 6810, 1800, 6810, 2520, 1 },
+    };
+}
+
+QFont arial(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+frmParametri::frmParametri(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmParametri"));
+    setWindowTitle(QStringLiteral("Ulazni parametri proracuna"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(arial(11.25, false));
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(twips(7365), twips(2580));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    createControls(client);
+    createMenu();
+    m_txtSila1->setFocus();
+}
+
+frmParametri::~frmParametri() = default;
+
+void frmParametri::createControls(QWidget *client)
+{
+    auto *sketch = new LineSketch(skicaGrede(), client);
+    sketch->setObjectName(QStringLiteral("skicaGrede"));
+    sketch->setGeometry(client->rect());
+
+    const auto label = [client](const char *name, const QString &text, QRect rect, double pt) {
+        auto *l = new QLabel(text, client);
+        l->setObjectName(QLatin1String(name));
+        l->setFont(arial(pt, true));
+        l->setGeometry(rect);
+        return l;
+    };
+    label("lblSila1", QStringLiteral("P1 ="), twipsRect(810, 360, 495, 255), 12);
+    label("lblSila1JM", QStringLiteral("[kN]"), twipsRect(2370, 360, 495, 255), 12);
+    label("lblSila2", QStringLiteral("P2 ="), twipsRect(5250, 360, 495, 255), 12);
+    label("lblSila2JM", QStringLiteral("[kN]"), twipsRect(6810, 360, 495, 255), 12);
+    label("lblRazmakSila", QStringLiteral("e ="), twipsRect(3210, 555, 375, 255), 12);
+    label("lblRazmakSilaJM", QStringLiteral("[m]"), twipsRect(4530, 555, 375, 255), 11.25);
+    label("lblRaspon", QStringLiteral("L ="), twipsRect(2850, 1995, 375, 255), 12);
+    label("lblRasponJM", QStringLiteral("[m]"), twipsRect(4170, 1995, 375, 255), 12);
+
+    const auto field = [client](const char *name, const QString &text, QRect rect, int maxLength) {
+        auto *f = new QLineEdit(text, client);
+        f->setObjectName(QLatin1String(name));
+        f->setFont(arial(12, true));
+        f->setGeometry(rect);
+        NumericField::attach(f, maxLength);
+        return f;
+    };
+    // Created in tab order.
+    m_txtSila1 = field("txtSila1", QStringLiteral("206"), twipsRect(1410, 300, 855, 405), 5);
+    m_txtSila2 = field("txtSila2", QStringLiteral("208"), twipsRect(5850, 300, 855, 405), 5);
+    m_txtRazmakSila = field("txtRazmakSila", QStringLiteral("5"), twipsRect(3690, 495, 735, 405), 4);
+    m_txtRasponGrede
+            = field("txtRasponGrede", QStringLiteral("9"), twipsRect(3330, 1935, 735, 405), 4);
+}
+
+void frmParametri::createMenu()
+{
+    const auto menu = [this](const char *name, const QString &title) {
+        QMenu *m = menuBar()->addMenu(title);
+        m->setObjectName(QLatin1String(name));
+        m->menuAction()->setObjectName(QLatin1String(name));
+        return m;
+    };
+    const auto command = [this](QMenu *m, const char *name, const QString &text, auto handler) {
+        QAction *a = m->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, handler);
+    };
+    command(menu("mnuDatoteka", QStringLiteral("Datoteka")), "mnuDatotekaIzlaz",
+            QStringLiteral("Izlaz"), &frmParametri::mnuDatotekaIzlaz_Click);
+    command(menu("mnuProracun", QStringLiteral("Proracun")), "mnuProracunExtMExtT",
+            QStringLiteral("extM i extT"), &frmParametri::mnuProracunExtMExtT_Click);
+    command(menu("mnuOProgramu", QStringLiteral("O programu")), "about",
+            QStringLiteral("O programu"), &frmParametri::about_Click);
+    command(menu("mnuPomoc", QStringLiteral("Pomoc")), "mnuPomocPomoc", QStringLiteral("Pomoc"),
+            &frmParametri::mnuPomocPomoc_Click);
+}
+
+UlazniParametri frmParametri::ulazniParametri() const
+{
+    const auto vrednost = [](const QLineEdit *f) { return NumericField::value(f).value_or(0.0); };
+    return { vrednost(m_txtSila1), vrednost(m_txtSila2), vrednost(m_txtRazmakSila),
+             vrednost(m_txtRasponGrede) };
+}
+
+bool frmParametri::KontrolaDuzine() const
+{
+    bool rezultat = true;
+    for (const QLineEdit *f : { m_txtSila1, m_txtSila2, m_txtRazmakSila, m_txtRasponGrede }) {
+        if (f->text().isEmpty())
+            rezultat = false;
+    }
+    return rezultat;
+}
+
+void frmParametri::odbij(QLineEdit *field, const QString &poruka, const QString &reset,
+                         QLineEdit *fokus)
+{
+    Messages::error(this, naslovGreske, poruka);
+    field->setText(reset);
+    NumericField::focus(fokus);
+}
+
+// Every check runs, each on the texts as the checks before it left them. A pasted text that is no
+// number is refused like the lone "." that the key filter lets through.
+bool frmParametri::KontrolaVrednosti()
+{
+    bool rezultat = true;
+    const auto nijeBroj = [](const QLineEdit *f) { return !NumericField::value(f).has_value(); };
+    const auto jeNula = [](const QLineEdit *f) { return NumericField::value(f) == 0.0; };
+
+    if (nijeBroj(m_txtSila1)) {
+        rezultat = false;
+        odbij(m_txtSila1,
+              QStringLiteral("U polje za unos vrednosti sile P1 mora biti unet decimalan broj!"),
+              QStringLiteral("206"), m_txtSila1);
+    }
+    // A single force is entered as P1 = 0; the distance then means nothing.
+    if (jeNula(m_txtSila1))
+        m_txtRazmakSila->setText(QStringLiteral("0"));
+    if (nijeBroj(m_txtSila2)) {
+        rezultat = false;
+        odbij(m_txtSila2,
+              QStringLiteral("U polje za unos vrednosti sile P2 mora biti unet decimalan broj!"),
+              QStringLiteral("208"), m_txtSila2);
+    }
+    if (jeNula(m_txtSila2)) {
+        rezultat = false;
+        odbij(m_txtSila2,
+              QStringLiteral("Ako se na gredi nalazi samo jedna sila nesme se usvojiti da je "
+                             "vrednost sile P2 nula!"),
+              QStringLiteral("208"), m_txtSila2);
+    }
+    if (nijeBroj(m_txtRazmakSila)) {
+        rezultat = false;
+        odbij(m_txtRazmakSila,
+              QStringLiteral("U polje za unos vrednosti razmaka izmedu sila mora biti unet "
+                             "decimalan broj cija je vrednost jednaka ili manja  od vrednosti "
+                             "raspona grede!"),
+              QStringLiteral("5"), m_txtRazmakSila);
+    }
+    const QString porukaRaspon
+            = QStringLiteral("U polje za unos vrednosti raspona grede mora biti unet decimalan broj!");
+    if (nijeBroj(m_txtRasponGrede)) {
+        rezultat = false;
+        odbij(m_txtRasponGrede, porukaRaspon, QStringLiteral("9"), m_txtRasponGrede);
+    }
+    if (jeNula(m_txtRasponGrede)) {
+        rezultat = false;
+        odbij(m_txtRasponGrede, porukaRaspon, QStringLiteral("9"), m_txtRasponGrede);
+    }
+    const double e = NumericField::value(m_txtRazmakSila).value_or(0.0);
+    const double L = NumericField::value(m_txtRasponGrede).value_or(0.0);
+    if (!(e < L)) {
+        rezultat = false;
+        // L - 0.1 is negative for a span under 0.1 m, and a negative distance between the forces
+        // gives a meaningless envelope: such a span gets the distance 0 instead.
+        const double predlog = L - 0.1;
+        const QString reset = predlog < 0 ? QStringLiteral("0")
+                                          : QString::fromStdString(NumberText::general(predlog));
+        odbij(m_txtRazmakSila,
+              QStringLiteral("Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od "
+                             "raspona grede!"),
+              reset, m_txtRasponGrede);
+    }
+    return rezultat;
+}
+
+void frmParametri::mnuProracunExtMExtT_Click()
+{
+    if (!KontrolaDuzine())
+        return;
+    if (!KontrolaVrednosti())
+        return;
+    m_rezultati.proracunaj(ulazniParametri());
+    frmIzlazna izlazna(m_rezultati, *this, this);
+    izlazna.exec();
+}
+
+void frmParametri::mnuDatotekaIzlaz_Click()
+{
+    if (!Messages::question(this, QStringLiteral("Izlaz?"),
+                            QStringLiteral("Da li zelite da izadjete iz programa?")))
+        return;
+    hide();
+    close();
+}
+
+void frmParametri::about_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}
+
+void frmParametri::mnuPomocPomoc_Click()
+{
+    if (!m_pomoc)
+        m_pomoc = new frmPomoc();
+    m_pomoc->show();
+    m_pomoc->raise();
+    m_pomoc->activateWindow();
+}
