@@ -1,8 +1,568 @@
 #include "ui/results/frmIzlazna.h"
 
-frmIzlazna::frmIzlazna(const RezultatiProracuna &rezultati, frmParametri &parametri,
-                       QWidget *parent)
-    : QDialog(parent), m_rezultati(rezultati), m_parametri(parametri)
+#include "core/EvaluacijaPreseka.h"
+#include "core/NumberText.h"
+#include "ui/Messages.h"
+#include "ui/Twips.h"
+#include "ui/diagram/DiagramCanvas.h"
+#include "ui/diagram/WidgetProgress.h"
+#include "ui/input/basGlavni.h"
+#include "ui/input/frmParametri.h"
+#include "ui/listing/frmListingExtM.h"
+#include "ui/listing/frmListingExtT.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace {
+
+const QString naslovGreske = QStringLiteral("Greska pri unosu parametara proracuna!");
+const QString porukaPreseka = QStringLiteral(
+    "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
+    "krece izmedu nule i velicine raspona grede!");
+
+// The designed window sizes are outer sizes of a classic desktop frame: 4-pixel borders, a
+// 23-pixel caption and a 20-pixel menu bar around the client area. Qt draws its own frame and
+// menu bar, so the window gets that client area and its own menu bar above it.
+constexpr int okvirSirina = 2 * 4; // pixels
+constexpr int okvirVisina = 2 * 4 + 23 + 20; // pixels
+
+QSize klijentskaVelicina(int sirinaTwips, int visinaTwips)
+{
+    return QSize(twips(sirinaTwips) - okvirSirina, twips(visinaTwips) - okvirVisina);
+}
+
+QFont arial(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+const double poljeTacaka = 11.25; // text fields, group captions and the sign labels
+const double oznakaTacaka = 9.75; // labels and buttons
+
+QGroupBox *grupa(QWidget *parent, const char *name, const QString &caption, QRect rect)
+{
+    auto *g = new QGroupBox(caption, parent);
+    g->setObjectName(QLatin1String(name));
+    g->setFont(arial(poljeTacaka, true));
+    g->setGeometry(rect);
+    return g;
+}
+
+QPushButton *dugme(QWidget *parent, const char *name, const QString &caption, QRect rect)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setFont(arial(oznakaTacaka, true));
+    b->setGeometry(rect);
+    b->setAutoDefault(false);
+    return b;
+}
+
+std::string tekst(const QLineEdit *field)
+{
+    return field->text().toStdString();
+}
+
+void upisi(QLineEdit *field, double value)
+{
+    field->setText(QString::fromStdString(NumberText::general(value)));
+}
+
+} // namespace
+
+frmIzlazna::frmIzlazna(
+    const RezultatiProracuna &rezultati, frmParametri &parametri, QWidget *parent)
+    : QDialog(parent)
+    , m_rezultati(rezultati)
+    , m_parametri(parametri)
 {
     setObjectName(QStringLiteral("frmIzlazna"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(arial(oznakaTacaka, true));
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("klijent"));
+    createTabStrip();
+    createExtMPanel();
+    createExtTPanel();
+    createGrafik();
+    createMenu();
+    Form_Load();
+}
+
+frmIzlazna::~frmIzlazna() = default;
+
+void frmIzlazna::createTabStrip()
+{
+    m_TabStrip1 = new QTabBar(m_client);
+    m_TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    m_TabStrip1->setFont(arial(12, false));
+    m_TabStrip1->setExpanding(false);
+    m_TabStrip1->setDrawBase(true);
+    for (const char *caption : { "extM", "extT", "dijagram" })
+        m_TabStrip1->addTab(QLatin1String(caption));
+    m_TabStrip1->setGeometry(twipsRect(45, 90, 9240, 375));
+    // A changed selection, and a click on the tab already selected, both run the handler.
+    connect(m_TabStrip1, &QTabBar::currentChanged, this, &frmIzlazna::TabStrip1_Click);
+    connect(m_TabStrip1, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index == m_TabStrip1->currentIndex())
+            TabStrip1_Click();
+    });
+}
+
+QLineEdit *frmIzlazna::displayField(QWidget *parent, const char *name, QRect rect)
+{
+    auto *f = new QLineEdit(parent);
+    f->setObjectName(QLatin1String(name));
+    f->setFont(arial(poljeTacaka, true));
+    f->setGeometry(rect);
+    f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    f->setEnabled(false);
+    // Disabled keeps the results out of the focus chain; they must still read clearly.
+    QPalette palette = f->palette();
+    palette.setColor(
+        QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    f->setPalette(palette);
+    m_tekstovi.push_back(f);
+    return f;
+}
+
+QLabel *frmIzlazna::label(
+    QWidget *parent, const char *name, const QString &text, QRect rect, Qt::Alignment alignment)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setFont(arial(oznakaTacaka, true));
+    l->setGeometry(rect);
+    l->setAlignment(alignment | Qt::AlignTop);
+    return l;
+}
+
+void frmIzlazna::createExtMPanel()
+{
+    m_fraExtM = grupa(m_client, "fraExtM",
+        QStringLiteral("Proracun extremnih vrednosti momenata savijanja"),
+        twipsRect(45, 540, 8835, 5685));
+
+    QGroupBox *f3 = grupa(m_fraExtM, "Frame3",
+        QStringLiteral("Jednacine dijagrama extremnih vednosti momenata savijanja"),
+        twipsRect(90, 360, 8655, 1455));
+    label(f3, "lblJednacinaPrveParabole", QStringLiteral("Jednacina parabole I ="),
+        twipsRect(135, 495, 2325, 315));
+    displayField(f3, "txtKonstantaAI", twipsRect(2445, 465, 1455, 390));
+    label(f3, "lblXI", QStringLiteral("*X-"), twipsRect(4005, 525, 375, 255));
+    displayField(f3, "txtKonstantaBI", twipsRect(4365, 465, 1455, 390));
+    label(f3, "lblXNaKvadratI", QStringLiteral("*X^2 "), twipsRect(5925, 525, 495, 255),
+        Qt::AlignHCenter);
+    label(f3, "lblJednacinaDrugeParabole", QStringLiteral("Jednacina parabole II ="),
+        twipsRect(135, 975, 2325, 315));
+    displayField(f3, "txtKonstantaAII", twipsRect(2445, 945, 1455, 390));
+    label(f3, "lblXII", QStringLiteral("*X-"), twipsRect(4005, 1005, 375, 255));
+    displayField(f3, "txtKonstantaBII", twipsRect(4365, 945, 1455, 390));
+    label(f3, "lblXNaKvadratII", QStringLiteral("*X^2-"), twipsRect(5925, 1005, 615, 255),
+        Qt::AlignHCenter);
+    displayField(f3, "txtKonstantaCII", twipsRect(6570, 945, 1455, 390));
+
+    QGroupBox *f1 = grupa(m_fraExtM, "Frame1", QStringLiteral("Extremne vrednosti "),
+        twipsRect(90, 1890, 8655, 1680));
+    label(f1, "lblNule", QStringLiteral("Nulte tacke"), twipsRect(4245, 180, 1215, 285));
+    label(f1, "lblPresekParabola", QStringLiteral("Presek parabola I i II"),
+        twipsRect(6255, 180, 2175, 255), Qt::AlignHCenter);
+    label(f1, "lblXmax", QStringLiteral("Xmax [m]"), twipsRect(1365, 420, 975, 375));
+    label(f1, "lblMmax", QStringLiteral("Mmax [kNm]"), twipsRect(2445, 420, 1335, 375));
+    label(f1, "lblX01", QStringLiteral("Xo1[m]"), twipsRect(4005, 420, 975, 375));
+    label(f1, "lblX02", QStringLiteral("Xo2[m]"), twipsRect(5085, 420, 975, 375));
+    label(f1, "lblXpreseka", QStringLiteral("X preseka [m]"), twipsRect(6135, 675, 1020, 570),
+        Qt::AlignHCenter)
+        ->setWordWrap(true);
+    label(f1, "lblMpreseka", QStringLiteral("Mpreseka [kNm]"), twipsRect(7245, 675, 1335, 570),
+        Qt::AlignHCenter)
+        ->setWordWrap(true);
+    label(f1, "lblParabola1", QStringLiteral("Parabola I  ="), twipsRect(45, 780, 1335, 285));
+    displayField(f1, "txtXmax1", twipsRect(1365, 720, 975, 390));
+    displayField(f1, "txtMmax1", twipsRect(2445, 720, 1335, 390));
+    displayField(f1, "txtX011", twipsRect(3885, 720, 975, 390));
+    displayField(f1, "txtX021", twipsRect(4965, 720, 975, 390));
+    label(f1, "lblParabola2", QStringLiteral("Parabola II ="), twipsRect(45, 1260, 1335, 285));
+    displayField(f1, "txtXmax2", twipsRect(1365, 1200, 975, 390));
+    displayField(f1, "txtMmax2", twipsRect(2445, 1200, 1335, 390));
+    displayField(f1, "txtX012", twipsRect(3885, 1200, 975, 390));
+    displayField(f1, "txtX022", twipsRect(4965, 1200, 975, 390));
+    displayField(f1, "txtXpresek", twipsRect(6165, 1215, 975, 390));
+    displayField(f1, "txtMpresek", twipsRect(7245, 1215, 1335, 390));
+
+    // The character after the blanks is the micro sign of the Central European code page.
+    QGroupBox *f2 = grupa(
+        m_fraExtM, "Frame2", QStringLiteral("Zone vazenja"), twipsRect(90, 3645, 8655, 735));
+    label(f2, "lblZonaVazenjaParaboleI", QStringLiteral("Zona vazenja parabole I  \u00B5[m]="),
+        twipsRect(135, 345, 3255, 255));
+    displayField(f2, "txtZonaVazenjaParaboleI", twipsRect(3255, 270, 855, 390));
+    label(f2, "lblZonaVazenjaParaboleII", QStringLiteral("Zona vazenja parabole II \u00B5[m]="),
+        twipsRect(4605, 345, 3255, 255));
+    displayField(f2, "txtZonaVazenjaParaboleII", twipsRect(7725, 270, 855, 390));
+
+    QGroupBox *f4 = grupa(m_fraExtM, "Frame4",
+        QStringLiteral("Extremne vrednosti momenta savijanja u zadatom preseku"),
+        twipsRect(90, 4455, 8655, 1140));
+    connect(dugme(f4, "cmdMomentSavijanjaUProizvoljnomPreseku", QStringLiteral("extM u preseku x"),
+                twipsRect(90, 360, 1215, 645)),
+        &QPushButton::clicked, this, &frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click);
+    label(f4, "lblProizvoljnoX", QStringLiteral("X[m]"), twipsRect(1530, 360, 615, 255),
+        Qt::AlignHCenter);
+    m_txtProizvoljnoX = displayField(f4, "txtProizvoljnoX", twipsRect(1410, 630, 855, 375));
+    label(f4, "lblNaOsnovuPI", QStringLiteral("Parabola I"), twipsRect(2370, 360, 1455, 255),
+        Qt::AlignHCenter);
+    displayField(f4, "txtProizvoljnoKNmPI", twipsRect(2370, 630, 1455, 375));
+    label(f4, "lblNaOsnovuPII", QStringLiteral("Parabola II"), twipsRect(3930, 360, 1455, 255),
+        Qt::AlignHCenter);
+    displayField(f4, "txtProizvoljnoKNmPII", twipsRect(3930, 630, 1455, 375));
+    label(f4, "lblExtremniMomentUProizvoljnomPreseku", QStringLiteral("ext M [kNm]"),
+        twipsRect(5490, 360, 1455, 255), Qt::AlignHCenter);
+    displayField(f4, "txtEXTMProizvoljniPresek", twipsRect(5490, 630, 1455, 375));
+}
+
+void frmIzlazna::createExtTPanel()
+{
+    m_fraExtT = grupa(m_client, "fraExtT",
+        QStringLiteral("Proracun extremnih vrednosti transverzalnih sila"),
+        twipsRect(45, 540, 8835, 4020));
+
+    QGroupBox *f5 = grupa(m_fraExtT, "Frame5",
+        QStringLiteral("Jednacine dijagrama extremnih vrednosti transverzalnih sila"),
+        twipsRect(90, 315, 8655, 2400));
+    label(f5, "lblMaxT", QStringLiteral("maxT ="), twipsRect(45, 675, 765, 255), Qt::AlignRight);
+    label(f5, "lblMinT", QStringLiteral("minT ="), twipsRect(45, 1635, 765, 255), Qt::AlignRight);
+
+    // One row per line: maxT = -A*X + B (rows 1, 2), minT = -A*X (row 3), minT = -A*X + B (row 4).
+    struct Red
+    {
+        const char *minus, *a, *xLabel, *xText, *b, *levo, *zona, *desno;
+        int poljeTop, zonaTop, oznakaTop;
+    };
+    const Red redovi[] = {
+        { "lblMinus1", "txtKAmaxTII", "lblXmaxTII", "*X+", "txtKBmaxTII",
+            "txtMaxTIIZonaVazenjaLevo", "lblXmaxTIIZonaVazenja", "txtMaxTIIZonaVazenjaDesno", 360,
+            360, 435 },
+        { "lblMinus2", "txtKAmaxTI", "lblXmaxTI", "*X+", "txtKBmaxTI", "txtMaxTIZonaVazenjaLevo",
+            "lblXmaxTIZonaVazenja", "txtMaxTIZonaVazenjaDesno", 840, 840, 915 },
+        { "lblMinus3", "txtKAminTI", "lblXminTI", "*X", nullptr, "txtMinTIZonaVazenjaLevo",
+            "lblXminTIZonaVazenja", "txtMinTIZonaVazenjaDesno", 1305, 1305, 1380 },
+        { "lblMinus4", "txtKAminTII", "Label2", "*X+", "txtKBminTII", "txtMinTIIZonaVazenjaLevo",
+            "lblXminTIIZonaVazenja", "txtMinTIIZonaVazenjaDesno", 1845, 1830, 1905 },
+    };
+    for (const Red &r : redovi) {
+        label(f5, r.minus, QStringLiteral("-"), twipsRect(840, r.oznakaTop, 255, 255))
+            ->setFont(arial(poljeTacaka, true));
+        displayField(f5, r.a, twipsRect(1080, r.poljeTop, 1455, 390));
+        label(f5, r.xLabel, QLatin1String(r.xText), twipsRect(2550, r.oznakaTop, 375, 255));
+        if (r.b)
+            displayField(f5, r.b, twipsRect(2940, r.poljeTop, 1455, 390));
+        displayField(f5, r.levo, twipsRect(5520, r.zonaTop, 855, 390));
+        label(f5, r.zona, QStringLiteral("=<X[m]<="), twipsRect(6345, r.oznakaTop, 1095, 255),
+            Qt::AlignHCenter);
+        displayField(f5, r.desno, twipsRect(7425, r.zonaTop, 855, 390));
+    }
+
+    QGroupBox *f6 = grupa(m_fraExtT, "Frame6",
+        QStringLiteral("Extremne vrednosti transverzalnih sila u zadatom preseku"),
+        twipsRect(90, 2790, 8655, 1140));
+    connect(dugme(f6, "cmdTransverzalnaSilaUProizvoljnomPreseku",
+                QStringLiteral("extT u preseku x"), twipsRect(90, 405, 1215, 645)),
+        &QPushButton::clicked, this, &frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click);
+    label(f6, "lblProizvoljnoXZaExtT", QStringLiteral("X[m]"), twipsRect(1530, 405, 615, 255),
+        Qt::AlignHCenter);
+    m_txtProizvoljnoXZaExtT
+        = displayField(f6, "txtProizvoljnoXZaExtT", twipsRect(1410, 675, 855, 375));
+    label(f6, "lblNaOsnovuMaxT", QStringLiteral("maxT[kN]"), twipsRect(2370, 405, 1455, 255),
+        Qt::AlignHCenter);
+    displayField(f6, "txtProizvoljnoMaxT", twipsRect(2370, 675, 1455, 375));
+    label(f6, "lblNaOsnovuMinT", QStringLiteral("minT[kN]"), twipsRect(3930, 405, 1455, 255),
+        Qt::AlignHCenter);
+    displayField(f6, "txtProizvoljnoMinT", twipsRect(3930, 675, 1455, 375));
+
+    // The two section inputs are the only editable fields.
+    for (QLineEdit *f : { m_txtProizvoljnoX, m_txtProizvoljnoXZaExtT }) {
+        f->setEnabled(true);
+        NumericField::attach(f, 5);
+    }
+}
+
+void frmIzlazna::createGrafik()
+{
+    m_pctGrafik = new DiagramCanvas(m_client);
+    m_pctGrafik->setObjectName(QStringLiteral("pctGrafik"));
+    m_pctGrafik->setGeometry(twipsRect(45, 540, 9300, 6975));
+
+    m_ProgressBar1 = new QProgressBar(m_pctGrafik);
+    m_ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    m_ProgressBar1->setGeometry(twipsRect(45, 45, 8640, 240));
+    m_ProgressBar1->setTextVisible(false);
+
+    m_lblProcenat = new QLabel(m_pctGrafik);
+    m_lblProcenat->setObjectName(QStringLiteral("lblProcenat"));
+    m_lblProcenat->setGeometry(twipsRect(8685, 45, 555, 240));
+    m_lblProcenat->setFont(arial(oznakaTacaka, true));
+}
+
+void frmIzlazna::createMenu()
+{
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    const auto menu = [this](const char *name, const QString &title) {
+        QMenu *m = m_menuBar->addMenu(title);
+        m->setObjectName(QLatin1String(name));
+        m->menuAction()->setObjectName(QLatin1String(name));
+        return m;
+    };
+    const auto command = [this](QMenu *m, const char *name, const QString &text, auto handler) {
+        QAction *a = m->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, handler);
+    };
+    command(menu("mnuDatoteka", QStringLiteral("Datoteka")), "mnuDatotekaIzlaz",
+        QStringLiteral("Izlaz"), &frmIzlazna::mnuDatotekaIzlaz_Click);
+    QMenu *proracun = menu("mnuProracun", QStringLiteral("Proracun"));
+    command(proracun, "mnuProracunPromenaUlaznihParametara",
+        QStringLiteral("Promena ulaznih parametara"),
+        &frmIzlazna::mnuProracunPromenaUlaznihParametara_Click);
+    command(proracun, "mnuProracunExtMUProizvoljnimPresecima",
+        QStringLiteral("Proracun extM u proizvoljnim presecima"),
+        &frmIzlazna::mnuProracunExtMUProizvoljnimPresecima_Click);
+    command(proracun, "mnuProracunExtTUProizvoljnimPresecima",
+        QStringLiteral("Proracun extT u proizvoljnim presecima"),
+        &frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click);
+}
+
+QLineEdit *frmIzlazna::field(const char *name) const
+{
+    return findChild<QLineEdit *>(QLatin1String(name));
+}
+
+void frmIzlazna::Form_Load()
+{
+    const RezultatiProracuna &r = m_rezultati;
+    const std::pair<const char *, double> momenti[] = {
+        { "txtMmax1", r.dblMmaxI() },
+        { "txtMmax2", r.dblMmaxII() },
+        { "txtXmax1", r.dblXmaxI() },
+        { "txtXmax2", r.dblXmaxII() },
+        { "txtX011", r.dblX01I() },
+        { "txtX021", r.dblX02I() },
+        { "txtX012", r.dblX01II() },
+        { "txtX022", r.dblX02II() },
+        { "txtXpresek", r.dblXpreseka() },
+        { "txtMpresek", r.dblMpreseka() },
+        { "txtKonstantaAI", r.dblKonstantaAI() },
+        { "txtKonstantaBI", r.dblKonstantaBI() },
+        { "txtKonstantaAII", r.dblKonstantaAII() },
+        { "txtKonstantaBII", r.dblKonstantaBII() },
+        { "txtKonstantaCII", r.dblKonstantaCII() },
+        { "txtZonaVazenjaParaboleI", r.dblZonaVazenjaParaboleI() },
+        { "txtZonaVazenjaParaboleII", r.dblZonaVazenjaParaboleII() },
+    };
+    for (const auto &[name, value] : momenti)
+        upisi(field(name), value);
+    m_txtProizvoljnoX->setText(QStringLiteral("0"));
+
+    const std::pair<const char *, double> sile[] = {
+        { "txtKAmaxTII", r.dblKAmaxTII() },
+        { "txtKBmaxTII", r.dblKBmaxTII() },
+        { "txtKAmaxTI", r.dblKAmaxTI() },
+        { "txtKBmaxTI", r.dblKBmaxTI() },
+        { "txtKAminTI", r.dblKAminTI() },
+        { "txtKAminTII", r.dblKAminTII() },
+        { "txtKBminTII", r.dblKBminTII() },
+        { "txtMaxTIIZonaVazenjaLevo", r.dblMaxTIIZonaVazenjaLevo() },
+        { "txtMaxTIIZonaVazenjaDesno", r.dblMaxTIIZonaVazenjaDesno() },
+        { "txtMaxTIZonaVazenjaLevo", r.dblMaxTIZonaVazenjaLevo() },
+        { "txtMaxTIZonaVazenjaDesno", r.dblMaxTIZonaVazenjaDesno() },
+        { "txtMinTIZonaVazenjaLevo", r.dblMinTIZonaVazenjaLevo() },
+        { "txtMinTIZonaVazenjaDesno", r.dblMinTIZonaVazenjaDesno() },
+        { "txtMinTIIZonaVazenjaLevo", r.dblMinTIIZonaVazenjaLevo() },
+        { "txtMinTIIZonaVazenjaDesno", r.dblMinTIIZonaVazenjaDesno() },
+    };
+    for (const auto &[name, value] : sile)
+        upisi(field(name), value);
+    m_txtProizvoljnoXZaExtT->setText(QStringLiteral("0"));
+
+    preformatiraj();
+    m_TabStrip1->setCurrentIndex(TabExtM);
+    TabStrip1_Click();
+}
+
+void frmIzlazna::preformatiraj()
+{
+    for (QLineEdit *f : m_tekstovi)
+        f->setText(QString::fromStdString(NumberText::reformat(tekst(f), 2)));
+}
+
+void frmIzlazna::setOuterSize(int widthTwips, int heightTwips)
+{
+    const QSize client = klijentskaVelicina(widthTwips, heightTwips);
+    const int menuHeight = m_menuBar->sizeHint().height();
+    m_menuBar->setGeometry(0, 0, client.width(), menuHeight);
+    m_client->setGeometry(0, menuHeight, client.width(), client.height());
+    setFixedSize(client.width(), menuHeight + client.height());
+}
+
+void frmIzlazna::setHighlights(int highlighted)
+{
+    for (int i = 0; i < m_TabStrip1->count(); ++i) {
+        const bool on = i == highlighted;
+        m_TabStrip1->setTabData(i, on);
+        m_TabStrip1->setTabTextColor(
+            i, on ? palette().color(QPalette::Highlight) : palette().color(QPalette::WindowText));
+    }
+}
+
+bool frmIzlazna::isTabHighlighted(int index) const
+{
+    return m_TabStrip1->tabData(index).toBool();
+}
+
+void frmIzlazna::TabStrip1_Click()
+{
+    const int izabran = m_TabStrip1->currentIndex();
+    if (izabran == TabExtM) {
+        setHighlights(TabExtM);
+        m_fraExtT->hide();
+        m_pctGrafik->hide();
+        setOuterSize(9015, 7050);
+        m_TabStrip1->resize(m_fraExtM->width(), m_TabStrip1->height());
+        m_fraExtM->show();
+        setWindowTitle(
+            QStringLiteral("Rezultati proracuna - Extremne vrednosti momenata savijanja"));
+    }
+    if (izabran == TabExtT) {
+        setHighlights(TabExtT);
+        m_fraExtM->hide();
+        m_pctGrafik->hide();
+        setOuterSize(9015, 5370);
+        m_TabStrip1->resize(m_fraExtT->width(), m_TabStrip1->height());
+        m_fraExtT->show();
+        setWindowTitle(
+            QStringLiteral("Rezultati proracuna - Extremne vrednosti transverzalnih sila"));
+    }
+    if (izabran != TabDijagram)
+        return;
+    setHighlights(TabDijagram);
+    m_fraExtM->hide();
+    m_fraExtT->hide();
+    setOuterSize(9480, 8355);
+    m_TabStrip1->resize(m_pctGrafik->width(), m_TabStrip1->height());
+    m_pctGrafik->show();
+    setWindowTitle(QStringLiteral("Rezultati proracuna - Dijagram extremnih vrednosti"));
+    // The drawing holds the thread: show the new panel, strip and caption before it starts.
+    repaint();
+    nacrtajDijagram();
+}
+
+void frmIzlazna::nacrtajDijagram()
+{
+    WidgetProgress progress(m_ProgressBar1, m_lblProcenat);
+    ::nacrtajDijagram(
+        m_rezultati, m_parametri.ulazniParametri(), m_pctGrafik->surface(), progress, m_petlja);
+    m_pctGrafik->update();
+}
+
+// One section input: a text that is no number (the lone "." the key filter lets through, or a
+// pasted text) or a section beyond the span is refused. The field gets the focus only where the
+// user can see it.
+bool frmIzlazna::kontrolisiPresek(QLineEdit *field, QWidget *panel, double L)
+{
+    bool prihvacen = true;
+    const auto odbij = [&] {
+        Messages::error(this, naslovGreske, porukaPreseka);
+        field->setText(QStringLiteral("0"));
+        if (panel->isVisible())
+            NumericField::focus(field);
+        prihvacen = false;
+    };
+    if (!NumericField::value(field))
+        odbij();
+    const double x = NumericField::value(field).value_or(0.0);
+    if (!(L >= x))
+        odbij();
+    return prihvacen;
+}
+
+bool frmIzlazna::KontrolaPreseka()
+{
+    const double L = NumericField::value(m_parametri.txtRasponGrede()).value_or(0.0);
+    const bool moment = kontrolisiPresek(m_txtProizvoljnoX, m_fraExtM, L);
+    const bool sila = kontrolisiPresek(m_txtProizvoljnoXZaExtT, m_fraExtT, L);
+    return moment && sila;
+}
+
+void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
+{
+    if (!KontrolaPreseka())
+        return;
+    const UlazniParametri ulaz = m_parametri.ulazniParametri();
+    const double x = NumericField::value(m_txtProizvoljnoX).value_or(0.0);
+    const MomentUPreseku m = momentUPreseku(m_rezultati, x, ulaz.L, ulaz.P1, ulaz.e);
+    QLineEdit *pI = field("txtProizvoljnoKNmPI");
+    QLineEdit *pII = field("txtProizvoljnoKNmPII");
+    upisi(pI, m.MI);
+    upisi(pII, m.MII);
+    // The larger of the two as written, so that extM always equals one of the shown values.
+    const double MI = NumberText::parseSigned(tekst(pI)).value_or(m.MI);
+    const double MII = NumberText::parseSigned(tekst(pII)).value_or(m.MII);
+    upisi(field("txtEXTMProizvoljniPresek"), MII >= MI ? MII : MI);
+    preformatiraj();
+}
+
+void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
+{
+    if (!KontrolaPreseka())
+        return;
+    const double x = NumericField::value(m_txtProizvoljnoXZaExtT).value_or(0.0);
+    // The zone bounds as shown, rounded to two decimals, decide which line applies.
+    const double bMax
+        = NumberText::parseSigned(tekst(field("txtMaxTIIZonaVazenjaDesno"))).value_or(0.0);
+    const double bMin
+        = NumberText::parseSigned(tekst(field("txtMinTIZonaVazenjaDesno"))).value_or(0.0);
+    const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(m_rezultati, x, bMax, bMin);
+    upisi(field("txtProizvoljnoMaxT"), t.maxT);
+    upisi(field("txtProizvoljnoMinT"), t.minT);
+    preformatiraj();
+}
+
+void frmIzlazna::vratiFokusUlaznomProzoru()
+{
+    close();
+    m_parametri.activateWindow();
+    NumericField::focus(m_parametri.txtSila1());
+}
+
+void frmIzlazna::mnuDatotekaIzlaz_Click()
+{
+    vratiFokusUlaznomProzoru();
+}
+
+void frmIzlazna::mnuProracunPromenaUlaznihParametara_Click()
+{
+    vratiFokusUlaznomProzoru();
+}
+
+void frmIzlazna::mnuProracunExtMUProizvoljnimPresecima_Click()
+{
+    frmListingExtM listing(m_rezultati, m_parametri, this);
+    listing.exec();
+}
+
+void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
+{
+    frmListingExtT listing(m_rezultati, m_parametri, this);
+    listing.exec();
 }

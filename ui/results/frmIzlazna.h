@@ -1,7 +1,24 @@
 #pragma once
 
+// frmIzlazna: the results window, modal over the input window. It shows the calculation record in
+// display fields on the tabs "extM" and "extT", draws the diagram on "dijagram", evaluates both
+// envelopes at a section (KontrolaPreseka guards both section inputs) and opens the listings.
+// It keeps no numbers of its own: everything it shows lives in the texts of its fields.
+
+#include "ui/diagram/EnvelopeDiagram.h"
+
 #include <QDialog>
 
+#include <vector>
+
+class DiagramCanvas;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QProgressBar;
+class QTabBar;
+class QWidget;
 class RezultatiProracuna;
 class frmParametri;
 
@@ -10,9 +27,56 @@ class frmIzlazna : public QDialog
     Q_OBJECT
 
 public:
+    // The designed window sizes per tab are outer sizes in twips; see klijentskaVelicina().
+    enum Tab { TabExtM = 0, TabExtT = 1, TabDijagram = 2 };
+
     frmIzlazna(const RezultatiProracuna &rezultati, frmParametri &parametri, QWidget *parent);
+    ~frmIzlazna() override;
+
+    // Whether the tab at index carries the highlighted look (separate from the selection).
+    bool isTabHighlighted(int index) const;
+
+    void mnuDatotekaIzlaz_Click();
+    void mnuProracunPromenaUlaznihParametara_Click();
+    void mnuProracunExtMUProizvoljnimPresecima_Click();
+    void mnuProracunExtTUProizvoljnimPresecima_Click();
+    void cmdMomentSavijanjaUProizvoljnomPreseku_Click();
+    void cmdTransverzalnaSilaUProizvoljnomPreseku_Click();
+    void TabStrip1_Click();
+    bool KontrolaPreseka();
 
 private:
+    void createTabStrip();
+    void createExtMPanel();
+    void createExtTPanel();
+    void createGrafik();
+    void createMenu();
+    void Form_Load();
+    void preformatiraj();
+    void setOuterSize(int widthTwips, int heightTwips);
+    void setHighlights(int highlighted);
+    void nacrtajDijagram();
+    bool kontrolisiPresek(QLineEdit *field, QWidget *panel, double L);
+    void vratiFokusUlaznomProzoru();
+
+    QLineEdit *displayField(QWidget *parent, const char *name, QRect rect);
+    QLabel *label(QWidget *parent, const char *name, const QString &text, QRect rect,
+        Qt::Alignment alignment = Qt::AlignLeft);
+    QLineEdit *field(const char *name) const;
+
     const RezultatiProracuna &m_rezultati;
     frmParametri &m_parametri;
+
+    QMenuBar *m_menuBar = nullptr;
+    QWidget *m_client = nullptr;
+    QTabBar *m_TabStrip1 = nullptr;
+    QGroupBox *m_fraExtM = nullptr;
+    QGroupBox *m_fraExtT = nullptr;
+    DiagramCanvas *m_pctGrafik = nullptr;
+    QProgressBar *m_ProgressBar1 = nullptr;
+    QLabel *m_lblProcenat = nullptr;
+    QLineEdit *m_txtProizvoljnoX = nullptr;
+    QLineEdit *m_txtProizvoljnoXZaExtT = nullptr;
+    std::vector<QLineEdit *> m_tekstovi; // all text fields, for the re-format pass
+    DiagramLoopVariables m_petlja; // dblXgrafik, dblYgrafik
 };
