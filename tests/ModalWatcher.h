@@ -4,6 +4,7 @@
 // each one said. A box that no test expects is still answered, so a mistake fails the test instead
 // of hanging the suite.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -69,9 +70,8 @@ private:
                 seen.focusBefore = f->objectName();
         }
         m_boxes.push_back(seen);
-        QMessageBox::StandardButton answer = box->standardButtons() & QMessageBox::No
-                ? QMessageBox::No
-                : QMessageBox::Ok;
+        QMessageBox::StandardButton answer
+            = box->standardButtons() & QMessageBox::No ? QMessageBox::No : QMessageBox::Ok;
         if (m_next < m_answers.size())
             answer = m_answers[m_next++];
         if (QAbstractButton *button = box->button(answer))

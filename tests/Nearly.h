@@ -16,7 +16,7 @@ inline bool nearly(double actual, double expected, double relative = 5e-10)
 
 #define QVERIFY_NEARLY(actual, expected)                                                           \
     QVERIFY2(nearly((actual), (expected)),                                                         \
-             qPrintable(QStringLiteral("%1 is %2, expected %3")                                    \
-                                .arg(QLatin1String(#actual))                                       \
-                                .arg((actual), 0, 'g', 17)                                         \
-                                .arg((expected), 0, 'g', 17)))
+        qPrintable(QStringLiteral("%1 is %2, expected %3")                                         \
+                       .arg(QLatin1String(#actual))                                                \
+                       .arg((actual), 0, 'g', 17)                                                  \
+                       .arg((expected), 0, 'g', 17)))

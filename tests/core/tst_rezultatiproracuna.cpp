@@ -19,15 +19,14 @@ RezultatiProracuna izracunaj(double P1, double P2, double e, double L)
 std::vector<double> sviFields(const RezultatiProracuna &r)
 {
     return { r.dblR(), r.dblXr(), r.dblA1(), r.dblA2(), r.dblX01I(), r.dblX02I(), r.dblXmaxI(),
-             r.dblX01II(), r.dblX02II(), r.dblXmaxII(), r.dblXpreseka(), r.dblMmaxI(),
-             r.dblMmaxII(), r.dblMpreseka(), r.dblKonstantaAI(), r.dblKonstantaBI(),
-             r.dblKonstantaAII(), r.dblKonstantaBII(), r.dblKonstantaCII(),
-             r.dblZonaVazenjaParaboleI(), r.dblZonaVazenjaParaboleII(), r.dblKAmaxTII(),
-             r.dblKBmaxTII(), r.dblKAmaxTI(), r.dblKBmaxTI(), r.dblKAminTI(), r.dblKAminTII(),
-             r.dblKBminTII(), r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno(),
-             r.dblMaxTIZonaVazenjaLevo(), r.dblMaxTIZonaVazenjaDesno(),
-             r.dblMinTIZonaVazenjaLevo(), r.dblMinTIZonaVazenjaDesno(),
-             r.dblMinTIIZonaVazenjaLevo(), r.dblMinTIIZonaVazenjaDesno() };
+        r.dblX01II(), r.dblX02II(), r.dblXmaxII(), r.dblXpreseka(), r.dblMmaxI(), r.dblMmaxII(),
+        r.dblMpreseka(), r.dblKonstantaAI(), r.dblKonstantaBI(), r.dblKonstantaAII(),
+        r.dblKonstantaBII(), r.dblKonstantaCII(), r.dblZonaVazenjaParaboleI(),
+        r.dblZonaVazenjaParaboleII(), r.dblKAmaxTII(), r.dblKBmaxTII(), r.dblKAmaxTI(),
+        r.dblKBmaxTI(), r.dblKAminTI(), r.dblKAminTII(), r.dblKBminTII(),
+        r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno(), r.dblMaxTIZonaVazenjaLevo(),
+        r.dblMaxTIZonaVazenjaDesno(), r.dblMinTIZonaVazenjaLevo(), r.dblMinTIZonaVazenjaDesno(),
+        r.dblMinTIIZonaVazenjaLevo(), r.dblMinTIIZonaVazenjaDesno() };
 }
 
 double parabolaI(const RezultatiProracuna &r, double x)
@@ -115,8 +114,8 @@ void tst_RezultatiProracuna::startValuesKeepTheirLastBits()
 {
     const auto r = izracunaj(206, 208, 5, 9);
     QCOMPARE(QString::number(r.dblXpreseka(), 'g', 16), QStringLiteral("4.478260869565218"));
-    QCOMPARE(QString::number(r.dblZonaVazenjaParaboleI(), 'g', 16),
-             QStringLiteral("4.478260869565217"));
+    QCOMPARE(
+        QString::number(r.dblZonaVazenjaParaboleI(), 'g', 16), QStringLiteral("4.478260869565217"));
 }
 
 void tst_RezultatiProracuna::unequalForces()
@@ -195,8 +194,8 @@ void tst_RezultatiProracuna::distanceCloseToSpan()
     QVERIFY(r.dblX01II() < 9.0);
     QVERIFY_NEARLY(r.dblX01II(), 8.9 * 206 / 414);
     const auto extreme = izracunaj(99999, 99999, 9998, 9999);
-    const double relative = std::abs(extreme.dblKAmaxTII() - extreme.dblR() / 9999)
-            / (extreme.dblR() / 9999);
+    const double relative
+        = std::abs(extreme.dblKAmaxTII() - extreme.dblR() / 9999) / (extreme.dblR() / 9999);
     QVERIFY(relative < 1e-11);
     QVERIFY(std::isfinite(extreme.dblKAmaxTII()));
 }
