@@ -1,23 +1,50 @@
-// Temporary stand-ins until the diagram lands.
 #include "ui/diagram/DiagramCanvas.h"
-#include "ui/diagram/EnvelopeDiagram.h"
-#include "ui/diagram/WidgetProgress.h"
 
-#include <QImage>
-#include <QLabel>
-#include <QProgressBar>
+#include "ui/diagram/RasterSurface.h"
 
-class RasterSurface { };
-DiagramCanvas::DiagramCanvas(QWidget *parent) : QWidget(parent) { }
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace {
+
+// 9300 x 6975 twips.
+constexpr QSize canvasSize(620, 465);
+
+} // namespace
+
+DiagramCanvas::DiagramCanvas(QWidget *parent)
+    : QWidget(parent)
+    , m_surface(std::make_unique<RasterSurface>(canvasSize, palette().color(QPalette::WindowText)))
+{
+    // The window colour shows through wherever nothing has been drawn.
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+    resize(canvasSize);
+    // The drawing holds the thread, so one scheduled repaint shows the finished picture.
+    m_surface->setChangeHandler([this] { update(); });
+}
+
 DiagramCanvas::~DiagramCanvas() = default;
-DrawingSurface &DiagramCanvas::surface() { static DrawingSurface *s = nullptr; return *s; }
-const QImage &DiagramCanvas::image() const { static QImage i; return i; }
-void DiagramCanvas::paintEvent(QPaintEvent *) { }
-void DiagramCanvas::resizeEvent(QResizeEvent *) { }
-void nacrtajDijagram(const RezultatiProracuna &, const UlazniParametri &, DrawingSurface &,
-                     ProgressDisplay &, DiagramLoopVariables &) { }
-WidgetProgress::WidgetProgress(QProgressBar *bar, QLabel *label) : m_bar(bar), m_label(label) { }
-void WidgetProgress::showBar(bool) { }
-void WidgetProgress::setRange(int, int) { }
-void WidgetProgress::setValue(float) { }
-void WidgetProgress::setLabel(const std::string &) { }
+
+DrawingSurface &DiagramCanvas::surface()
+{
+    return *m_surface;
+}
+
+const QImage &DiagramCanvas::image() const
+{
+    return m_surface->image();
+}
+
+void DiagramCanvas::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    p.drawImage(event->rect(), m_surface->image(), event->rect());
+}
+
+void DiagramCanvas::resizeEvent(QResizeEvent *event)
+{
+    m_surface->growTo(event->size());
+    QWidget::resizeEvent(event);
+}

@@ -13,7 +13,8 @@ public:
 
     virtual void setPixelUnits() = 0;
     virtual void setPenWidth(int pixels) = 0;
-    // A filled dot centred on (x, y) whose diameter is the pen width; coordinates may be fractional.
+    // A filled dot centred on (x, y) whose diameter is the pen width; coordinates may be
+    // fractional.
     virtual void dot(double x, double y) = 0;
     // The outline of a circle, drawn with the pen width.
     virtual void circle(double x, double y, double radius) = 0;

@@ -15,5 +15,4 @@ struct DiagramLoopVariables
 
 // Draws the whole diagram of the calculation r with the inputs ulaz (P1, e, L as typed).
 void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
-                     DrawingSurface &surface, ProgressDisplay &progress,
-                     DiagramLoopVariables &loop);
+    DrawingSurface &surface, ProgressDisplay &progress, DiagramLoopVariables &loop);

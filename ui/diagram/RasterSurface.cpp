@@ -1,0 +1,197 @@
+#include "ui/diagram/RasterSurface.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Images are laid out at 96 dots per inch, so that a point size gives the same pixels as on the
+// screen the diagram was designed for.
+constexpr int dotsPerMeter96 = 3780;
+
+// Coordinates farther out than this cannot touch the image; they also keep NaN and infinities
+// away from the integer conversion.
+constexpr double farAway = 1.0e7;
+
+int nearestPixel(double v)
+{
+    const double shifted = v + 0.5;
+    int i = static_cast<int>(shifted);
+    if (i > shifted)
+        --i;
+    return i;
+}
+
+} // namespace
+
+RasterSurface::RasterSurface(QSize size, QColor foreground)
+    : m_image(size, QImage::Format_ARGB32_Premultiplied)
+    , m_masks(maximumDotWidth)
+{
+    m_image.setDotsPerMeterX(dotsPerMeter96);
+    m_image.setDotsPerMeterY(dotsPerMeter96);
+    m_image.fill(Qt::transparent);
+    setForeground(foreground);
+    m_mask = &mask(m_penWidth);
+}
+
+void RasterSurface::setForeground(QColor foreground)
+{
+    m_foreground = foreground;
+    m_pixel = qPremultiply(foreground.rgba());
+}
+
+void RasterSurface::setPixelUnits()
+{
+    // Pixels with the origin top-left are the image's own coordinates; a drawing begins here.
+    notifyChanged();
+}
+
+void RasterSurface::setPenWidth(int pixels)
+{
+    if (pixels == m_penWidth)
+        return;
+    m_penWidth = pixels;
+    m_mask = &mask(pixels);
+}
+
+RasterSurface::DotMask RasterSurface::makeMask(int width)
+{
+    // A pixel belongs to the dot when its centre lies within the dot's circle. The circle's centre
+    // is the centre pixel for odd widths and that pixel's top-left corner for even ones.
+    DotMask m;
+    const int first = -(width / 2);
+    const double centre = width % 2 == 1 ? 0.0 : -0.5;
+    const double radius2 = (width / 2.0) * (width / 2.0);
+    m.left = m.top = first + width;
+    m.right = m.bottom = first - 1;
+    for (int dy = first; dy < first + width; ++dy) {
+        const double py = dy - centre;
+        int runStart = 0;
+        int runLength = 0;
+        for (int dx = first; dx < first + width; ++dx) {
+            const double px = dx - centre;
+            if (px * px + py * py <= radius2) {
+                if (runLength == 0)
+                    runStart = dx;
+                ++runLength;
+            }
+        }
+        if (runLength > 0) {
+            m.spans.push_back({ dy, runStart, runLength });
+            m.left = std::min(m.left, runStart);
+            m.right = std::max(m.right, runStart + runLength - 1);
+            m.top = std::min(m.top, dy);
+            m.bottom = std::max(m.bottom, dy);
+        }
+    }
+    return m;
+}
+
+const RasterSurface::DotMask &RasterSurface::mask(int width)
+{
+    width = std::clamp(width, 1, maximumDotWidth);
+    DotMask &m = m_masks[width - 1];
+    if (m.spans.empty())
+        m = makeMask(width);
+    return m;
+}
+
+void RasterSurface::dot(double x, double y)
+{
+    if (!(std::abs(x) < farAway && std::abs(y) < farAway))
+        return;
+    const int cx = nearestPixel(x);
+    const int cy = nearestPixel(y);
+    const DotMask &m = *m_mask;
+    const int w = m_image.width();
+    const int h = m_image.height();
+    if (cx + m.right < 0 || cx + m.left >= w || cy + m.bottom < 0 || cy + m.top >= h)
+        return;
+    uchar *bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine();
+    const bool inside
+        = cx + m.left >= 0 && cx + m.right < w && cy + m.top >= 0 && cy + m.bottom < h;
+    for (const Span &s : m.spans) {
+        const int row = cy + s.dy;
+        int from = cx + s.dx;
+        int to = from + s.length;
+        if (!inside) {
+            if (row < 0 || row >= h)
+                continue;
+            from = std::max(from, 0);
+            to = std::min(to, w);
+        }
+        auto *line = reinterpret_cast<quint32 *>(bits + row * stride);
+        std::fill(line + from, line + to, m_pixel);
+    }
+}
+
+void RasterSurface::circle(double x, double y, double radius)
+{
+    QPainter p(&m_image);
+    QPen pen(m_foreground);
+    pen.setWidth(std::max(m_penWidth, 1));
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    // QPainter's pixel (i, j) spans [i, i + 1): its centre, where the dots put the point, is at
+    // i + 0.5.
+    p.drawEllipse(QPointF(x + 0.5, y + 0.5), radius, radius);
+    p.end();
+    notifyChanged();
+}
+
+void RasterSurface::setTextPosition(double x, double y)
+{
+    m_textX = x;
+    m_textY = y;
+}
+
+void RasterSurface::setFontSize(double points)
+{
+    m_fontSize = points;
+}
+
+void RasterSurface::text(const std::string &text)
+{
+    QFont font("Arial");
+    font.setPointSizeF(m_fontSize);
+    font.setBold(false);
+    // Aliased like the dots: the same text drawn again over itself leaves the image unchanged.
+    font.setStyleStrategy(QFont::NoAntialias);
+    QPainter p(&m_image);
+    p.setFont(font);
+    p.setPen(m_foreground);
+    const int left = std::abs(m_textX) < farAway ? nearestPixel(m_textX) : 0;
+    const int top = std::abs(m_textY) < farAway ? nearestPixel(m_textY) : 0;
+    p.drawText(
+        QPoint(left, top + QFontMetrics(font, &m_image).ascent()), QString::fromStdString(text));
+    p.end();
+    notifyChanged();
+}
+
+void RasterSurface::growTo(QSize size)
+{
+    const QSize grown = m_image.size().expandedTo(size);
+    if (grown == m_image.size())
+        return;
+    QImage larger(grown, QImage::Format_ARGB32_Premultiplied);
+    larger.setDotsPerMeterX(dotsPerMeter96);
+    larger.setDotsPerMeterY(dotsPerMeter96);
+    larger.fill(Qt::transparent);
+    QPainter p(&larger);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, m_image);
+    p.end();
+    m_image = std::move(larger);
+}
+
+void RasterSurface::notifyChanged()
+{
+    if (m_changed)
+        m_changed();
+}
