@@ -1,3 +1,4 @@
+#include "ui/about/KelvaneIcon.h"
 #include "ui/input/frmParametri.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    app.setWindowIcon(kelvaneIcon());
     // Without a Windows font the generic face would fall to a monospace one.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
 
