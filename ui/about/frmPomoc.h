@@ -1,11 +1,26 @@
 #pragma once
 
-#include <QDialog>
+// frmPomoc: the help window, a short fixed text in a list. It is modeless and has no owner, so it
+// can stay open beside the input window and after it; closing it destroys it.
 
-class frmPomoc : public QDialog
+#include <QWidget>
+
+class QListWidget;
+class QPushButton;
+
+class frmPomoc : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit frmPomoc(QWidget *parent = nullptr);
+
+    void cmdOK_Click();
+
+private:
+    void createControls();
+    void Form_Load();
+
+    QPushButton *m_cmdOK = nullptr;
+    QListWidget *m_lstPomoc = nullptr;
 };
