@@ -6,9 +6,11 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QValidator>
+#include <QWindow>
 
 namespace basGlavni {
 
@@ -146,8 +148,9 @@ private:
     QLineEdit *m_field;
 };
 
-// A click on another control would move the focus before any filter on that control runs, so the
-// click is stopped on its way through the application while the focus is in an empty field.
+// A click on another control would move the focus before any filter on that control runs, and
+// even before the application's filters see the press on its way to the control. The press is
+// therefore stopped where it first arrives, at the window, while the focus is in an empty field.
 class ClickGuard : public QObject
 {
 public:
@@ -155,16 +158,29 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (event->type() == QEvent::MouseButtonRelease && watched == m_stoppedAt) {
+            // The release of a stopped press would still reach the control (a middle-button
+            // release pastes into a field).
+            m_stoppedAt = nullptr;
+            return true;
+        }
         if (event->type() != QEvent::MouseButtonPress
             && event->type() != QEvent::MouseButtonDblClick)
             return false;
-        auto *target = qobject_cast<QWidget *>(watched);
         QWidget *focus = QApplication::focusWidget();
-        if (!target || !isEmptyNumericField(focus) || target->window() != focus->window())
+        if (!isEmptyNumericField(focus) || watched != focus->window()->windowHandle())
             return false;
-        QWidget *next = clickFocusTarget(target);
-        return next && next != focus;
+        QWidget *window = focus->window();
+        QWidget *target = window->childAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        QWidget *next = clickFocusTarget(target ? target : window);
+        if (!next || next == focus)
+            return false;
+        m_stoppedAt = watched;
+        return true;
     }
+
+private:
+    QPointer<QObject> m_stoppedAt;
 };
 
 void installClickGuard()
