@@ -83,15 +83,27 @@ QWidget *clickFocusTarget(QWidget *target)
 class LengthValidator : public QValidator
 {
 public:
-    LengthValidator(int maxLength, QObject *parent) : QValidator(parent), m_maxLength(maxLength) { }
+    LengthValidator(int maxLength, QLineEdit *field)
+        : QValidator(field), m_field(field), m_maxLength(maxLength), m_length(field->text().size())
+    {
+        connect(field, &QLineEdit::textChanged, this,
+                [this](const QString &text) { m_length = text.size(); });
+    }
 
     State validate(QString &input, int &) const override
     {
-        return input.size() <= m_maxLength ? Acceptable : Invalid;
+        // A text the program writes (setText leaves the field unmodified) must pass: once the
+        // field holds a text judged Invalid, QLineEdit stops undoing the user's edits. The user
+        // may shorten such a longer text but not lengthen it.
+        if (!m_field->isModified() || input.size() <= m_maxLength || input.size() < m_length)
+            return Acceptable;
+        return Invalid;
     }
 
 private:
+    QLineEdit *m_field;
     int m_maxLength;
+    int m_length; // of the text before the change being validated
 };
 
 // Keys and focus of one field.
