@@ -12,6 +12,7 @@
 #include "ui/listing/frmListingExtT.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -101,6 +102,14 @@ frmIzlazna::frmIzlazna(
 }
 
 frmIzlazna::~frmIzlazna() = default;
+
+// The window closes by its menu or its close box only; Escape is not a way out of a dialog here.
+void frmIzlazna::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
 
 void frmIzlazna::createTabStrip()
 {

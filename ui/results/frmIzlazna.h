@@ -45,6 +45,9 @@ public:
     void TabStrip1_Click();
     bool KontrolaPreseka();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createTabStrip();
     void createExtMPanel();

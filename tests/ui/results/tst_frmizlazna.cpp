@@ -97,6 +97,7 @@ private slots:
     void menuClosesAndFocusesFirstForce_data();
     void menuClosesAndFocusesFirstForce();
     void secondCalculationLoadsAfresh();
+    void escapeDoesNotClose();
 };
 
 void tst_frmIzlazna::opensOnMomentTabWithEmptySectionResults()
@@ -465,6 +466,16 @@ void tst_frmIzlazna::secondCalculationLoadsAfresh()
     proracun->trigger();
     QCOMPARE(seen, (QStringList { "1030.00", "0.00", "", "200.00", "0.00", "" }));
     QCOMPARE(parametri.rezultati().dblKonstantaCII(), 200.0);
+}
+
+void tst_frmIzlazna::escapeDoesNotClose()
+{
+    Rezultati w;
+    auto *button = w.izlazna->findChild<QPushButton *>(QLatin1String(momentDugme));
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Escape);
+    QTest::keyClick(w.polje("txtProizvoljnoX"), Qt::Key_Escape);
+    QVERIFY(w.izlazna->isVisible());
 }
 
 QTEST_MAIN(tst_frmIzlazna)
