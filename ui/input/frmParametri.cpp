@@ -72,7 +72,8 @@ frmParametri::frmParametri(QWidget *parent) : QMainWindow(parent)
 
     createControls(client);
     createMenu();
-    m_txtSila1->setFocus();
+    // Showing the window gives the field the focus without the select-all of an entry.
+    NumericField::focus(m_txtSila1);
 }
 
 frmParametri::~frmParametri() = default;
