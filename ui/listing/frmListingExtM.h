@@ -1,15 +1,17 @@
 #pragma once
 
-#include <QDialog>
+// frmListingExtM: extM at n + 1 equally spaced sections of the beam, listed and saved as text.
 
-class RezultatiProracuna;
-class frmParametri;
+#include "ui/listing/ListingWindow.h"
 
-class frmListingExtM : public QDialog
+class frmListingExtM : public ListingWindow
 {
     Q_OBJECT
 
 public:
-    frmListingExtM(const RezultatiProracuna &rezultati, const frmParametri &parametri,
-                   QWidget *parent);
+    frmListingExtM(
+        const RezultatiProracuna &rezultati, const frmParametri &parametri, QWidget *parent);
+
+protected:
+    std::vector<std::string> linije(double n) const override;
 };

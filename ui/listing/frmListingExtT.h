@@ -1,15 +1,18 @@
 #pragma once
 
-#include <QDialog>
+// frmListingExtT: maxT and minT at n + 1 equally spaced sections of the beam, listed and saved as
+// text.
 
-class RezultatiProracuna;
-class frmParametri;
+#include "ui/listing/ListingWindow.h"
 
-class frmListingExtT : public QDialog
+class frmListingExtT : public ListingWindow
 {
     Q_OBJECT
 
 public:
-    frmListingExtT(const RezultatiProracuna &rezultati, const frmParametri &parametri,
-                   QWidget *parent);
+    frmListingExtT(
+        const RezultatiProracuna &rezultati, const frmParametri &parametri, QWidget *parent);
+
+protected:
+    std::vector<std::string> linije(double n) const override;
 };

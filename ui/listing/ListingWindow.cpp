@@ -1,0 +1,217 @@
+#include "ui/listing/ListingWindow.h"
+
+#include "ui/Messages.h"
+#include "ui/Twips.h"
+#include "ui/input/basGlavni.h"
+#include "ui/input/frmParametri.h"
+#include "ui/listing/ListingFile.h"
+#include "ui/listing/TabStopDelegate.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+
+QFont arial(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+const QString pocetniBrojPolja = QStringLiteral("10");
+
+} // namespace
+
+ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
+    const frmParametri &parametri, QWidget *parent)
+    : QDialog(parent)
+    , m_design(design)
+    , m_rezultati(rezultati)
+    , m_parametri(parametri)
+    , m_ponudjenoIme(design.offeredFileName)
+{
+    setObjectName(QLatin1String(design.name));
+    setWindowTitle(design.caption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    m_fileNameQuestion = [this] { return pitajZaDatoteku(); };
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("klijent"));
+    createControls(client);
+    createMenu();
+
+    // The designed client area lies below the menu bar.
+    const int menuHeight = m_menuBar->sizeHint().height();
+    m_menuBar->setGeometry(0, 0, design.client.width(), menuHeight);
+    client->setGeometry(QRect(QPoint(0, menuHeight), design.client));
+    setFixedSize(design.client.width(), menuHeight + design.client.height());
+
+    NumericField::focus(m_txtBrojPolja);
+}
+
+void ListingWindow::createControls(QWidget *client)
+{
+    auto *sketch = new LineSketch(m_design.sketch, client);
+    sketch->setObjectName(QStringLiteral("skicaGrede"));
+    sketch->setGeometry(QRect(QPoint(0, 0), m_design.client));
+
+    const QFont font = arial(12, true);
+    // The label first: it touches the field in the shear window and must not cover it.
+    auto *label = new QLabel(QStringLiteral("Broj polja ="), client);
+    label->setObjectName(QStringLiteral("lblBrojPoljGrede"));
+    label->setFont(font);
+    label->setGeometry(m_design.lblBrojPoljGrede);
+    // The focusable controls in tab order.
+    m_txtBrojPolja = new QLineEdit(pocetniBrojPolja, client);
+    m_txtBrojPolja->setObjectName(QStringLiteral("txtBrojPolja"));
+    m_txtBrojPolja->setFont(font);
+    m_txtBrojPolja->setGeometry(m_design.txtBrojPolja);
+    NumericField::attach(m_txtBrojPolja, 2);
+
+    m_lst = new QListWidget(client);
+    m_lst->setObjectName(QLatin1String(m_design.listName));
+    m_lst->setFont(font);
+    m_lst->setGeometry(m_design.list);
+    m_delegate = new TabStopDelegate(m_lst);
+    m_lst->setItemDelegate(m_delegate);
+}
+
+void ListingWindow::createMenu()
+{
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    QMenu *datoteka = m_menuBar->addMenu(QStringLiteral("Datoteka"));
+    datoteka->setObjectName(QStringLiteral("mnuDatoteka"));
+    datoteka->menuAction()->setObjectName(QStringLiteral("mnuDatoteka"));
+    const auto command = [this, datoteka](const char *name, const QString &text, auto handler) {
+        QAction *a = datoteka->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, handler);
+    };
+    command("mnuDatotekaProracun", QStringLiteral("Proracun"),
+        &ListingWindow::mnuDatotekaProracun_Click);
+    command("mnuDatotekaSnimi", QStringLiteral("Snimi"), &ListingWindow::mnuDatotekaSnimi_Click);
+    command("mnuDatotekaIzlaz", QStringLiteral("Izlaz"), &ListingWindow::mnuDatotekaIzlaz_Click);
+}
+
+double ListingWindow::P1() const
+{
+    return NumericField::value(m_parametri.txtSila1()).value_or(0.0);
+}
+
+double ListingWindow::e() const
+{
+    return NumericField::value(m_parametri.txtRazmakSila()).value_or(0.0);
+}
+
+double ListingWindow::L() const
+{
+    return NumericField::value(m_parametri.txtRasponGrede()).value_or(0.0);
+}
+
+void ListingWindow::odbijBrojPolja()
+{
+    m_txtBrojPolja->setText(pocetniBrojPolja);
+    NumericField::focus(m_txtBrojPolja);
+}
+
+// No message in either case. Besides the lone "." that the key filter lets through, an emptied
+// field or a pasted text that is no number reaches the command through the menu; all are refused.
+bool ListingWindow::KontrolaBrojaPolja()
+{
+    bool rezultat = true;
+    if (!NumericField::value(m_txtBrojPolja)) {
+        rezultat = false;
+        odbijBrojPolja();
+    }
+    if (NumericField::value(m_txtBrojPolja) == 0.0) {
+        rezultat = false;
+        odbijBrojPolja();
+    }
+    return rezultat;
+}
+
+void ListingWindow::mnuDatotekaProracun_Click()
+{
+    m_lst->clear(); // first, so that a refused command leaves the list empty
+    if (!KontrolaBrojaPolja())
+        return;
+    QStringList lines;
+    for (const std::string &line : linije(*NumericField::value(m_txtBrojPolja)))
+        lines.append(QString::fromStdString(line));
+    m_delegate->setTabStops(TabStopDelegate::tabStops(m_lst->font(), lines));
+    m_lst->addItems(lines);
+}
+
+QString ListingWindow::pitajZaDatoteku()
+{
+    if (!m_commonDialog) {
+        m_commonDialog = new QFileDialog(this, m_design.dialogTitle);
+        m_commonDialog->setObjectName(QLatin1String(m_design.dialogName));
+        m_commonDialog->setAcceptMode(QFileDialog::AcceptSave);
+        m_commonDialog->setFileMode(QFileDialog::AnyFile);
+        m_commonDialog->setDefaultSuffix(QStringLiteral("txt"));
+        // One filter entry that reads ".txt"; its pattern stays out of sight.
+        m_commonDialog->setNameFilter(QStringLiteral(".txt (*.txt)"));
+        m_commonDialog->setOption(QFileDialog::HideNameFilterDetails);
+    }
+    m_commonDialog->selectFile(m_ponudjenoIme);
+    if (m_commonDialog->exec() != QDialog::Accepted)
+        return {};
+    const QString path = m_commonDialog->selectedFiles().value(0);
+    if (!path.isEmpty())
+        m_ponudjenoIme = path; // offered again by the next "Snimi" of this window
+    return path;
+}
+
+void ListingWindow::mnuDatotekaSnimi_Click()
+{
+    const QString path = m_fileNameQuestion();
+    if (path.isEmpty())
+        return;
+    QStringList lines;
+    for (int i = 0; i < m_lst->count(); ++i)
+        lines.append(m_lst->item(i)->text());
+    QString reason;
+    if (!ListingFile::write(path, lines, &reason)) {
+        Messages::error(this, QStringLiteral("Greska pri snimanju listinga!"),
+            QStringLiteral("Listing nije snimljen u datoteku ") + QDir::toNativeSeparators(path)
+                + QStringLiteral(".\n") + reason);
+    }
+}
+
+void ListingWindow::mnuDatotekaIzlaz_Click()
+{
+    reject();
+}
+
+void ListingWindow::showEvent(QShowEvent *event)
+{
+    // Centred on the screen, not over the results window.
+    if (!m_centriran) {
+        m_centriran = true;
+        if (const QScreen *s = screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(s->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+// The window closes by its menu or its close box only; Escape is not a way out of it.
+void ListingWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+// ListingWindow: what the moment and the shear listing windows share. The number of fields n,
+// the list of lines, the beam sketch and the menu "Datoteka" with "Proracun", "Snimi" and
+// "Izlaz" are built here from each window's design values; a window adds only its lines.
+// The window is shown modally by the results window and lives on its stack, so it deletes
+// nothing itself and closing it only ends exec().
+
+#include "ui/LineSketch.h"
+
+#include <QDialog>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QFileDialog;
+class QLineEdit;
+class QListWidget;
+class QMenuBar;
+class RezultatiProracuna;
+class TabStopDelegate;
+class frmParametri;
+
+// What tells the two listing windows apart besides their lines. Sizes and positions in pixels,
+// written in twips through twips() and twipsRect(); the sketch in twips.
+struct ListingDesign
+{
+    const char *name;
+    QString caption;
+    QSize client;
+    QRect txtBrojPolja;
+    QRect lblBrojPoljGrede;
+    const char *listName;
+    QRect list;
+    std::vector<SketchLine> sketch;
+    const char *dialogName;
+    QString dialogTitle;
+    QString offeredFileName;
+};
+
+class ListingWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Asks for the path to save the listing to; the empty text means that nothing is to be saved.
+    using FileNameQuestion = std::function<QString()>;
+
+    // Replaces the save dialog, so that a test can name the file without one.
+    void setFileNameQuestion(FileNameQuestion question)
+    {
+        m_fileNameQuestion = std::move(question);
+    }
+
+    bool KontrolaBrojaPolja();
+    void mnuDatotekaProracun_Click();
+    void mnuDatotekaSnimi_Click();
+    void mnuDatotekaIzlaz_Click();
+
+protected:
+    ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
+        const frmParametri &parametri, QWidget *parent);
+
+    // The lines for n fields, from the record and the inputs of the input window.
+    virtual std::vector<std::string> linije(double n) const = 0;
+
+    const RezultatiProracuna &rezultati() const { return m_rezultati; }
+    // P1, e and L as the input window's fields hold them; they cannot change while a listing is
+    // open, and they always hold numbers then.
+    double P1() const;
+    double e() const;
+    double L() const;
+
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void createControls(QWidget *client);
+    void createMenu();
+    void odbijBrojPolja();
+    QString pitajZaDatoteku();
+
+    const ListingDesign m_design;
+    const RezultatiProracuna &m_rezultati;
+    const frmParametri &m_parametri;
+    FileNameQuestion m_fileNameQuestion;
+
+    QMenuBar *m_menuBar = nullptr;
+    QLineEdit *m_txtBrojPolja = nullptr;
+    QListWidget *m_lst = nullptr;
+    TabStopDelegate *m_delegate = nullptr;
+    // Created at the first "Snimi" and kept for the window's life.
+    QFileDialog *m_commonDialog = nullptr;
+    QString m_ponudjenoIme;
+    bool m_centriran = false;
+};
