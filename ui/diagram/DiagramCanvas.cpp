@@ -21,7 +21,8 @@ DiagramCanvas::DiagramCanvas(QWidget *parent)
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     resize(canvasSize);
-    // The drawing holds the thread, so one scheduled repaint shows the finished picture.
+    // The drawing holds the thread and its texts come last: the repaint they schedule shows the
+    // finished picture.
     m_surface->setChangeHandler([this] { update(); });
 }
 

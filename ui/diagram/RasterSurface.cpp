@@ -31,24 +31,38 @@ int nearestPixel(double v)
 RasterSurface::RasterSurface(QSize size, QColor foreground)
     : m_image(size, QImage::Format_ARGB32_Premultiplied)
     , m_masks(maximumDotWidth)
+    , m_font("Arial")
 {
+    m_font.setPointSizeF(m_fontSize);
+    m_font.setBold(false);
+    // Aliased like the dots: the same text drawn again over itself leaves the image unchanged.
+    m_font.setStyleStrategy(QFont::NoAntialias);
     m_image.setDotsPerMeterX(dotsPerMeter96);
     m_image.setDotsPerMeterY(dotsPerMeter96);
     m_image.fill(Qt::transparent);
     setForeground(foreground);
     m_mask = &mask(m_penWidth);
+    rememberGeometry();
+}
+
+void RasterSurface::rememberGeometry()
+{
+    m_width = m_image.width();
+    m_height = m_image.height();
+    m_stride = m_image.bytesPerLine();
+    forgetLastDot();
 }
 
 void RasterSurface::setForeground(QColor foreground)
 {
     m_foreground = foreground;
     m_pixel = qPremultiply(foreground.rgba());
+    forgetLastDot();
 }
 
 void RasterSurface::setPixelUnits()
 {
-    // Pixels with the origin top-left are the image's own coordinates; a drawing begins here.
-    notifyChanged();
+    // Pixels with the origin top-left are the image's own coordinates.
 }
 
 void RasterSurface::setPenWidth(int pixels)
@@ -107,26 +121,34 @@ void RasterSurface::dot(double x, double y)
         return;
     const int cx = nearestPixel(x);
     const int cy = nearestPixel(y);
+    // The steps put many dots on one pixel (a vertical line can hold a million of them); the
+    // same dot again changes nothing, since the surface only ever adds the one colour.
+    if (cx == m_lastX && cy == m_lastY && m_penWidth == m_lastWidth)
+        return;
+    m_lastX = cx;
+    m_lastY = cy;
+    m_lastWidth = m_penWidth;
+
     const DotMask &m = *m_mask;
-    const int w = m_image.width();
-    const int h = m_image.height();
-    if (cx + m.right < 0 || cx + m.left >= w || cy + m.bottom < 0 || cy + m.top >= h)
+    if (cx + m.right < 0 || cx + m.left >= m_width || cy + m.bottom < 0 || cy + m.top >= m_height)
         return;
     uchar *bits = m_image.bits();
-    const qsizetype stride = m_image.bytesPerLine();
     const bool inside
-        = cx + m.left >= 0 && cx + m.right < w && cy + m.top >= 0 && cy + m.bottom < h;
+        = cx + m.left >= 0 && cx + m.right < m_width && cy + m.top >= 0 && cy + m.bottom < m_height;
+    if (inside) {
+        for (const Span &s : m.spans) {
+            auto *line = reinterpret_cast<quint32 *>(bits + (cy + s.dy) * m_stride);
+            std::fill_n(line + cx + s.dx, s.length, m_pixel);
+        }
+        return;
+    }
     for (const Span &s : m.spans) {
         const int row = cy + s.dy;
-        int from = cx + s.dx;
-        int to = from + s.length;
-        if (!inside) {
-            if (row < 0 || row >= h)
-                continue;
-            from = std::max(from, 0);
-            to = std::min(to, w);
-        }
-        auto *line = reinterpret_cast<quint32 *>(bits + row * stride);
+        if (row < 0 || row >= m_height)
+            continue;
+        const int from = std::max(cx + s.dx, 0);
+        const int to = std::min(cx + s.dx + s.length, m_width);
+        auto *line = reinterpret_cast<quint32 *>(bits + row * m_stride);
         std::fill(line + from, line + to, m_pixel);
     }
 }
@@ -154,22 +176,18 @@ void RasterSurface::setTextPosition(double x, double y)
 void RasterSurface::setFontSize(double points)
 {
     m_fontSize = points;
+    m_font.setPointSizeF(points);
 }
 
 void RasterSurface::text(const std::string &text)
 {
-    QFont font("Arial");
-    font.setPointSizeF(m_fontSize);
-    font.setBold(false);
-    // Aliased like the dots: the same text drawn again over itself leaves the image unchanged.
-    font.setStyleStrategy(QFont::NoAntialias);
     QPainter p(&m_image);
-    p.setFont(font);
+    p.setFont(m_font);
     p.setPen(m_foreground);
     const int left = std::abs(m_textX) < farAway ? nearestPixel(m_textX) : 0;
     const int top = std::abs(m_textY) < farAway ? nearestPixel(m_textY) : 0;
     p.drawText(
-        QPoint(left, top + QFontMetrics(font, &m_image).ascent()), QString::fromStdString(text));
+        QPoint(left, top + QFontMetrics(m_font, &m_image).ascent()), QString::fromStdString(text));
     p.end();
     notifyChanged();
 }
@@ -188,6 +206,7 @@ void RasterSurface::growTo(QSize size)
     p.drawImage(0, 0, m_image);
     p.end();
     m_image = std::move(larger);
+    rememberGeometry();
 }
 
 void RasterSurface::notifyChanged()

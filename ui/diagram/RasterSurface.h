@@ -9,6 +9,7 @@
 #include "ui/diagram/DrawingSurface.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 
 #include <functional>
@@ -37,8 +38,9 @@ public:
     // Enlarges the image to at least this size and keeps what is drawn; it never shrinks.
     void growTo(QSize size);
 
-    // Called when a drawing starts and when a circle or a text is added, so that the owner can
-    // schedule a repaint; never once per dot.
+    // Called when a circle or a text is added, so that the owner can schedule a repaint. The
+    // diagram writes these last, so the repaint shows the finished figure and nothing repaints
+    // the area while the dots are drawn; never called once per dot.
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
 
     // Pen widths above this draw dots of this diameter.
@@ -60,8 +62,13 @@ private:
     static DotMask makeMask(int width);
     const DotMask &mask(int width);
     void notifyChanged();
+    void rememberGeometry();
+    void forgetLastDot() { m_lastWidth = 0; }
 
     QImage m_image;
+    int m_width = 0;
+    int m_height = 0;
+    qsizetype m_stride = 0;
     QColor m_foreground;
     quint32 m_pixel = 0; // the foreground as a premultiplied image pixel
     int m_penWidth = 1;
@@ -69,6 +76,10 @@ private:
     std::vector<DotMask> m_masks; // by width - 1, each built on first use; never reallocated
     double m_textX = 0.0;
     double m_textY = 0.0;
+    int m_lastX = 0; // the centre pixel and width of the last dot written
+    int m_lastY = 0;
+    int m_lastWidth = 0; // 0: none
     double m_fontSize = 8.25;
+    QFont m_font;
     std::function<void()> m_changed;
 };

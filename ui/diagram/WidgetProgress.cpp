@@ -22,11 +22,10 @@ void WidgetProgress::setRange(int minimum, int maximum)
 
 void WidgetProgress::setValue(float value)
 {
-    // QProgressBar holds whole numbers: the nearest one, a half going up.
+    // QProgressBar holds whole numbers: the nearest one, a half going up. It repaints itself at
+    // once whenever the new value moves its picture, so nothing more is needed while the drawing
+    // holds the thread; another repaint here would only paint the same bar twice.
     m_bar->setValue(static_cast<int>(std::floor(value + 0.5f)));
-    // The drawing does not return to the event loop until it ends, so paint the bar now.
-    if (m_bar->isVisible())
-        m_bar->repaint();
 }
 
 void WidgetProgress::setLabel(const std::string &text)
