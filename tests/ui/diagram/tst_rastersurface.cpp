@@ -113,28 +113,17 @@ class tst_RasterSurface : public QObject
     Q_OBJECT
 
 private slots:
-    void startsTransparent();
     void dotsOfEachWidthCoverTheirDisc_data();
     void dotsOfEachWidthCoverTheirDisc();
     void dotsAreClippedAtTheEdges();
     void circleIsAnOutlineOfThePenWidth();
     void textHasItsTopLeftCornerAtThePosition();
-    void textGrowsWithItsPointSize();
     void drawingsAreNotCleared();
     void canvasShowsTheWindowColourWhereNothingIsDrawn();
     void canvasShowsTheDiagramWithProgressOnTheLabel();
     void secondDrawingPutsTheSameFigureOverTheFirst();
     void newCanvasStartsEmpty();
 };
-
-void tst_RasterSurface::startsTransparent()
-{
-    RasterSurface s(canvasSize, ink);
-    QCOMPARE(s.image().size(), canvasSize);
-    QVERIFY(s.image().hasAlphaChannel());
-    QVERIFY(inked(s.image()).isEmpty());
-    QCOMPARE(s.penWidth(), 1);
-}
 
 void tst_RasterSurface::dotsOfEachWidthCoverTheirDisc_data()
 {
@@ -248,21 +237,6 @@ void tst_RasterSurface::textHasItsTopLeftCornerAtThePosition()
         qPrintable(QString::number(box.top())));
     QCOMPARE(box.bottom(), 100 + metrics.ascent() - 1);
     QVERIFY(box.right() <= 550 + metrics.horizontalAdvance("extM"));
-}
-
-void tst_RasterSurface::textGrowsWithItsPointSize()
-{
-    RasterSurface small(canvasSize, ink);
-    small.setFontSize(10);
-    small.text("487.68");
-    RasterSurface large(canvasSize, ink);
-    large.setFontSize(15);
-    large.text("487.68");
-    const QRect s = boundingBox(inked(small.image()));
-    const QRect l = boundingBox(inked(large.image()));
-    QCOMPARE(s.topLeft().x(), l.topLeft().x());
-    QVERIFY(s.height() >= 9 && s.height() <= 11);
-    QVERIFY(l.height() >= 14 && l.height() <= 16);
 }
 
 void tst_RasterSurface::drawingsAreNotCleared()
