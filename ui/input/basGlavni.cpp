@@ -127,11 +127,12 @@ private:
     // Returns true when the key is swallowed.
     bool keyPress(QKeyEvent *event)
     {
+        // Tab moves the focus and never reaches the filter; an empty field cannot be left.
+        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+            return m_field->text().isEmpty();
         const auto kod = basGlavni::kodZnaka(*event);
         if (!kod)
             return false;
-        if (*kod == basGlavni::kodTab)
-            return m_field->text().isEmpty(); // an empty field cannot be left
         return basGlavni::KontrolaTastera(*kod, m_field->text()) == 0;
     }
 

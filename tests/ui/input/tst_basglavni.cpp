@@ -297,6 +297,7 @@ void tst_basGlavni::refusedKeysDoNothing_data()
     QTest::newRow("Ctrl+V pastes nothing") << int(Qt::Key_V) << ctrl << true;
     QTest::newRow("Ctrl+Z undoes nothing") << int(Qt::Key_Z) << ctrl << false;
     QTest::newRow("Ctrl+A selects nothing") << int(Qt::Key_A) << ctrl << false;
+    QTest::newRow("Ctrl+I is no Tab") << int(Qt::Key_I) << ctrl << false;
 }
 
 void tst_basGlavni::refusedKeysDoNothing()
