@@ -18,6 +18,8 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTabBar>
 
 namespace {
@@ -58,9 +60,29 @@ QGroupBox *grupa(QWidget *parent, const char *name, const QString &caption, QRec
     return g;
 }
 
+// A button whose caption wraps onto a second line, as the designed captions need at their size.
+class WrappingButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
+        painter.drawText(rect().adjusted(margin, margin, -margin, -margin),
+            Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
+
 QPushButton *dugme(QWidget *parent, const char *name, const QString &caption, QRect rect)
 {
-    auto *b = new QPushButton(caption, parent);
+    auto *b = new WrappingButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setFont(arial(oznakaTacaka, true));
     b->setGeometry(rect);

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Takes a picture of every window and tab of Kelvane under a virtual X server, for the README.
+# Not part of the tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh xvfb xauth
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+ninja -C build kelvane_screenshots > /dev/null
+mkdir -p docs/screenshots
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+    build/scripts/screenshots/kelvane_screenshots docs/screenshots
+ls docs/screenshots
