@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Kelvane with its tests and runs every test through CTest.
+# Installs what is missing, builds Kelvane with its tests and runs every test through CTest:
+# once as released, once under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
 ninja -C build
 ctest --test-dir build --output-on-failure
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVANE_SANITIZE=ON \
+    -DKELVANE_BENCHMARKS=OFF > /dev/null
+ninja -C build-sanitize
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-sanitize --output-on-failure
