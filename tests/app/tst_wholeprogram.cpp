@@ -1,0 +1,135 @@
+// The typical use of the program from start to exit, through the real windows, menus, keys,
+// message boxes and save dialog.
+
+#include "ui/input/frmParametri.h"
+
+#include "ModalWatcher.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void komanda(QWidget *window, const char *name)
+{
+    window->findChild<QAction *>(QLatin1String(name))->trigger();
+}
+
+QString tekst(QWidget *window, const char *name)
+{
+    return window->findChild<QLineEdit *>(QLatin1String(name))->text();
+}
+
+// Opens further modal windows from outside the watcher's own handler, which blocks its timer.
+template <typename F> void kasnije(QWidget *context, F f)
+{
+    QTimer::singleShot(0, context, f);
+}
+
+} // namespace
+
+class tst_WholeProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typicalUseFromStartToExit();
+};
+
+void tst_WholeProgram::typicalUseFromStartToExit()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("extM.txt"));
+
+    // As the program starts it.
+    QPointer<frmParametri> parametri = new frmParametri;
+    parametri->setAttribute(Qt::WA_DeleteOnClose);
+    parametri->show();
+    parametri->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(parametri));
+    QCOMPARE(parametri->focusWidget(), parametri->txtSila1());
+
+    QStringList steps;
+    QStringList listing;
+    ModalWatcher watcher({ QMessageBox::No, QMessageBox::Yes });
+    watcher.onOtherModal = [&](QWidget *modal) {
+        const QString name = modal->objectName();
+        steps << name;
+        if (name == QLatin1String("frmIzlazna")) {
+            kasnije(modal, [&, modal] {
+                auto *x = modal->findChild<QLineEdit *>(QStringLiteral("txtProizvoljnoX"));
+                QTest::mouseClick(x, Qt::LeftButton);
+                QCoreApplication::processEvents();
+                QTest::keyClicks(x, QStringLiteral("4.5"));
+                QTest::mouseClick(modal->findChild<QPushButton *>(
+                                      QStringLiteral("cmdMomentSavijanjaUProizvoljnomPreseku")),
+                    Qt::LeftButton);
+                steps << tekst(modal, "txtProizvoljnoKNmPI") << tekst(modal, "txtProizvoljnoKNmPII")
+                      << tekst(modal, "txtEXTMProizvoljniPresek");
+                komanda(modal, "mnuProracunExtMUProizvoljnimPresecima");
+                komanda(modal, "mnuDatotekaIzlaz");
+            });
+        } else if (name == QLatin1String("frmListingExtM")) {
+            kasnije(modal, [&, modal] {
+                komanda(modal, "mnuDatotekaProracun");
+                auto *list = modal->findChild<QListWidget *>(QStringLiteral("lstExtM"));
+                for (int i = 0; i < list->count(); ++i)
+                    listing << list->item(i)->text();
+                komanda(modal, "mnuDatotekaSnimi");
+                komanda(modal, "mnuDatotekaIzlaz");
+            });
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            fileName->setText(dir.filePath(QStringLiteral("extM")));
+            QTest::keyClick(fileName, Qt::Key_Return);
+        }
+    };
+
+    komanda(parametri, "mnuProracunExtMExtT");
+    QCOMPARE(steps,
+        (QStringList {
+            "frmIzlazna", "411.50", "416.50", "416.50", "frmListingExtM", "CommonDialog1" }));
+    QCOMPARE(listing.size(), 11);
+    QCOMPARE(listing.at(5), QStringLiteral("x[m]= 4.500\t\tM[kNm]= 416.500"));
+
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(),
+        QByteArrayLiteral("x[m]= 0.000\t\tM[kNm]= 0.000\r\n"
+                          "x[m]= 0.900\t\tM[kNm]= 231.340\r\n"
+                          "x[m]= 1.800\t\tM[kNm]= 388.160\r\n"
+                          "x[m]= 2.700\t\tM[kNm]= 470.460\r\n"
+                          "x[m]= 3.600\t\tM[kNm]= 478.240\r\n"
+                          "x[m]= 4.500\t\tM[kNm]= 416.500\r\n"
+                          "x[m]= 5.400\t\tM[kNm]= 482.240\r\n"
+                          "x[m]= 6.300\t\tM[kNm]= 473.460\r\n"
+                          "x[m]= 7.200\t\tM[kNm]= 390.160\r\n"
+                          "x[m]= 8.100\t\tM[kNm]= 232.340\r\n"
+                          "x[m]= 9.000\t\tM[kNm]= 0.000\r\n"));
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(parametri->focusWidget(), parametri->txtSila1());
+
+    // "Izlaz", answered No and then Yes.
+    komanda(parametri, "mnuDatotekaIzlaz");
+    QVERIFY(parametri);
+    QVERIFY(parametri->isVisible());
+    komanda(parametri, "mnuDatotekaIzlaz");
+    QTRY_VERIFY(!parametri);
+    QCOMPARE(watcher.boxes().size(), std::size_t(2));
+    for (const SeenBox &box : watcher.boxes()) {
+        QCOMPARE(box.caption, QStringLiteral("Izlaz?"));
+        QCOMPARE(box.text, QStringLiteral("Da li zelite da izadjete iz programa?"));
+        QCOMPARE(box.icon, QMessageBox::Question);
+    }
+}
+
+QTEST_MAIN(tst_WholeProgram)
+#include "tst_wholeprogram.moc"
