@@ -1,6 +1,7 @@
 #include "ui/input/frmParametri.h"
 
 #include "core/NumberText.h"
+#include "ui/Controls.h"
 #include "ui/LineSketch.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
@@ -47,22 +48,15 @@ std::vector<SketchLine> skicaGrede()
     };
 }
 
-QFont arial(double points, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
-frmParametri::frmParametri(QWidget *parent) : QMainWindow(parent)
+frmParametri::frmParametri(QWidget *parent)
+    : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmParametri"));
     setWindowTitle(QStringLiteral("Ulazni parametri proracuna"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(arial(11.25, false));
 
     auto *client = new QWidget(this);
@@ -111,39 +105,31 @@ void frmParametri::createControls(QWidget *client)
     // Created in tab order.
     m_txtSila1 = field("txtSila1", QStringLiteral("206"), twipsRect(1410, 300, 855, 405), 5);
     m_txtSila2 = field("txtSila2", QStringLiteral("208"), twipsRect(5850, 300, 855, 405), 5);
-    m_txtRazmakSila = field("txtRazmakSila", QStringLiteral("5"), twipsRect(3690, 495, 735, 405), 4);
+    m_txtRazmakSila
+        = field("txtRazmakSila", QStringLiteral("5"), twipsRect(3690, 495, 735, 405), 4);
     m_txtRasponGrede
-            = field("txtRasponGrede", QStringLiteral("9"), twipsRect(3330, 1935, 735, 405), 4);
+        = field("txtRasponGrede", QStringLiteral("9"), twipsRect(3330, 1935, 735, 405), 4);
 }
 
 void frmParametri::createMenu()
 {
-    const auto menu = [this](const char *name, const QString &title) {
-        QMenu *m = menuBar()->addMenu(title);
-        m->setObjectName(QLatin1String(name));
-        m->menuAction()->setObjectName(QLatin1String(name));
-        return m;
-    };
-    const auto command = [this](QMenu *m, const char *name, const QString &text, auto handler) {
-        QAction *a = m->addAction(text);
-        a->setObjectName(QLatin1String(name));
-        connect(a, &QAction::triggered, this, handler);
-    };
-    command(menu("mnuDatoteka", QStringLiteral("Datoteka")), "mnuDatotekaIzlaz",
-            QStringLiteral("Izlaz"), &frmParametri::mnuDatotekaIzlaz_Click);
-    command(menu("mnuProracun", QStringLiteral("Proracun")), "mnuProracunExtMExtT",
-            QStringLiteral("extM i extT"), &frmParametri::mnuProracunExtMExtT_Click);
-    command(menu("mnuOProgramu", QStringLiteral("O programu")), "about",
-            QStringLiteral("O programu"), &frmParametri::about_Click);
-    command(menu("mnuPomoc", QStringLiteral("Pomoc")), "mnuPomocPomoc", QStringLiteral("Pomoc"),
-            &frmParametri::mnuPomocPomoc_Click);
+    QMenuBar *bar = menuBar();
+    addNamedCommand(addNamedMenu(bar, "mnuDatoteka", QStringLiteral("Datoteka")),
+        "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this, &frmParametri::mnuDatotekaIzlaz_Click);
+    addNamedCommand(addNamedMenu(bar, "mnuProracun", QStringLiteral("Proracun")),
+        "mnuProracunExtMExtT", QStringLiteral("extM i extT"), this,
+        &frmParametri::mnuProracunExtMExtT_Click);
+    addNamedCommand(addNamedMenu(bar, "mnuOProgramu", QStringLiteral("O programu")), "about",
+        QStringLiteral("O programu"), this, &frmParametri::about_Click);
+    addNamedCommand(addNamedMenu(bar, "mnuPomoc", QStringLiteral("Pomoc")), "mnuPomocPomoc",
+        QStringLiteral("Pomoc"), this, &frmParametri::mnuPomocPomoc_Click);
 }
 
 UlazniParametri frmParametri::ulazniParametri() const
 {
     const auto vrednost = [](const QLineEdit *f) { return NumericField::value(f).value_or(0.0); };
     return { vrednost(m_txtSila1), vrednost(m_txtSila2), vrednost(m_txtRazmakSila),
-             vrednost(m_txtRasponGrede) };
+        vrednost(m_txtRasponGrede) };
 }
 
 bool frmParametri::KontrolaDuzine() const
@@ -156,8 +142,8 @@ bool frmParametri::KontrolaDuzine() const
     return rezultat;
 }
 
-void frmParametri::odbij(QLineEdit *field, const QString &poruka, const QString &reset,
-                         QLineEdit *fokus)
+void frmParametri::odbij(
+    QLineEdit *field, const QString &poruka, const QString &reset, QLineEdit *fokus)
 {
     Messages::error(this, naslovGreske, poruka);
     field->setText(reset);
@@ -175,8 +161,8 @@ bool frmParametri::KontrolaVrednosti()
     if (nijeBroj(m_txtSila1)) {
         rezultat = false;
         odbij(m_txtSila1,
-              QStringLiteral("U polje za unos vrednosti sile P1 mora biti unet decimalan broj!"),
-              QStringLiteral("206"), m_txtSila1);
+            QStringLiteral("U polje za unos vrednosti sile P1 mora biti unet decimalan broj!"),
+            QStringLiteral("206"), m_txtSila1);
     }
     // A single force is entered as P1 = 0; the distance then means nothing.
     if (jeNula(m_txtSila1))
@@ -184,26 +170,26 @@ bool frmParametri::KontrolaVrednosti()
     if (nijeBroj(m_txtSila2)) {
         rezultat = false;
         odbij(m_txtSila2,
-              QStringLiteral("U polje za unos vrednosti sile P2 mora biti unet decimalan broj!"),
-              QStringLiteral("208"), m_txtSila2);
+            QStringLiteral("U polje za unos vrednosti sile P2 mora biti unet decimalan broj!"),
+            QStringLiteral("208"), m_txtSila2);
     }
     if (jeNula(m_txtSila2)) {
         rezultat = false;
         odbij(m_txtSila2,
-              QStringLiteral("Ako se na gredi nalazi samo jedna sila nesme se usvojiti da je "
-                             "vrednost sile P2 nula!"),
-              QStringLiteral("208"), m_txtSila2);
+            QStringLiteral("Ako se na gredi nalazi samo jedna sila nesme se usvojiti da je "
+                           "vrednost sile P2 nula!"),
+            QStringLiteral("208"), m_txtSila2);
     }
     if (nijeBroj(m_txtRazmakSila)) {
         rezultat = false;
         odbij(m_txtRazmakSila,
-              QStringLiteral("U polje za unos vrednosti razmaka izmedu sila mora biti unet "
-                             "decimalan broj cija je vrednost jednaka ili manja  od vrednosti "
-                             "raspona grede!"),
-              QStringLiteral("5"), m_txtRazmakSila);
+            QStringLiteral("U polje za unos vrednosti razmaka izmedu sila mora biti unet "
+                           "decimalan broj cija je vrednost jednaka ili manja  od vrednosti "
+                           "raspona grede!"),
+            QStringLiteral("5"), m_txtRazmakSila);
     }
     const QString porukaRaspon
-            = QStringLiteral("U polje za unos vrednosti raspona grede mora biti unet decimalan broj!");
+        = QStringLiteral("U polje za unos vrednosti raspona grede mora biti unet decimalan broj!");
     if (nijeBroj(m_txtRasponGrede)) {
         rezultat = false;
         odbij(m_txtRasponGrede, porukaRaspon, QStringLiteral("9"), m_txtRasponGrede);
@@ -222,9 +208,9 @@ bool frmParametri::KontrolaVrednosti()
         const QString reset = predlog < 0 ? QStringLiteral("0")
                                           : QString::fromStdString(NumberText::general(predlog));
         odbij(m_txtRazmakSila,
-              QStringLiteral("Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od "
-                             "raspona grede!"),
-              reset, m_txtRasponGrede);
+            QStringLiteral("Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od "
+                           "raspona grede!"),
+            reset, m_txtRasponGrede);
     }
     return rezultat;
 }
@@ -243,7 +229,7 @@ void frmParametri::mnuProracunExtMExtT_Click()
 void frmParametri::mnuDatotekaIzlaz_Click()
 {
     if (!Messages::question(this, QStringLiteral("Izlaz?"),
-                            QStringLiteral("Da li zelite da izadjete iz programa?")))
+            QStringLiteral("Da li zelite da izadjete iz programa?")))
         return;
     hide();
     close();

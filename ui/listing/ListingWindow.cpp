@@ -1,6 +1,7 @@
 #include "ui/listing/ListingWindow.h"
 
 #include "ui/Messages.h"
+#include "ui/Controls.h"
 #include "ui/Twips.h"
 #include "ui/input/basGlavni.h"
 #include "ui/input/frmParametri.h"
@@ -17,14 +18,6 @@
 #include <QScreen>
 
 namespace {
-
-QFont arial(double points, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 const QString pocetniBrojPolja = QStringLiteral("10");
 
@@ -89,18 +82,13 @@ void ListingWindow::createMenu()
 {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setObjectName(QStringLiteral("menuBar"));
-    QMenu *datoteka = m_menuBar->addMenu(QStringLiteral("Datoteka"));
-    datoteka->setObjectName(QStringLiteral("mnuDatoteka"));
-    datoteka->menuAction()->setObjectName(QStringLiteral("mnuDatoteka"));
-    const auto command = [this, datoteka](const char *name, const QString &text, auto handler) {
-        QAction *a = datoteka->addAction(text);
-        a->setObjectName(QLatin1String(name));
-        connect(a, &QAction::triggered, this, handler);
-    };
-    command("mnuDatotekaProracun", QStringLiteral("Proracun"),
+    QMenu *datoteka = addNamedMenu(m_menuBar, "mnuDatoteka", QStringLiteral("Datoteka"));
+    addNamedCommand(datoteka, "mnuDatotekaProracun", QStringLiteral("Proracun"), this,
         &ListingWindow::mnuDatotekaProracun_Click);
-    command("mnuDatotekaSnimi", QStringLiteral("Snimi"), &ListingWindow::mnuDatotekaSnimi_Click);
-    command("mnuDatotekaIzlaz", QStringLiteral("Izlaz"), &ListingWindow::mnuDatotekaIzlaz_Click);
+    addNamedCommand(datoteka, "mnuDatotekaSnimi", QStringLiteral("Snimi"), this,
+        &ListingWindow::mnuDatotekaSnimi_Click);
+    addNamedCommand(datoteka, "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this,
+        &ListingWindow::mnuDatotekaIzlaz_Click);
 }
 
 double ListingWindow::P1() const

@@ -2,6 +2,7 @@
 
 #include "core/EvaluacijaPreseka.h"
 #include "core/NumberText.h"
+#include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
 #include "ui/diagram/DiagramCanvas.h"
@@ -38,14 +39,6 @@ constexpr int okvirVisina = 2 * 4 + 23 + 20; // pixels
 QSize klijentskaVelicina(int sirinaTwips, int visinaTwips)
 {
     return QSize(twips(sirinaTwips) - okvirSirina, twips(visinaTwips) - okvirVisina);
-}
-
-QFont arial(double points, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 const double poljeTacaka = 11.25; // text fields, group captions and the sign labels
@@ -349,28 +342,17 @@ void frmIzlazna::createMenu()
 {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setObjectName(QStringLiteral("menuBar"));
-    const auto menu = [this](const char *name, const QString &title) {
-        QMenu *m = m_menuBar->addMenu(title);
-        m->setObjectName(QLatin1String(name));
-        m->menuAction()->setObjectName(QLatin1String(name));
-        return m;
-    };
-    const auto command = [this](QMenu *m, const char *name, const QString &text, auto handler) {
-        QAction *a = m->addAction(text);
-        a->setObjectName(QLatin1String(name));
-        connect(a, &QAction::triggered, this, handler);
-    };
-    command(menu("mnuDatoteka", QStringLiteral("Datoteka")), "mnuDatotekaIzlaz",
-        QStringLiteral("Izlaz"), &frmIzlazna::mnuDatotekaIzlaz_Click);
-    QMenu *proracun = menu("mnuProracun", QStringLiteral("Proracun"));
-    command(proracun, "mnuProracunPromenaUlaznihParametara",
-        QStringLiteral("Promena ulaznih parametara"),
+    addNamedCommand(addNamedMenu(m_menuBar, "mnuDatoteka", QStringLiteral("Datoteka")),
+        "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this, &frmIzlazna::mnuDatotekaIzlaz_Click);
+    QMenu *proracun = addNamedMenu(m_menuBar, "mnuProracun", QStringLiteral("Proracun"));
+    addNamedCommand(proracun, "mnuProracunPromenaUlaznihParametara",
+        QStringLiteral("Promena ulaznih parametara"), this,
         &frmIzlazna::mnuProracunPromenaUlaznihParametara_Click);
-    command(proracun, "mnuProracunExtMUProizvoljnimPresecima",
-        QStringLiteral("Proracun extM u proizvoljnim presecima"),
+    addNamedCommand(proracun, "mnuProracunExtMUProizvoljnimPresecima",
+        QStringLiteral("Proracun extM u proizvoljnim presecima"), this,
         &frmIzlazna::mnuProracunExtMUProizvoljnimPresecima_Click);
-    command(proracun, "mnuProracunExtTUProizvoljnimPresecima",
-        QStringLiteral("Proracun extT u proizvoljnim presecima"),
+    addNamedCommand(proracun, "mnuProracunExtTUProizvoljnimPresecima",
+        QStringLiteral("Proracun extT u proizvoljnim presecima"), this,
         &frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click);
 }
 

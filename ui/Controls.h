@@ -1,0 +1,27 @@
+#pragma once
+
+// Small builders that every window uses for its fonts and its menus, so that each menu and
+// command carries its name as objectName the same way everywhere.
+
+#include <QAction>
+#include <QFont>
+#include <QMenu>
+#include <QMenuBar>
+#include <QString>
+
+// Arial at the given size in points; the windows are designed in it.
+QFont arial(double points, bool bold);
+
+// A menu whose menu and bar entry are both named name.
+QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title);
+
+// A command named name that runs handler on receiver.
+template <typename Receiver, typename Handler>
+QAction *addNamedCommand(
+    QMenu *menu, const char *name, const QString &text, Receiver *receiver, Handler handler)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    QObject::connect(action, &QAction::triggered, receiver, handler);
+    return action;
+}
