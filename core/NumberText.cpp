@@ -27,7 +27,7 @@ Decimal decompose(double value)
     }
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, significantDigits - 1);
+        std::chars_format::scientific, significantDigits - 1);
     std::string_view text(buffer, result.ptr - buffer);
     if (text.front() == '-') {
         d.negative = true;
@@ -138,7 +138,7 @@ std::optional<double> parseField(std::string_view text)
     normalized.append(text);
     double value = 0.0;
     const auto result
-            = std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
+        = std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
     if (result.ec != std::errc() || result.ptr != normalized.data() + normalized.size())
         return std::nullopt;
     return value;

@@ -46,7 +46,7 @@ void RezultatiProracuna::proracunajMomente(const UlazniParametri &ulaz)
     m_dblMmaxII = (kvadrat(m_dblXmaxII) * m_dblR) / L - P1 * e;
     // Parabola I at its intersection with parabola II, written out from the inputs.
     m_dblMpreseka = ((((m_dblR / L) * (L - m_dblA1)) * L / m_dblR) * P1)
-            - (m_dblR / L) * kvadrat((L / m_dblR) * P1);
+        - (m_dblR / L) * kvadrat((L / m_dblR) * P1);
     m_dblKonstantaAI = (L - m_dblA1) * (m_dblR / L);
     m_dblKonstantaBI = m_dblR / L;
     m_dblKonstantaAII = (L - m_dblA2) * (m_dblR / L);
@@ -80,4 +80,3 @@ void RezultatiProracuna::proracunajTransverzalneSile(const UlazniParametri &ulaz
     m_dblMinTIIZonaVazenjaLevo = e;
     m_dblMinTIIZonaVazenjaDesno = L;
 }
-

@@ -17,8 +17,8 @@ struct UlazniParametri
 class RezultatiProracuna
 {
 public:
-    // Overwrites every field: the moment envelope first, then the shear envelope, which reuses dblR.
-    // The input window calls it only with inputs its checks have accepted.
+    // Overwrites every field: the moment envelope first, then the shear envelope, which reuses
+    // dblR. The input window calls it only with inputs its checks have accepted.
     void proracunaj(const UlazniParametri &ulaz);
 
     double dblR() const { return m_dblR; }
@@ -99,4 +99,3 @@ private:
     double m_dblMinTIIZonaVazenjaLevo = 0.0;
     double m_dblMinTIIZonaVazenjaDesno = 0.0;
 };
-

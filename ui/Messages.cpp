@@ -7,7 +7,7 @@ namespace Messages {
 namespace {
 
 QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
-                                 const QString &text, QMessageBox::StandardButtons buttons)
+    const QString &text, QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, caption, text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -23,7 +23,7 @@ void error(QWidget *parent, const QString &caption, const QString &text)
 bool question(QWidget *parent, const QString &caption, const QString &text)
 {
     return show(parent, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::Yes;
+        == QMessageBox::Yes;
 }
 
 void plain(QWidget *parent, const QString &caption, const QString &text)

@@ -84,10 +84,13 @@ class LengthValidator : public QValidator
 {
 public:
     LengthValidator(int maxLength, QLineEdit *field)
-        : QValidator(field), m_field(field), m_maxLength(maxLength), m_length(field->text().size())
+        : QValidator(field)
+        , m_field(field)
+        , m_maxLength(maxLength)
+        , m_length(field->text().size())
     {
         connect(field, &QLineEdit::textChanged, this,
-                [this](const QString &text) { m_length = text.size(); });
+            [this](const QString &text) { m_length = text.size(); });
     }
 
     State validate(QString &input, int &) const override
@@ -110,7 +113,10 @@ private:
 class FieldFilter : public QObject
 {
 public:
-    explicit FieldFilter(QLineEdit *field) : QObject(field), m_field(field) { }
+    explicit FieldFilter(QLineEdit *field)
+        : QObject(field)
+        , m_field(field)
+    { }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {

@@ -1,7 +1,7 @@
 #include "ui/listing/ListingWindow.h"
 
-#include "ui/Messages.h"
 #include "ui/Controls.h"
+#include "ui/Messages.h"
 #include "ui/Twips.h"
 #include "ui/input/basGlavni.h"
 #include "ui/input/frmParametri.h"
