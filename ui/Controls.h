@@ -1,7 +1,7 @@
 #pragma once
 
-// Small builders that every window uses for its fonts and its menus, so that each menu and
-// command carries its name as objectName the same way everywhere.
+// Small builders that every window uses for its fonts, its place and its menus, so that each menu
+// and command carries its name as objectName the same way everywhere.
 
 #include <QAction>
 #include <QFont>
@@ -11,6 +11,12 @@
 
 // Arial at the given size in points; the windows are designed in it.
 QFont arial(double points, bool bold);
+// MS Sans Serif, regular; main() maps the face onto an installed sans-serif one.
+QFont msSansSerif(double points);
+
+// Centres the window on its screen when it is first shown, once its frame is known; a dialog then
+// opens there rather than over its parent.
+void centerOnFirstShow(QWidget *window);
 
 // A menu whose menu and bar entry are both named name.
 QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title);

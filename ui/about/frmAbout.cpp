@@ -1,26 +1,19 @@
 #include "ui/about/frmAbout.h"
 
+#include "ui/Controls.h"
+
 #include "ui/Twips.h"
 #include "ui/about/KelvaneIcon.h"
 #include "ui/about/Registry.h"
 #include "ui/about/SysInfo.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
-
-QFont msSansSerif(double points)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    return font;
-}
 
 // The etched separator: a grey line with a white one of two pixels just below it, drawn in that
 // order. Both are horizontal, so they are filled as rectangles to land on exact pixel rows.
@@ -62,11 +55,8 @@ frmAbout::frmAbout(RegistryAccess &registry, ProgramStarter &starter, QWidget *p
     setWindowTitle(QStringLiteral("About MyApp"));
     setFont(msSansSerif(8.25));
     setFixedSize(twips(5670), twips(3030));
-    // Centred on the screen rather than over the input window; moving it keeps QDialog from
-    // placing it itself.
-    QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    // Centred on the screen rather than over the input window.
+    centerOnFirstShow(this);
 
     createControls();
     Form_Load();

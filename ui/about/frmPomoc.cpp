@@ -1,21 +1,14 @@
 #include "ui/about/frmPomoc.h"
 
+#include "ui/Controls.h"
+
 #include "ui/Twips.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
-
-QFont msSansSerif(double points)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    return font;
-}
 
 // The indents and the trailing space of "momenata " are part of the text.
 const char *const pomoc[] = {
@@ -51,9 +44,7 @@ frmPomoc::frmPomoc(QWidget *parent)
     setFont(msSansSerif(8.25));
     // Sizeable, but the controls keep their places.
     resize(twips(5655), twips(2235));
-    QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    centerOnFirstShow(this);
 
     createControls();
     Form_Load();

@@ -66,6 +66,7 @@ frmParametri::frmParametri(QWidget *parent)
 
     createControls(client);
     createMenu();
+    centerOnFirstShow(this);
     // Showing the window gives the field the focus without the select-all of an entry.
     NumericField::focus(m_txtSila1);
 }

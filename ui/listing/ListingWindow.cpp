@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QScreen>
 
 namespace {
 
@@ -47,6 +46,7 @@ ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracu
     m_menuBar->setGeometry(0, 0, design.client.width(), menuHeight);
     client->setGeometry(QRect(QPoint(0, menuHeight), design.client));
     setFixedSize(design.client.width(), menuHeight + design.client.height());
+    centerOnFirstShow(this);
 
     NumericField::focus(m_txtBrojPolja);
 }
@@ -180,20 +180,6 @@ void ListingWindow::mnuDatotekaSnimi_Click()
 void ListingWindow::mnuDatotekaIzlaz_Click()
 {
     reject();
-}
-
-void ListingWindow::showEvent(QShowEvent *event)
-{
-    // Centred on the screen, not over the results window.
-    if (!m_centriran) {
-        m_centriran = true;
-        if (const QScreen *s = screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(s->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
-    QDialog::showEvent(event);
 }
 
 // The window closes by its menu or its close box only; Escape is not a way out of it.

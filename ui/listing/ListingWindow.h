@@ -75,7 +75,6 @@ protected:
     double e() const;
     double L() const;
 
-    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -96,5 +95,4 @@ private:
     // Created at the first "Snimi" and kept for the window's life.
     QFileDialog *m_commonDialog = nullptr;
     QString m_ponudjenoIme;
-    bool m_centriran = false;
 };

@@ -114,6 +114,7 @@ frmIzlazna::frmIzlazna(
     createGrafik();
     createMenu();
     Form_Load();
+    centerOnFirstShow(this);
 }
 
 frmIzlazna::~frmIzlazna() = default;

@@ -187,6 +187,7 @@ private slots:
     void cleanup();
 
     void windowAsDesigned();
+    void opensCentredOnTheScreen();
     void controlsAsDesigned_data();
     void controlsAsDesigned();
     void menusInOrder();
@@ -670,6 +671,16 @@ void tst_frmParametri::closeBoxClosesWithoutAQuestion()
     QCoreApplication::processEvents();
     QVERIFY(watcher.boxes().empty());
     QVERIFY(!w.isVisible());
+}
+
+void tst_frmParametri::opensCentredOnTheScreen()
+{
+    frmParametri w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint offCentre = w.frameGeometry().center() - w.screen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 QTEST_MAIN(tst_frmParametri)

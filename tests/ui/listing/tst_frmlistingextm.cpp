@@ -97,7 +97,8 @@ void tst_frmListingExtM::opensWithTenFieldsSelectedAndAnEmptyList()
 
     // Centred on the screen, not over the window below.
     const QPoint offCentre = w.frameGeometry().center() - w.screen()->availableGeometry().center();
-    QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.x())));
+    QVERIFY2(offCentre.manhattanLength() <= 2,
+        qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
 
     QCOMPARE(w.windowTitle(), QStringLiteral("extM u proizvoljnim presecima grede"));
     QCOMPARE(w.findChild<QWidget *>(QStringLiteral("klijent"))->size(), QSize(430, 298));
