@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -124,6 +125,8 @@ public:
             return false;
         if (event->type() == QEvent::KeyPress)
             return keyPress(static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::InputMethod)
+            return inputMethod(static_cast<QInputMethodEvent *>(event));
         if (event->type() == QEvent::FocusIn)
             focusIn(static_cast<QFocusEvent *>(event));
         return false;
@@ -140,6 +143,30 @@ private:
         if (!kod)
             return false;
         return basGlavni::KontrolaTastera(*kod, m_field->text()) == 0;
+    }
+
+    // Text composed by an input method (a dead key, a compose sequence, an IME) arrives as one
+    // commit, not as key presses. Its characters pass the key filter as if typed one by one, the
+    // first replacing the selection; a commit with refused characters is sent on without them.
+    bool inputMethod(QInputMethodEvent *event)
+    {
+        const QString commit = event->commitString();
+        QString text = m_field->text();
+        QString accepted;
+        for (const QChar c : commit) {
+            if (basGlavni::KontrolaTastera(c.unicode(), text) == 0)
+                continue;
+            if (accepted.isEmpty() && m_field->hasSelectedText())
+                text.remove(m_field->selectionStart(), m_field->selectedText().size());
+            accepted += c;
+            text += c;
+        }
+        if (accepted == commit)
+            return false;
+        QInputMethodEvent filtered(event->preeditString(), event->attributes());
+        filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+        QCoreApplication::sendEvent(m_field, &filtered);
+        return true;
     }
 
     void focusIn(QFocusEvent *event)
