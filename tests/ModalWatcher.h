@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QList>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
@@ -52,18 +53,21 @@ public:
 private:
     void poll()
     {
+        // A window counts as handled while it stays open: a box closing over it hands it back as
+        // the active modal window, and a dialog shown again later is a new question.
+        m_handled.removeIf([](const QPointer<QWidget> &w) { return !w || !w->isVisible(); });
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_lastHandled)
+        if (!modal || m_handled.contains(modal))
             return;
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (!box) {
             if (onOtherModal) {
-                m_lastHandled = modal;
+                m_handled.append(modal);
                 onOtherModal(modal);
             }
             return;
         }
-        m_lastHandled = box;
+        m_handled.append(box);
         SeenBox seen { box->windowTitle(), box->text(), box->icon(), box->standardButtons(), {} };
         if (QWidget *below = box->parentWidget()) {
             if (QWidget *f = below->window()->focusWidget())
@@ -83,6 +87,6 @@ private:
     std::vector<QMessageBox::StandardButton> m_answers;
     std::size_t m_next = 0;
     std::vector<SeenBox> m_boxes;
-    QPointer<QWidget> m_lastHandled;
+    QList<QPointer<QWidget>> m_handled;
     QTimer m_timer;
 };
