@@ -2,6 +2,7 @@
 // the diagram and both listings: every run ends, every number shown is a finite number in its
 // format, and the diagram draws no more dots than its sampling steps imply.
 
+#include "RecordFields.h"
 #include "ProgramRun.h"
 
 #include "core/NumberText.h"
@@ -46,19 +47,6 @@ QString presek(double x)
 const QStringList rezultatiPreseka { QStringLiteral("txtProizvoljnoKNmPI"),
     QStringLiteral("txtProizvoljnoKNmPII"), QStringLiteral("txtEXTMProizvoljniPresek"),
     QStringLiteral("txtProizvoljnoMaxT"), QStringLiteral("txtProizvoljnoMinT") };
-
-std::vector<double> sviFields(const RezultatiProracuna &r)
-{
-    return { r.dblR(), r.dblXr(), r.dblA1(), r.dblA2(), r.dblX01I(), r.dblX02I(), r.dblXmaxI(),
-        r.dblX01II(), r.dblX02II(), r.dblXmaxII(), r.dblXpreseka(), r.dblMmaxI(), r.dblMmaxII(),
-        r.dblMpreseka(), r.dblKonstantaAI(), r.dblKonstantaBI(), r.dblKonstantaAII(),
-        r.dblKonstantaBII(), r.dblKonstantaCII(), r.dblZonaVazenjaParaboleI(),
-        r.dblZonaVazenjaParaboleII(), r.dblKAmaxTII(), r.dblKBmaxTII(), r.dblKAmaxTI(),
-        r.dblKBmaxTI(), r.dblKAminTI(), r.dblKAminTII(), r.dblKBminTII(),
-        r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno(), r.dblMaxTIZonaVazenjaLevo(),
-        r.dblMaxTIZonaVazenjaDesno(), r.dblMinTIZonaVazenjaLevo(), r.dblMinTIZonaVazenjaDesno(),
-        r.dblMinTIIZonaVazenjaLevo(), r.dblMinTIIZonaVazenjaDesno() };
-}
 
 // The results window: every display field, then extM and extT at the supports and at mid-span.
 void proveriRezultate(QDialog *izlazna, const QString &Ltekst)

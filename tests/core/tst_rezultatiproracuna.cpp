@@ -1,5 +1,6 @@
 #include "core/RezultatiProracuna.h"
 
+#include "RecordFields.h"
 #include "Nearly.h"
 
 #include <QTest>
@@ -14,19 +15,6 @@ RezultatiProracuna izracunaj(double P1, double P2, double e, double L)
     RezultatiProracuna r;
     r.proracunaj({ P1, P2, e, L });
     return r;
-}
-
-std::vector<double> sviFields(const RezultatiProracuna &r)
-{
-    return { r.dblR(), r.dblXr(), r.dblA1(), r.dblA2(), r.dblX01I(), r.dblX02I(), r.dblXmaxI(),
-        r.dblX01II(), r.dblX02II(), r.dblXmaxII(), r.dblXpreseka(), r.dblMmaxI(), r.dblMmaxII(),
-        r.dblMpreseka(), r.dblKonstantaAI(), r.dblKonstantaBI(), r.dblKonstantaAII(),
-        r.dblKonstantaBII(), r.dblKonstantaCII(), r.dblZonaVazenjaParaboleI(),
-        r.dblZonaVazenjaParaboleII(), r.dblKAmaxTII(), r.dblKBmaxTII(), r.dblKAmaxTI(),
-        r.dblKBmaxTI(), r.dblKAminTI(), r.dblKAminTII(), r.dblKBminTII(),
-        r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno(), r.dblMaxTIZonaVazenjaLevo(),
-        r.dblMaxTIZonaVazenjaDesno(), r.dblMinTIZonaVazenjaLevo(), r.dblMinTIZonaVazenjaDesno(),
-        r.dblMinTIIZonaVazenjaLevo(), r.dblMinTIIZonaVazenjaDesno() };
 }
 
 double parabolaI(const RezultatiProracuna &r, double x)

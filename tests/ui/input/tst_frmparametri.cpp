@@ -1,5 +1,6 @@
 #include "ui/input/frmParametri.h"
 
+#include "RecordFields.h"
 #include "ModalWatcher.h"
 #include "ui/Twips.h"
 #include "ui/input/basGlavni.h"
@@ -49,19 +50,6 @@ const std::map<QString, QString> &fokusPoruke()
         { porukaRastojanje, QStringLiteral("txtRasponGrede") },
     };
     return map;
-}
-
-std::vector<double> sviFields(const RezultatiProracuna &r)
-{
-    return { r.dblR(), r.dblXr(), r.dblA1(), r.dblA2(), r.dblX01I(), r.dblX02I(), r.dblXmaxI(),
-        r.dblX01II(), r.dblX02II(), r.dblXmaxII(), r.dblXpreseka(), r.dblMmaxI(), r.dblMmaxII(),
-        r.dblMpreseka(), r.dblKonstantaAI(), r.dblKonstantaBI(), r.dblKonstantaAII(),
-        r.dblKonstantaBII(), r.dblKonstantaCII(), r.dblZonaVazenjaParaboleI(),
-        r.dblZonaVazenjaParaboleII(), r.dblKAmaxTII(), r.dblKBmaxTII(), r.dblKAmaxTI(),
-        r.dblKBmaxTI(), r.dblKAminTI(), r.dblKAminTII(), r.dblKBminTII(),
-        r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno(), r.dblMaxTIZonaVazenjaLevo(),
-        r.dblMaxTIZonaVazenjaDesno(), r.dblMinTIZonaVazenjaLevo(), r.dblMinTIZonaVazenjaDesno(),
-        r.dblMinTIIZonaVazenjaLevo(), r.dblMinTIIZonaVazenjaDesno() };
 }
 
 // The record that the calculation gives for these inputs, bit for bit.
