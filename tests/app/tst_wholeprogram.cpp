@@ -117,11 +117,22 @@ void tst_WholeProgram::typicalUseFromStartToExit()
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(parametri->focusWidget(), parametri->txtSila1());
 
-    // "Izlaz", answered No and then Yes.
+    // "Izlaz", answered No and then Yes: the program's event loop ends with its last window.
     komanda(parametri, "mnuDatotekaIzlaz");
     QVERIFY(parametri);
     QVERIFY(parametri->isVisible());
-    komanda(parametri, "mnuDatotekaIzlaz");
+    bool ended = true;
+    QTimer::singleShot(0, parametri, [&] { komanda(parametri, "mnuDatotekaIzlaz"); });
+    // Only a guard against a program that would never end; it does not measure anything.
+    QTimer hang;
+    hang.setSingleShot(true);
+    connect(&hang, &QTimer::timeout, qApp, [&] {
+        ended = false;
+        QCoreApplication::exit(1);
+    });
+    hang.start(30000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(ended);
     QTRY_VERIFY(!parametri);
     QCOMPARE(watcher.boxes().size(), std::size_t(2));
     for (const SeenBox &box : watcher.boxes()) {

@@ -232,7 +232,7 @@ void frmParametri::mnuDatotekaIzlaz_Click()
     if (!Messages::question(this, QStringLiteral("Izlaz?"),
             QStringLiteral("Da li zelite da izadjete iz programa?")))
         return;
-    hide();
+    // close() hides the window itself; a window hidden first would not end the program.
     close();
 }
 
