@@ -69,11 +69,13 @@ bool isEmptyNumericField(const QWidget *widget)
     return field && field->property(numericFieldProperty).toBool() && field->text().isEmpty();
 }
 
-// The widget that a click on target would give the focus to, as Qt chooses it.
-QWidget *clickFocusTarget(QWidget *target)
+// The control that a click on target acts on: the nearest enabled widget that can hold the focus
+// at all. A tab strip takes the focus only by Tab, but a click on it still leaves the field behind
+// a hidden panel, so it counts as leaving the field too.
+QWidget *clickedControl(QWidget *target)
 {
     for (QWidget *w = target; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
-        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus))
+        if (w->isEnabled() && w->focusPolicy() != Qt::NoFocus)
             return w->focusProxy() ? w->focusProxy() : w;
     }
     return nullptr;
@@ -218,7 +220,7 @@ public:
             return false;
         QWidget *window = focus->window();
         QWidget *target = window->childAt(static_cast<QMouseEvent *>(event)->position().toPoint());
-        QWidget *next = clickFocusTarget(target ? target : window);
+        QWidget *next = clickedControl(target ? target : window);
         if (!next || next == focus)
             return false;
         m_stoppedAt = watched;

@@ -98,6 +98,7 @@ private slots:
     void menuClosesAndFocusesFirstForce();
     void secondCalculationLoadsAfresh();
     void escapeDoesNotClose();
+    void emptySectionInputKeepsItsTab();
 };
 
 void tst_frmIzlazna::opensOnMomentTabWithEmptySectionResults()
@@ -476,6 +477,23 @@ void tst_frmIzlazna::escapeDoesNotClose()
     QTest::keyClick(button, Qt::Key_Escape);
     QTest::keyClick(w.polje("txtProizvoljnoX"), Qt::Key_Escape);
     QVERIFY(w.izlazna->isVisible());
+}
+
+void tst_frmIzlazna::emptySectionInputKeepsItsTab()
+{
+    Rezultati w;
+    w.upisi("txtProizvoljnoX", QString());
+    QCOMPARE(w.tekst("txtProizvoljnoX"), QString());
+    // Through the window, the way a real click arrives.
+    QWidget *window = w.izlazna.get();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      w.tabovi()->mapTo(window, w.tabCentar(1)));
+    QCOMPARE(w.tabovi()->currentIndex(), 0);
+    QCOMPARE(window->focusWidget(), w.polje("txtProizvoljnoX"));
+    QTest::keyClicks(w.polje("txtProizvoljnoX"), QStringLiteral("2"));
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      w.tabovi()->mapTo(window, w.tabCentar(1)));
+    QCOMPARE(w.tabovi()->currentIndex(), 1);
 }
 
 QTEST_MAIN(tst_frmIzlazna)
