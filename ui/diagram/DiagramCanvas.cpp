@@ -43,9 +43,3 @@ void DiagramCanvas::paintEvent(QPaintEvent *event)
     QPainter p(this);
     p.drawImage(event->rect(), m_surface->image(), event->rect());
 }
-
-void DiagramCanvas::resizeEvent(QResizeEvent *event)
-{
-    m_surface->growTo(event->size());
-    QWidget::resizeEvent(event);
-}

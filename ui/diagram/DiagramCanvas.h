@@ -25,7 +25,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     std::unique_ptr<RasterSurface> m_surface;

@@ -192,22 +192,6 @@ void RasterSurface::text(const std::string &text)
     notifyChanged();
 }
 
-void RasterSurface::growTo(QSize size)
-{
-    const QSize grown = m_image.size().expandedTo(size);
-    if (grown == m_image.size())
-        return;
-    QImage larger(grown, QImage::Format_ARGB32_Premultiplied);
-    larger.setDotsPerMeterX(dotsPerMeter96);
-    larger.setDotsPerMeterY(dotsPerMeter96);
-    larger.fill(Qt::transparent);
-    QPainter p(&larger);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, m_image);
-    p.end();
-    m_image = std::move(larger);
-    rememberGeometry();
-}
 
 void RasterSurface::notifyChanged()
 {

@@ -35,9 +35,6 @@ public:
     double fontSize() const { return m_fontSize; }
     void setForeground(QColor foreground);
 
-    // Enlarges the image to at least this size and keeps what is drawn; it never shrinks.
-    void growTo(QSize size);
-
     // Called when a circle or a text is added, so that the owner can schedule a repaint. The
     // diagram writes these last, so the repaint shows the finished figure and nothing repaints
     // the area while the dots are drawn; never called once per dot.

@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString naslovGreske = QStringLiteral("Greska pri unosu parametara proracuna!");
-
 // The beam with its supports, the two forces and the dimensions of e and L.
 std::vector<SketchLine> skicaGrede()
 {
@@ -146,7 +144,7 @@ bool frmParametri::KontrolaDuzine() const
 void frmParametri::odbij(
     QLineEdit *field, const QString &poruka, const QString &reset, QLineEdit *fokus)
 {
-    Messages::error(this, naslovGreske, poruka);
+    Messages::error(this, basGlavni::naslovGreskeUnosa(), poruka);
     field->setText(reset);
     NumericField::focus(fokus);
 }

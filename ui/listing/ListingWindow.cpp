@@ -24,7 +24,7 @@ const QString pocetniBrojPolja = QStringLiteral("10");
 
 ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
     const frmParametri &parametri, QWidget *parent)
-    : QDialog(parent)
+    : MenuDialog(parent)
     , m_design(design)
     , m_rezultati(rezultati)
     , m_parametri(parametri)
@@ -32,20 +32,11 @@ ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracu
 {
     setObjectName(QLatin1String(design.name));
     setWindowTitle(design.caption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     m_fileNameQuestion = [this] { return pitajZaDatoteku(); };
 
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("klijent"));
-    createControls(client);
+    createControls(client());
     createMenu();
-
-    // The designed client area lies below the menu bar.
-    const int menuHeight = m_menuBar->sizeHint().height();
-    m_menuBar->setGeometry(0, 0, design.client.width(), menuHeight);
-    client->setGeometry(QRect(QPoint(0, menuHeight), design.client));
-    setFixedSize(design.client.width(), menuHeight + design.client.height());
+    setClientSize(design.client);
     centerOnFirstShow(this);
 
     NumericField::focus(m_txtBrojPolja);
@@ -80,9 +71,7 @@ void ListingWindow::createControls(QWidget *client)
 
 void ListingWindow::createMenu()
 {
-    m_menuBar = new QMenuBar(this);
-    m_menuBar->setObjectName(QStringLiteral("menuBar"));
-    QMenu *datoteka = addNamedMenu(m_menuBar, "mnuDatoteka", QStringLiteral("Datoteka"));
+    QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", QStringLiteral("Datoteka"));
     addNamedCommand(datoteka, "mnuDatotekaProracun", QStringLiteral("Proracun"), this,
         &ListingWindow::mnuDatotekaProracun_Click);
     addNamedCommand(datoteka, "mnuDatotekaSnimi", QStringLiteral("Snimi"), this,
@@ -91,19 +80,9 @@ void ListingWindow::createMenu()
         &ListingWindow::mnuDatotekaIzlaz_Click);
 }
 
-double ListingWindow::P1() const
+UlazniParametri ListingWindow::ulaz() const
 {
-    return NumericField::value(m_parametri.txtSila1()).value_or(0.0);
-}
-
-double ListingWindow::e() const
-{
-    return NumericField::value(m_parametri.txtRazmakSila()).value_or(0.0);
-}
-
-double ListingWindow::L() const
-{
-    return NumericField::value(m_parametri.txtRasponGrede()).value_or(0.0);
+    return m_parametri.ulazniParametri();
 }
 
 void ListingWindow::odbijBrojPolja()
@@ -180,12 +159,4 @@ void ListingWindow::mnuDatotekaSnimi_Click()
 void ListingWindow::mnuDatotekaIzlaz_Click()
 {
     reject();
-}
-
-// The window closes by its menu or its close box only; Escape is not a way out of it.
-void ListingWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
 }

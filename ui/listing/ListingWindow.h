@@ -6,9 +6,10 @@
 // The window is shown modally by the results window and lives on its stack, so it deletes
 // nothing itself and closing it only ends exec().
 
+#include "core/RezultatiProracuna.h"
 #include "ui/LineSketch.h"
+#include "ui/MenuDialog.h"
 
-#include <QDialog>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -20,8 +21,6 @@
 class QFileDialog;
 class QLineEdit;
 class QListWidget;
-class QMenuBar;
-class RezultatiProracuna;
 class TabStopDelegate;
 class frmParametri;
 
@@ -42,7 +41,7 @@ struct ListingDesign
     QString offeredFileName;
 };
 
-class ListingWindow : public QDialog
+class ListingWindow : public MenuDialog
 {
     Q_OBJECT
 
@@ -69,13 +68,9 @@ protected:
     virtual std::vector<std::string> linije(double n) const = 0;
 
     const RezultatiProracuna &rezultati() const { return m_rezultati; }
-    // P1, e and L as the input window's fields hold them; they cannot change while a listing is
+    // The inputs as the input window's fields hold them; they cannot change while a listing is
     // open, and they always hold numbers then.
-    double P1() const;
-    double e() const;
-    double L() const;
-
-    void keyPressEvent(QKeyEvent *event) override;
+    UlazniParametri ulaz() const;
 
 private:
     void createControls(QWidget *client);
@@ -88,7 +83,6 @@ private:
     const frmParametri &m_parametri;
     FileNameQuestion m_fileNameQuestion;
 
-    QMenuBar *m_menuBar = nullptr;
     QLineEdit *m_txtBrojPolja = nullptr;
     QListWidget *m_lst = nullptr;
     TabStopDelegate *m_delegate = nullptr;

@@ -45,5 +45,6 @@ frmListingExtM::frmListingExtM(
 
 std::vector<std::string> frmListingExtM::linije(double n) const
 {
-    return ListingLines::momenti(rezultati(), L(), P1(), e(), n);
+    const UlazniParametri u = ulaz();
+    return ListingLines::momenti(rezultati(), u.L, u.P1, u.e, n);
 }

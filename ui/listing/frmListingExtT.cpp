@@ -45,5 +45,5 @@ frmListingExtT::frmListingExtT(
 
 std::vector<std::string> frmListingExtT::linije(double n) const
 {
-    return ListingLines::transverzalneSile(rezultati(), L(), n);
+    return ListingLines::transverzalneSile(rezultati(), ulaz().L, n);
 }

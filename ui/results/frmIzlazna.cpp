@@ -13,7 +13,6 @@
 #include "ui/listing/frmListingExtT.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -25,7 +24,6 @@
 
 namespace {
 
-const QString naslovGreske = QStringLiteral("Greska pri unosu parametara proracuna!");
 const QString porukaPreseka = QStringLiteral(
     "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
     "krece izmedu nule i velicine raspona grede!");
@@ -97,17 +95,13 @@ void upisi(QLineEdit *field, double value)
 
 frmIzlazna::frmIzlazna(
     const RezultatiProracuna &rezultati, frmParametri &parametri, QWidget *parent)
-    : QDialog(parent)
+    : MenuDialog(parent)
     , m_rezultati(rezultati)
     , m_parametri(parametri)
 {
     setObjectName(QStringLiteral("frmIzlazna"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(arial(oznakaTacaka, true));
 
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("klijent"));
     createTabStrip();
     createExtMPanel();
     createExtTPanel();
@@ -119,17 +113,9 @@ frmIzlazna::frmIzlazna(
 
 frmIzlazna::~frmIzlazna() = default;
 
-// The window closes by its menu or its close box only; Escape is not a way out of a dialog here.
-void frmIzlazna::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
-}
-
 void frmIzlazna::createTabStrip()
 {
-    m_TabStrip1 = new QTabBar(m_client);
+    m_TabStrip1 = new QTabBar(client());
     m_TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     m_TabStrip1->setFont(arial(12, false));
     m_TabStrip1->setExpanding(false);
@@ -175,7 +161,7 @@ QLabel *frmIzlazna::label(
 
 void frmIzlazna::createExtMPanel()
 {
-    m_fraExtM = grupa(m_client, "fraExtM",
+    m_fraExtM = grupa(client(), "fraExtM",
         QStringLiteral("Proracun extremnih vrednosti momenata savijanja"),
         twipsRect(45, 540, 8835, 5685));
 
@@ -258,7 +244,7 @@ void frmIzlazna::createExtMPanel()
 
 void frmIzlazna::createExtTPanel()
 {
-    m_fraExtT = grupa(m_client, "fraExtT",
+    m_fraExtT = grupa(client(), "fraExtT",
         QStringLiteral("Proracun extremnih vrednosti transverzalnih sila"),
         twipsRect(45, 540, 8835, 4020));
 
@@ -324,7 +310,7 @@ void frmIzlazna::createExtTPanel()
 
 void frmIzlazna::createGrafik()
 {
-    m_pctGrafik = new DiagramCanvas(m_client);
+    m_pctGrafik = new DiagramCanvas(client());
     m_pctGrafik->setObjectName(QStringLiteral("pctGrafik"));
     m_pctGrafik->setGeometry(twipsRect(45, 540, 9300, 6975));
 
@@ -341,11 +327,9 @@ void frmIzlazna::createGrafik()
 
 void frmIzlazna::createMenu()
 {
-    m_menuBar = new QMenuBar(this);
-    m_menuBar->setObjectName(QStringLiteral("menuBar"));
-    addNamedCommand(addNamedMenu(m_menuBar, "mnuDatoteka", QStringLiteral("Datoteka")),
+    addNamedCommand(addNamedMenu(menuBar(), "mnuDatoteka", QStringLiteral("Datoteka")),
         "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this, &frmIzlazna::mnuDatotekaIzlaz_Click);
-    QMenu *proracun = addNamedMenu(m_menuBar, "mnuProracun", QStringLiteral("Proracun"));
+    QMenu *proracun = addNamedMenu(menuBar(), "mnuProracun", QStringLiteral("Proracun"));
     addNamedCommand(proracun, "mnuProracunPromenaUlaznihParametara",
         QStringLiteral("Promena ulaznih parametara"), this,
         &frmIzlazna::mnuProracunPromenaUlaznihParametara_Click);
@@ -422,11 +406,7 @@ void frmIzlazna::preformatiraj()
 
 void frmIzlazna::setOuterSize(int widthTwips, int heightTwips)
 {
-    const QSize client = klijentskaVelicina(widthTwips, heightTwips);
-    const int menuHeight = m_menuBar->sizeHint().height();
-    m_menuBar->setGeometry(0, 0, client.width(), menuHeight);
-    m_client->setGeometry(0, menuHeight, client.width(), client.height());
-    setFixedSize(client.width(), menuHeight + client.height());
+    setClientSize(klijentskaVelicina(widthTwips, heightTwips));
 }
 
 void frmIzlazna::setHighlights(int highlighted)
@@ -496,7 +476,7 @@ bool frmIzlazna::kontrolisiPresek(QLineEdit *field, QWidget *panel, double L)
 {
     bool prihvacen = true;
     const auto odbij = [&] {
-        Messages::error(this, naslovGreske, porukaPreseka);
+        Messages::error(this, basGlavni::naslovGreskeUnosa(), porukaPreseka);
         field->setText(QStringLiteral("0"));
         if (panel->isVisible())
             NumericField::focus(field);

@@ -5,9 +5,8 @@
 // envelopes at a section (KontrolaPreseka guards both section inputs) and opens the listings.
 // It keeps no numbers of its own: everything it shows lives in the texts of its fields.
 
+#include "ui/MenuDialog.h"
 #include "ui/diagram/EnvelopeDiagram.h"
-
-#include <QDialog>
 
 #include <vector>
 
@@ -15,14 +14,13 @@ class DiagramCanvas;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenuBar;
 class QProgressBar;
 class QTabBar;
 class QWidget;
 class RezultatiProracuna;
 class frmParametri;
 
-class frmIzlazna : public QDialog
+class frmIzlazna : public MenuDialog
 {
     Q_OBJECT
 
@@ -44,9 +42,6 @@ public:
     void cmdTransverzalnaSilaUProizvoljnomPreseku_Click();
     void TabStrip1_Click();
     bool KontrolaPreseka();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void createTabStrip();
@@ -70,8 +65,6 @@ private:
     const RezultatiProracuna &m_rezultati;
     frmParametri &m_parametri;
 
-    QMenuBar *m_menuBar = nullptr;
-    QWidget *m_client = nullptr;
     QTabBar *m_TabStrip1 = nullptr;
     QGroupBox *m_fraExtM = nullptr;
     QGroupBox *m_fraExtT = nullptr;
