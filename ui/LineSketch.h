@@ -15,6 +15,8 @@ struct SketchLine
 
 class LineSketch : public QWidget
 {
+    Q_OBJECT
+
 public:
     LineSketch(std::vector<SketchLine> lines, QWidget *parent);
 

@@ -44,9 +44,12 @@ ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracu
 
 void ListingWindow::createControls(QWidget *client)
 {
-    auto *sketch = new LineSketch(m_design.sketch, client);
-    sketch->setObjectName(QStringLiteral("skicaGrede"));
-    sketch->setGeometry(QRect(QPoint(0, 0), m_design.client));
+    // The beam sketch: Line1 to Line13, each a control of its own as the window names them.
+    for (std::size_t i = 0; i < m_design.sketch.size(); ++i) {
+        auto *line = new LineSketch({ m_design.sketch[i] }, client);
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        line->setGeometry(QRect(QPoint(0, 0), m_design.client));
+    }
 
     const QFont font = arial(12, true);
     // The label first: it touches the field in the shear window and must not cover it.

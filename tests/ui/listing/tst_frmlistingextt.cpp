@@ -1,6 +1,7 @@
 #include "ListingTestSupport.h"
 #include "ModalWatcher.h"
 
+#include "ui/LineSketch.h"
 #include "ui/listing/frmListingExtT.h"
 
 #include <QComboBox>
@@ -35,6 +36,7 @@ class tst_frmListingExtT : public QObject
 
 private slots:
     void opensWithTenFieldsSelectedAndAnEmptyList();
+    void beamSketchHasItsThirteenNamedLines();
     void listsAndSavesTheStartValuesExample();
     void columnsLineUp();
     void saveDialogOffersItsOwnName();
@@ -51,6 +53,26 @@ void tst_frmListingExtT::opensWithTenFieldsSelectedAndAnEmptyList()
     QCOMPARE(w.focusWidget(), brojPolja(&w));
     QCOMPARE(brojPolja(&w)->selectedText(), QStringLiteral("10"));
     QCOMPARE(lista(&w)->count(), 0);
+}
+
+void tst_frmListingExtT::beamSketchHasItsThirteenNamedLines()
+{
+    Ulaz ulaz;
+    frmListingExtT w(ulaz.rezultati, ulaz.parametri, nullptr);
+    const auto line = [&w](int n) {
+        auto *sketch = w.findChild<LineSketch *>(QStringLiteral("Line%1").arg(n));
+        return sketch && sketch->lines().size() == 1 ? sketch->lines().front() : SketchLine {};
+    };
+    for (int n = 1; n <= 13; ++n)
+        QVERIFY2(line(n).width > 0, qPrintable(QString::number(n)));
+    const auto same = [](SketchLine a, SketchLine b) {
+        return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.width == b.width;
+    };
+    QVERIFY(same(line(1), { 1590, 225, 9510, 225, 4 }));
+    QVERIFY(same(line(8), { 9150, 585, 9870, 585, 2 }));
+    QVERIFY(same(line(11), { 9510, 705, 9510, 1185, 1 }));
+    QVERIFY(same(line(13), { 9390, 1185, 9630, 945, 1 }));
+    QVERIFY(!w.findChild<LineSketch *>(QStringLiteral("Line14")));
 }
 
 void tst_frmListingExtT::listsAndSavesTheStartValuesExample()
