@@ -34,13 +34,8 @@ void RecordingSurface::dot(double x, double y)
 
 void RecordingSurface::circle(double x, double y, double radius)
 {
-    RecordedMark m;
-    m.kind = RecordedMark::Circle;
-    m.x = x;
-    m.y = y;
+    RecordedMark m = mark(RecordedMark::Circle, x, y);
     m.radius = radius;
-    m.penWidth = m_penWidth;
-    m.fontSize = m_fontSize;
     m_stages.back().marks.push_back(m);
 }
 
@@ -57,14 +52,21 @@ void RecordingSurface::setFontSize(double points)
 
 void RecordingSurface::text(const std::string &text)
 {
-    RecordedMark m;
-    m.kind = RecordedMark::Text;
-    m.x = m_textX;
-    m.y = m_textY;
+    RecordedMark m = mark(RecordedMark::Text, m_textX, m_textY);
     m.text = text;
+    m_stages.back().marks.push_back(m);
+}
+
+// A circle or a text at (x, y) with the pen width and font size in force.
+RecordedMark RecordingSurface::mark(RecordedMark::Kind kind, double x, double y) const
+{
+    RecordedMark m;
+    m.kind = kind;
+    m.x = x;
+    m.y = y;
     m.penWidth = m_penWidth;
     m.fontSize = m_fontSize;
-    m_stages.back().marks.push_back(m);
+    return m;
 }
 
 void RecordingSurface::nextStage()

@@ -78,6 +78,8 @@ public:
     int pixelUnitsCalls() const { return m_pixelUnitsCalls; }
 
 private:
+    RecordedMark mark(RecordedMark::Kind kind, double x, double y) const;
+
     std::vector<RecordedStage> m_stages;
     int m_penWidth;
     double m_fontSize = 0.0;
