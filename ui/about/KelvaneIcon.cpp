@@ -6,7 +6,10 @@
 
 namespace {
 
-// Drawn from the sixteen classic colours, pixel by pixel, without smoothing.
+// The shapes are laid out on this grid of pixels, the window icon's size.
+constexpr int gridSize = 32;
+
+// Drawn from the sixteen classic colours.
 const QColor beamColour(0, 0, 128);
 const QColor supportColour(0, 0, 0);
 const QColor forceColour(255, 0, 0);
@@ -22,12 +25,11 @@ void force(QPainter &painter, int x)
 
 } // namespace
 
-QImage kelvaneIconImage()
+void paintKelvaneIcon(QPainter &painter, int size)
 {
-    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, size != gridSize);
+    painter.scale(double(size) / gridSize, double(size) / gridSize);
 
     painter.fillRect(QRect(2, 18, 28, 3), beamColour);
 
@@ -42,6 +44,15 @@ QImage kelvaneIconImage()
 
     force(painter, 11);
     force(painter, 21);
+    painter.restore();
+}
+
+QImage kelvaneIconImage()
+{
+    QImage image(gridSize, gridSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintKelvaneIcon(painter, gridSize);
     return image;
 }
 
