@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing and builds Kelvane's Debian package in build-package/, without the
+# tests and benchmarks; prints the package's path.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DKELVANE_BENCHMARKS=OFF > /dev/null
+ninja -C build-package > /dev/null
+log=$(cpack --config build-package/CPackConfig.cmake -B build-package 2>&1) || {
+    echo "$log" >&2
+    exit 1
+}
+sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<< "$log"
