@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and builds the Debian package from it, then checks
+# what a user would get: the programs, the menu entry, the icon files, the manual page and the
+# package's dependencies.
+# Arguments: CMAKE CPACK BUILD_DIR VERSION HAS_CALC (1 when the build has the kelvane-calc target)
+set -euo pipefail
+cmake=$1 cpack=$2 build=$3 version=$4 has_calc=$5
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+sizes=(32 48 64 128 256)
+files=(usr/bin/kelvane usr/share/applications/kelvane.desktop
+    usr/share/icons/hicolor/scalable/apps/kelvane.svg)
+for s in "${sizes[@]}"; do
+    files+=("usr/share/icons/hicolor/${s}x${s}/apps/kelvane.png")
+done
+if [ "$has_calc" = 1 ]; then
+    files+=(usr/bin/kelvane-calc usr/share/man/man1/kelvane-calc.1)
+fi
+
+echo "-- Installing into a temporary prefix"
+"$cmake" --install "$build" --prefix "$tmp/root/usr" > /dev/null
+root=$tmp/root
+for f in "${files[@]}"; do
+    [ -f "$root/$f" ] || fail "not installed: $f"
+done
+[ -x "$root/usr/bin/kelvane" ] || fail "usr/bin/kelvane is not executable"
+for s in "${sizes[@]}"; do
+    file -b "$root/usr/share/icons/hicolor/${s}x${s}/apps/kelvane.png" |
+        grep -q "^PNG image data, $s x $s," || fail "the ${s}x${s} icon is not a $s-pixel PNG"
+done
+file -b "$root/usr/share/icons/hicolor/scalable/apps/kelvane.svg" | grep -q "^SVG" ||
+    fail "the scalable icon is not an SVG image"
+
+echo "-- Checking the menu entry"
+entry=$root/usr/share/applications/kelvane.desktop
+desktop-file-validate "$entry" || fail "desktop-file-validate refuses kelvane.desktop"
+grep -qx "Exec=kelvane" "$entry" || fail "the menu entry does not start kelvane"
+grep -qx "Icon=kelvane" "$entry" || fail "the menu entry does not name the kelvane icon"
+grep -qx "Categories=Science;Engineering;" "$entry" || fail "the menu entry's categories"
+
+if [ "$has_calc" = 1 ]; then
+    echo "-- Running the installed kelvane-calc --version"
+    out=$("$root/usr/bin/kelvane-calc" --version) || fail "kelvane-calc --version failed"
+    grep -qF "$version" <<< "$out" || fail "kelvane-calc --version does not say $version: $out"
+    grep -qF "Kelvane $version" "$root/usr/share/man/man1/kelvane-calc.1" ||
+        fail "the manual page does not carry the version $version"
+else
+    echo "-- NOT CHECKED: kelvane-calc and its manual page (the build has no kelvane-calc target yet)"
+fi
+
+echo "-- Building the Debian package"
+"$cpack" --config "$build/CPackConfig.cmake" -B "$tmp/package" > "$tmp/cpack.log" 2>&1 ||
+    { cat "$tmp/cpack.log"; fail "cpack failed"; }
+debs=("$tmp"/package/kelvane_"$version"_*.deb)
+[ -f "${debs[0]}" ] || fail "no kelvane_${version}_*.deb was built"
+deb=${debs[0]}
+
+info=$(dpkg-deb --info "$deb")
+for field in "Package: kelvane" "Version: $version" "Section: science"; do
+    grep -qx " $field" <<< "$info" || fail "the package's control lacks '$field'"
+done
+depends=$(grep "^ Depends:" <<< "$info") || fail "the package has no dependencies"
+# The fonts are named by hand; the Qt and C libraries come from the binaries themselves.
+for dep in fonts-liberation fonts-dejavu-core libqt6widgets6 libqt6gui6 libc6; do
+    grep -qE "[ ,]$dep( |,|$)" <<< "$depends" || fail "the package does not depend on $dep"
+done
+
+contents=$(dpkg-deb --contents "$deb")
+for f in "${files[@]}"; do
+    grep -qE " \./$f$" <<< "$contents" || fail "the package lacks /$f"
+done
+echo "-- All checked"
