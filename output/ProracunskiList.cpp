@@ -188,14 +188,14 @@ void zaglavlje(Platno &c, const QString &vreme)
     c.okvir(levo, y, sirina, zaglavljeVisina, 0.4, akcenat);
 }
 
-void podnozje(Platno &c, int strana, int strana_ukupno)
+void podnozje(Platno &c, int strana, int ukupno)
 {
     c.linija(levo, podnozjeLinija, desno, podnozjeLinija, 0.25, siva);
     c.tekst(levo, podnozjeLinija + 1, 120, 5,
         QStringLiteral("Kelvane %1 - anvelope extM i extT proste grede").arg(verzija()), slova(7.5),
         Qt::AlignLeft | Qt::AlignVCenter, siva);
     c.tekst(desno - 60, podnozjeLinija + 1, 60, 5,
-        QStringLiteral("strana %1 od %2").arg(strana).arg(strana_ukupno), slova(8.5, true),
+        QStringLiteral("strana %1 od %2").arg(strana).arg(ukupno), slova(8.5, true),
         Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -238,6 +238,8 @@ void skicaGrede(Platno &c, double x, double y, double w, const UlazniParametri &
     const double xa = x + 0.06 * w;
     const double xb = x + 0.94 * w;
     const double raspon = xb - xa;
+    // The forces where the input window draws them: at 2610 and 5490 twips on a beam from 330
+    // to 6810.
     const double x1 = xa + 0.352 * raspon;
     const double x2 = xa + 0.796 * raspon;
 
@@ -655,6 +657,17 @@ void dijagram(Platno &c, double y, const RezultatiProracuna &r, const UlazniPara
     const auto px = [&](double x) { return 25 + s.sx * x; };
     const auto pyM = [&](double M) { return 25 + s.sM * M; };
     const auto pyT = [&](double T) { return 300 - s.sT * T; };
+    // The names first: the values give way to them.
+    natpis(60, 150, QStringLiteral("maxT"), 11, Qt::AlignLeft | Qt::AlignTop);
+    natpis(455, 430, QStringLiteral("minT"), 11, Qt::AlignLeft | Qt::AlignTop);
+    for (const auto &[yp, text] : { std::pair { 112.0, QStringLiteral("extM") },
+             std::pair { 297.0, QStringLiteral("extT") } }) {
+        QPainterPath krug;
+        krug.addEllipse(piksel(570, yp), c.mm(25 * k), c.mm(25 * k));
+        c.putanja(krug, c.olovka(0.35));
+        natpis(570, yp, text, 11, Qt::AlignCenter);
+        zauzeto.emplace_back(ox + k * 545, oy + k * (yp - 25), k * 50, k * 50);
+    }
     // The maxima below the envelope (a maximum outside its zone lies inside the envelope); the
     // intersection's value lower, clear of both curves.
     const auto anvelopa
@@ -666,16 +679,6 @@ void dijagram(Platno &c, double y, const RezultatiProracuna &r, const UlazniPara
     natpis(px(L - e) + 5, pyT(maxTZona) - 3, dve(maxTZona), 8, iznadDesno);
     natpis(px(e) - 4, pyT(minTZona) + 3, dve(-minTZona), 8, ispodLevo);
     natpis(px(L) + 5, pyT(minTL) + 3, dve(-minTL), 8, ispodDesno);
-
-    natpis(60, 150, QStringLiteral("maxT"), 11, Qt::AlignLeft | Qt::AlignTop);
-    natpis(455, 430, QStringLiteral("minT"), 11, Qt::AlignLeft | Qt::AlignTop);
-    for (const auto &[yp, text] : { std::pair { 112.0, QStringLiteral("extM") },
-             std::pair { 297.0, QStringLiteral("extT") } }) {
-        QPainterPath krug;
-        krug.addEllipse(piksel(570, yp), c.mm(25 * k), c.mm(25 * k));
-        c.putanja(krug, c.olovka(0.35));
-        natpis(570, yp, text, 11, Qt::AlignCenter);
-    }
 }
 
 Blok dijagramBlok(int broj, const RezultatiProracuna &r, const UlazniParametri &u)

@@ -21,7 +21,7 @@ namespace ProracunskiList {
 // What the sheet shows besides the record.
 struct Sadrzaj
 {
-    UlazniParametri ulaz; // P1, P2 (kN), e, L (m) as the user typed them
+    UlazniParametri ulaz; // P1, P2 (kN), e, L (m) from which the record was calculated
     std::vector<std::string> tacnaAnvelopa; // summary lines of the exact-envelope comparison
     QDateTime vreme; // printed in every page's heading
 };
