@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -94,10 +95,21 @@ int main(int argc, char *argv[])
         snimi(w, QStringLiteral("3-rezultati-extT"));
         tabs->setCurrentIndex(2);
         snimi(w, QStringLiteral("4-rezultati-dijagram"));
+        // The calculation sheet as a PDF beside the pictures; the script turns its first page
+        // into one.
+        izvrsi(w, "mnuDatotekaIzvestaj");
         izvrsi(w, "mnuProracunExtMUProizvoljnimPresecima");
         izvrsi(w, "mnuProracunExtTUProizvoljnimPresecima");
         tabs->setCurrentIndex(0);
         izvrsi(w, "mnuDatotekaIzlaz");
+    };
+    koraci[QStringLiteral("dlgIzvestaj")] = [](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        // As a user types the name into the dialog's own field.
+        dialog->setDirectory(folder.absolutePath());
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+            ->setText(QStringLiteral("9-izvestaj.pdf"));
+        static_cast<QDialog *>(dialog)->accept(); // the dialog's own accept, as OK runs it
     };
     koraci[QStringLiteral("frmListingExtM")]
         = [](QWidget *w) { listing(w, QStringLiteral("5-listing-extM")); };

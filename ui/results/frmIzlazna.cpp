@@ -12,15 +12,24 @@
 #include "ui/listing/frmListingExtM.h"
 #include "ui/listing/frmListingExtT.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTabBar>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -91,6 +100,31 @@ void upisi(QLineEdit *field, double value)
     field->setText(QString::fromStdString(NumberText::general(value)));
 }
 
+// Writes the sheet as the listings write their files: a regular file is replaced only once the
+// new one is complete, a device is written in place. Returns false with the system's reason.
+bool snimiDatoteku(const QString &path, const QByteArray &data, QString *reason)
+{
+    const QFileInfo target(path);
+    const bool uMestu = target.exists() && !target.isFile() && !target.isDir();
+    QSaveFile saveFile(path);
+    QFile inPlace(path);
+    QFileDevice &file = uMestu ? static_cast<QFileDevice &>(inPlace) : saveFile;
+    if (!file.open(QIODevice::WriteOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    errno = 0;
+    if (file.write(data) != data.size() || !file.flush()) {
+        *reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+        return false;
+    }
+    if (!uMestu && !saveFile.commit()) {
+        *reason = saveFile.errorString();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 frmIzlazna::frmIzlazna(
@@ -109,6 +143,7 @@ frmIzlazna::frmIzlazna(
     createMenu();
     Form_Load();
     centerOnFirstShow(this);
+    m_fileNameQuestion = [this] { return pitajZaDatoteku(); };
 }
 
 frmIzlazna::~frmIzlazna() = default;
@@ -327,8 +362,13 @@ void frmIzlazna::createGrafik()
 
 void frmIzlazna::createMenu()
 {
-    addNamedCommand(addNamedMenu(menuBar(), "mnuDatoteka", QStringLiteral("Datoteka")),
-        "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this, &frmIzlazna::mnuDatotekaIzlaz_Click);
+    QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", QStringLiteral("Datoteka"));
+    addNamedCommand(datoteka, "mnuDatotekaIzvestaj", QStringLiteral("Izvestaj (PDF)..."), this,
+        &frmIzlazna::mnuDatotekaIzvestaj_Click);
+    addNamedCommand(datoteka, "mnuDatotekaStampa", QStringLiteral("Stampa..."), this,
+        &frmIzlazna::mnuDatotekaStampa_Click);
+    addNamedCommand(datoteka, "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this,
+        &frmIzlazna::mnuDatotekaIzlaz_Click);
     QMenu *proracun = addNamedMenu(menuBar(), "mnuProracun", QStringLiteral("Proracun"));
     addNamedCommand(proracun, "mnuProracunPromenaUlaznihParametara",
         QStringLiteral("Promena ulaznih parametara"), this,
@@ -559,4 +599,59 @@ void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
 {
     frmListingExtT listing(m_rezultati, m_parametri, this);
     listing.exec();
+}
+
+ProracunskiList::Sadrzaj frmIzlazna::sadrzajIzvestaja() const
+{
+    return { m_parametri.ulazniParametri(), {}, QDateTime::currentDateTime() };
+}
+
+QString frmIzlazna::pitajZaDatoteku()
+{
+    if (!m_dlgIzvestaj) {
+        m_dlgIzvestaj
+            = new QFileDialog(this, QStringLiteral("Rezultati proracuna - proracunski list"));
+        m_dlgIzvestaj->setObjectName(QStringLiteral("dlgIzvestaj"));
+        m_dlgIzvestaj->setAcceptMode(QFileDialog::AcceptSave);
+        m_dlgIzvestaj->setFileMode(QFileDialog::AnyFile);
+        m_dlgIzvestaj->setDefaultSuffix(QStringLiteral("pdf"));
+        // One filter entry that reads ".pdf", as the listings offer ".txt".
+        m_dlgIzvestaj->setNameFilter(QStringLiteral(".pdf (*.pdf)"));
+        m_dlgIzvestaj->setOption(QFileDialog::HideNameFilterDetails);
+    }
+    m_dlgIzvestaj->selectFile(m_ponudjenoIme);
+    if (m_dlgIzvestaj->exec() != QDialog::Accepted)
+        return {};
+    const QString path = m_dlgIzvestaj->selectedFiles().value(0);
+    if (!path.isEmpty())
+        m_ponudjenoIme = path;
+    return path;
+}
+
+void frmIzlazna::mnuDatotekaIzvestaj_Click()
+{
+    const QString path = m_fileNameQuestion();
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!snimiDatoteku(path, ProracunskiList::pdf(m_rezultati, sadrzajIzvestaja()), &reason)) {
+        Messages::error(this, QStringLiteral("Greska pri snimanju izvestaja!"),
+            QStringLiteral("Izvestaj nije snimljen u datoteku ") + QDir::toNativeSeparators(path)
+                + QStringLiteral(".\n") + reason);
+    }
+}
+
+void frmIzlazna::mnuDatotekaStampa_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("dlgStampa"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (ProracunskiList::nacrtaj(printer, m_rezultati, sadrzajIzvestaja()) == 0) {
+        Messages::error(this, QStringLiteral("Greska pri stampanju izvestaja!"),
+            QStringLiteral("Izvestaj nije odstampan."));
+    }
 }

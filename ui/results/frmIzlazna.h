@@ -3,14 +3,18 @@
 // frmIzlazna: the results window, modal over the input window. It shows the calculation record in
 // display fields on the tabs "extM" and "extT", draws the diagram on "dijagram", evaluates both
 // envelopes at a section (KontrolaPreseka guards both section inputs) and opens the listings.
-// It keeps no numbers of its own: everything it shows lives in the texts of its fields.
+// It keeps no numbers of its own: everything it shows lives in the texts of its fields. Its menu
+// also writes the calculation sheet as a PDF file or prints it.
 
+#include "output/ProracunskiList.h"
 #include "ui/MenuDialog.h"
 #include "ui/diagram/EnvelopeDiagram.h"
 
+#include <functional>
 #include <vector>
 
 class DiagramCanvas;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +38,16 @@ public:
     // Whether the tab at index carries the highlighted look (separate from the selection).
     bool isTabHighlighted(int index) const;
 
+    // Asks for the path of the sheet's PDF file; the empty text means that nothing is saved.
+    using FileNameQuestion = std::function<QString()>;
+    // Replaces the save dialog, so that a test can name the file without one.
+    void setFileNameQuestion(FileNameQuestion question)
+    {
+        m_fileNameQuestion = std::move(question);
+    }
+
+    void mnuDatotekaIzvestaj_Click();
+    void mnuDatotekaStampa_Click();
     void mnuDatotekaIzlaz_Click();
     void mnuProracunPromenaUlaznihParametara_Click();
     void mnuProracunExtMUProizvoljnimPresecima_Click();
@@ -56,6 +70,8 @@ private:
     void nacrtajDijagram();
     bool kontrolisiPresek(QLineEdit *field, QWidget *panel, double L);
     void vratiFokusUlaznomProzoru();
+    ProracunskiList::Sadrzaj sadrzajIzvestaja() const;
+    QString pitajZaDatoteku();
 
     QLineEdit *displayField(QWidget *parent, const char *name, QRect rect);
     QLabel *label(QWidget *parent, const char *name, const QString &text, QRect rect,
@@ -75,4 +91,7 @@ private:
     QLineEdit *m_txtProizvoljnoXZaExtT = nullptr;
     std::vector<QLineEdit *> m_tekstovi; // all text fields, for the re-format pass
     DiagramLoopVariables m_petlja; // dblXgrafik, dblYgrafik
+    FileNameQuestion m_fileNameQuestion;
+    QFileDialog *m_dlgIzvestaj = nullptr; // created at the first save, kept for the window's life
+    QString m_ponudjenoIme = QStringLiteral("Izvestaj");
 };

@@ -1,6 +1,7 @@
 #include "ListingExamples.h"
 #include "ListingTestSupport.h"
 #include "ModalWatcher.h"
+#include "OgranicenjeVelicine.h"
 
 #include "ui/listing/frmListingExtM.h"
 
@@ -12,9 +13,7 @@
 #include <QTemporaryDir>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 namespace {
 
@@ -27,28 +26,6 @@ QListWidget *lista(QWidget *w)
 
 // How a save can fail.
 enum class Kvar { FolderReadOnly, FolderOfNobody, FolderAsName, DiskFull, DeviceFull };
-
-// Makes writes to regular files beyond a few bytes fail, as on a full disk, while it lives.
-class OgranicenjeVelicine
-{
-public:
-    explicit OgranicenjeVelicine(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_staro);
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit novo { bytes, m_staro.rlim_max };
-        setrlimit(RLIMIT_FSIZE, &novo);
-    }
-    ~OgranicenjeVelicine()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_staro);
-        std::signal(SIGXFSZ, m_signal);
-    }
-
-private:
-    rlimit m_staro {};
-    void (*m_signal)(int) = nullptr;
-};
 
 } // namespace
 

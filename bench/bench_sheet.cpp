@@ -1,0 +1,83 @@
+// The calculation sheet for the start values of the input window written as a PDF: the bytes
+// alone, and the bytes saved to a file. Only Qt Gui is linked, on the offscreen platform, as the
+// command-line calculator will run it. The first case is one sheet in a fresh process: it pays
+// for loading the fonts, which the user pays once per run.
+
+#include "output/ProracunskiList.h"
+
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const UlazniParametri startValues { 206, 208, 5, 9 };
+
+// Three summary lines stand in for the exact-envelope comparison.
+ProracunskiList::Sadrzaj sadrzaj()
+{
+    return { startValues,
+        { "Najveca razlika extM: 0.00 kNm", "Najveca razlika maxT: 0.00 kN",
+            "Najveca razlika minT: 0.00 kN" },
+        QDateTime(QDate(2025, 3, 14), QTime(9, 30)) };
+}
+
+RezultatiProracuna calculate()
+{
+    RezultatiProracuna r;
+    r.proracunaj(startValues);
+    return r;
+}
+
+void BM_Sheet_FirstInProcess(benchmark::State &state)
+{
+    const RezultatiProracuna r = calculate();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ProracunskiList::pdf(r, sadrzaj()).size());
+}
+
+void BM_Sheet_PdfBytes(benchmark::State &state)
+{
+    const RezultatiProracuna r = calculate();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        bytes = ProracunskiList::pdf(r, sadrzaj()).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["bytes"] = double(bytes);
+}
+
+void BM_Sheet_PdfFile(benchmark::State &state)
+{
+    const RezultatiProracuna r = calculate();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.pdf"));
+    for (auto _ : state) {
+        QSaveFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(ProracunskiList::pdf(r, sadrzaj()));
+        benchmark::DoNotOptimize(file.commit());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_Sheet_FirstInProcess)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sheet_PdfBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sheet_PdfFile)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    // Fonts need an application; no display is needed.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
