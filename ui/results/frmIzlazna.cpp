@@ -2,6 +2,7 @@
 
 #include "core/EvaluacijaPreseka.h"
 #include "core/NumberText.h"
+#include "core/PravilaUnosa.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
@@ -23,10 +24,6 @@
 #include <QTabBar>
 
 namespace {
-
-const QString porukaPreseka = QStringLiteral(
-    "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
-    "krece izmedu nule i velicine raspona grede!");
 
 // The designed window sizes are outer sizes of a classic desktop frame: 4-pixel borders, a
 // 23-pixel caption and a 20-pixel menu bar around the client area. Qt draws its own frame and
@@ -474,20 +471,14 @@ void frmIzlazna::nacrtajDijagram()
 // user can see it.
 bool frmIzlazna::kontrolisiPresek(QLineEdit *field, QWidget *panel, double L)
 {
-    bool prihvacen = true;
-    const auto odbij = [&] {
-        Messages::error(this, basGlavni::naslovGreskeUnosa(), porukaPreseka);
-        field->setText(QStringLiteral("0"));
-        if (panel->isVisible())
-            NumericField::focus(field);
-        prihvacen = false;
-    };
-    if (!NumericField::value(field))
-        odbij();
-    const double x = NumericField::value(field).value_or(0.0);
-    if (!(L >= x))
-        odbij();
-    return prihvacen;
+    if (PravilaUnosa::presekPrihvacen(NumericField::value(field), L))
+        return true;
+    Messages::error(
+        this, basGlavni::naslovGreskeUnosa(), QLatin1String(PravilaUnosa::porukaPreseka));
+    field->setText(QLatin1String(PravilaUnosa::pocetniPresek));
+    if (panel->isVisible())
+        NumericField::focus(field);
+    return false;
 }
 
 bool frmIzlazna::KontrolaPreseka()
