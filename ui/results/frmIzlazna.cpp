@@ -3,11 +3,13 @@
 #include "core/EvaluacijaPreseka.h"
 #include "core/NumberText.h"
 #include "core/PravilaUnosa.h"
+#include "core/TacneAnvelope.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
 #include "ui/diagram/DiagramCanvas.h"
 #include "ui/diagram/WidgetProgress.h"
+#include "ui/exact/frmTacneAnvelope.h"
 #include "ui/input/basGlavni.h"
 #include "ui/input/frmParametri.h"
 #include "ui/listing/frmListingExtM.h"
@@ -86,6 +88,13 @@ std::string tekst(const QLineEdit *field)
 void upisi(QLineEdit *field, double value)
 {
     field->setText(QString::fromStdString(NumberText::general(value)));
+}
+
+// Where the classical value shown falls short of the exact one, the field says so on hovering.
+void napomeni(QLineEdit *field, TacneAnvelope::Velicina v, double klasicna,
+    const TacneAnvelope::TacnaVrednost &tacna)
+{
+    field->setToolTip(QString::fromStdString(TacneAnvelope::napomena(v, klasicna, tacna)));
 }
 
 } // namespace
@@ -336,6 +345,9 @@ void frmIzlazna::createMenu()
     addNamedCommand(proracun, "mnuProracunExtTUProizvoljnimPresecima",
         QStringLiteral("Proracun extT u proizvoljnim presecima"), this,
         &frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click);
+    addNamedCommand(proracun, "mnuProracunTacneAnvelope",
+        QStringLiteral("Tacne anvelope (svi polozaji sila)"), this,
+        &frmIzlazna::mnuProracunTacneAnvelope_Click);
 }
 
 QLineEdit *frmIzlazna::field(const char *name) const
@@ -504,6 +516,8 @@ void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
     const double MI = NumberText::parseSigned(tekst(pI)).value_or(m.MI);
     const double MII = NumberText::parseSigned(tekst(pII)).value_or(m.MII);
     upisi(field("txtEXTMProizvoljniPresek"), MII >= MI ? MII : MI);
+    napomeni(field("txtEXTMProizvoljniPresek"), TacneAnvelope::Velicina::ExtM, MII >= MI ? MII : MI,
+        TacneAnvelope::tacneVrednosti(ulaz, x).extM);
     preformatiraj();
 }
 
@@ -520,6 +534,9 @@ void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
     const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(m_rezultati, x, bMax, bMin);
     upisi(field("txtProizvoljnoMaxT"), t.maxT);
     upisi(field("txtProizvoljnoMinT"), t.minT);
+    const auto tacne = TacneAnvelope::tacneVrednosti(m_parametri.ulazniParametri(), x);
+    napomeni(field("txtProizvoljnoMaxT"), TacneAnvelope::Velicina::MaxT, t.maxT, tacne.maxT);
+    napomeni(field("txtProizvoljnoMinT"), TacneAnvelope::Velicina::MinT, t.minT, tacne.minT);
     preformatiraj();
 }
 
@@ -550,4 +567,10 @@ void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
 {
     frmListingExtT listing(m_rezultati, m_parametri, this);
     listing.exec();
+}
+
+void frmIzlazna::mnuProracunTacneAnvelope_Click()
+{
+    frmTacneAnvelope prozor(m_parametri.ulazniParametri(), m_rezultati, this);
+    prozor.exec();
 }

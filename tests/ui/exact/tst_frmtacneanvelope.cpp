@@ -1,12 +1,15 @@
 #include "ui/exact/frmTacneAnvelope.h"
+#include "ui/results/frmIzlazna.h"
 
 #include "ModalWatcher.h"
 #include "ui/listing/ListingTestSupport.h"
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -37,6 +40,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void summaryAndSectionForStartValues();
     void tableAndCsvThroughTheSaveDialog();
+    void resultsWindowNotesAndOpensIt();
 };
 
 void tst_frmTacneAnvelope::summaryAndSectionForStartValues()
@@ -130,6 +134,43 @@ void tst_frmTacneAnvelope::tableAndCsvThroughTheSaveDialog()
                           "0,0,0,298.444444444444,298.444444444444,0,0\r\n"
                           "4.5,416.5,468,103,104,-104,-104\r\n"
                           "9,0,0,0,0,-299.555555555556,-299.555555555556\r\n"));
+}
+
+// The fourth "Proracun" command opens the window; a classical value that falls short says so.
+void tst_frmTacneAnvelope::resultsWindowNotesAndOpensIt()
+{
+    Ulaz ulaz;
+    frmIzlazna izlazna(ulaz.rezultati, ulaz.parametri, &ulaz.parametri);
+    izlazna.show();
+    otkucaj(polje(&izlazna, "txtProizvoljnoX"), QStringLiteral("4.5"));
+    klikni(&izlazna, "cmdMomentSavijanjaUProizvoljnomPreseku");
+    QCOMPARE(polje(&izlazna, "txtEXTMProizvoljniPresek")->text(), QStringLiteral("416.50"));
+    QCOMPARE(polje(&izlazna, "txtEXTMProizvoljniPresek")->toolTip(),
+        QStringLiteral("Tacna vrednost (svi polozaji sila): 468.00, P2 u preseku, P1 van grede"));
+    otkucaj(polje(&izlazna, "txtProizvoljnoX"), QStringLiteral("6"));
+    klikni(&izlazna, "cmdMomentSavijanjaUProizvoljnomPreseku");
+    QCOMPARE(polje(&izlazna, "txtEXTMProizvoljniPresek")->toolTip(), QString());
+    izlazna.findChild<QTabBar *>(QStringLiteral("TabStrip1"))->setCurrentIndex(frmIzlazna::TabExtT);
+    otkucaj(polje(&izlazna, "txtProizvoljnoXZaExtT"), QStringLiteral("4"));
+    klikni(&izlazna, "cmdTransverzalnaSilaUProizvoljnomPreseku");
+    QCOMPARE(polje(&izlazna, "txtProizvoljnoMaxT")->toolTip(),
+        QStringLiteral("Tacna vrednost (svi polozaji sila): 115.56, P2 neposredno desno od "
+                       "preseka, P1 van grede"));
+    QCOMPARE(polje(&izlazna, "txtProizvoljnoMinT")->toolTip(), QString());
+
+    QStringList komande;
+    for (const QAction *a : izlazna.findChild<QMenu *>(QStringLiteral("mnuProracun"))->actions())
+        komande << a->text();
+    QCOMPARE(komande.last(), QStringLiteral("Tacne anvelope (svi polozaji sila)"));
+    QCOMPARE(komande.size(), 4);
+    ModalWatcher watcher;
+    QString otvoren;
+    watcher.onOtherModal = [&](QWidget *modal) {
+        otvoren = modal->objectName() + ": " + modal->windowTitle();
+        komanda(modal, "mnuDatotekaIzlaz");
+    };
+    komanda(&izlazna, "mnuProracunTacneAnvelope");
+    QCOMPARE(otvoren, QStringLiteral("frmTacneAnvelope: Tacne anvelope"));
 }
 
 QTEST_MAIN(tst_frmTacneAnvelope)
