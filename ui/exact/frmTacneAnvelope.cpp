@@ -105,6 +105,7 @@ frmTacneAnvelope::frmTacneAnvelope(
     dole->addWidget(createTabela(), 1);
     sadrzaj->addLayout(dole);
     createMenu();
+    prozor->activate(); // the minimum size is known before the window first shows
     resize(1120, 860);
     centerOnFirstShow(this);
 
@@ -192,6 +193,7 @@ QWidget *frmTacneAnvelope::createTabela()
             QStringLiteral("maxT\nklasicna"), QStringLiteral("maxT\ntacna"),
             QStringLiteral("minT\nklasicna"), QStringLiteral("minT\ntacna") });
     m_tblPreseci->verticalHeader()->hide();
+    m_tblPreseci->verticalHeader()->setMinimumSectionSize(fontMetrics().height());
     m_tblPreseci->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_tblPreseci->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tblPreseci->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
