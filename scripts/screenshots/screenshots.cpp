@@ -100,6 +100,7 @@ int main(int argc, char *argv[])
         izvrsi(w, "mnuDatotekaIzvestaj");
         izvrsi(w, "mnuProracunExtMUProizvoljnimPresecima");
         izvrsi(w, "mnuProracunExtTUProizvoljnimPresecima");
+        izvrsi(w, "mnuProracunTacneAnvelope");
         tabs->setCurrentIndex(0);
         izvrsi(w, "mnuDatotekaIzlaz");
     };
@@ -115,6 +116,12 @@ int main(int argc, char *argv[])
         = [](QWidget *w) { listing(w, QStringLiteral("5-listing-extM")); };
     koraci[QStringLiteral("frmListingExtT")]
         = [](QWidget *w) { listing(w, QStringLiteral("6-listing-extT")); };
+    koraci[QStringLiteral("frmTacneAnvelope")] = [](QWidget *w) {
+        upisi(w, "txtPresek", QStringLiteral("4.5"));
+        klikni(w, "cmdPresek");
+        snimi(w, QStringLiteral("10-tacne-anvelope"));
+        izvrsi(w, "mnuDatotekaIzlaz");
+    };
     koraci[QStringLiteral("frmAbout")] = [](QWidget *w) {
         snimi(w, QStringLiteral("8-about"));
         w->close();

@@ -1,15 +1,12 @@
 #include "ui/listing/ListingWindow.h"
 
+#include "core/PravilaUnosa.h"
 #include "ui/Controls.h"
-#include "ui/Messages.h"
 #include "ui/Twips.h"
 #include "ui/input/basGlavni.h"
 #include "ui/input/frmParametri.h"
-#include "ui/listing/ListingFile.h"
 #include "ui/listing/TabStopDelegate.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +15,7 @@
 
 namespace {
 
-const QString pocetniBrojPolja = QStringLiteral("10");
+const QString pocetniBrojPolja = QLatin1String(PravilaUnosa::pocetniBrojPolja);
 
 } // namespace
 
@@ -28,11 +25,12 @@ ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracu
     , m_design(design)
     , m_rezultati(rezultati)
     , m_parametri(parametri)
-    , m_ponudjenoIme(design.offeredFileName)
+    , m_saveQuestion(this, design.dialogName, design.dialogTitle, design.offeredFileName,
+          QStringLiteral("txt"))
 {
     setObjectName(QLatin1String(design.name));
     setWindowTitle(design.caption);
-    m_fileNameQuestion = [this] { return pitajZaDatoteku(); };
+    m_fileNameQuestion = [this] { return m_saveQuestion.ask(); };
 
     createControls(client());
     createMenu();
@@ -98,16 +96,10 @@ void ListingWindow::odbijBrojPolja()
 // field or a pasted text that is no number reaches the command through the menu; all are refused.
 bool ListingWindow::KontrolaBrojaPolja()
 {
-    bool rezultat = true;
-    if (!NumericField::value(m_txtBrojPolja)) {
-        rezultat = false;
-        odbijBrojPolja();
-    }
-    if (NumericField::value(m_txtBrojPolja) == 0.0) {
-        rezultat = false;
-        odbijBrojPolja();
-    }
-    return rezultat;
+    if (PravilaUnosa::brojPoljaPrihvacen(NumericField::value(m_txtBrojPolja)))
+        return true;
+    odbijBrojPolja();
+    return false;
 }
 
 void ListingWindow::mnuDatotekaProracun_Click()
@@ -122,27 +114,6 @@ void ListingWindow::mnuDatotekaProracun_Click()
     m_lst->addItems(lines);
 }
 
-QString ListingWindow::pitajZaDatoteku()
-{
-    if (!m_commonDialog) {
-        m_commonDialog = new QFileDialog(this, m_design.dialogTitle);
-        m_commonDialog->setObjectName(QLatin1String(m_design.dialogName));
-        m_commonDialog->setAcceptMode(QFileDialog::AcceptSave);
-        m_commonDialog->setFileMode(QFileDialog::AnyFile);
-        m_commonDialog->setDefaultSuffix(QStringLiteral("txt"));
-        // One filter entry that reads ".txt"; its pattern stays out of sight.
-        m_commonDialog->setNameFilter(QStringLiteral(".txt (*.txt)"));
-        m_commonDialog->setOption(QFileDialog::HideNameFilterDetails);
-    }
-    m_commonDialog->selectFile(m_ponudjenoIme);
-    if (m_commonDialog->exec() != QDialog::Accepted)
-        return {};
-    const QString path = m_commonDialog->selectedFiles().value(0);
-    if (!path.isEmpty())
-        m_ponudjenoIme = path; // offered again by the next "Snimi" of this window
-    return path;
-}
-
 void ListingWindow::mnuDatotekaSnimi_Click()
 {
     const QString path = m_fileNameQuestion();
@@ -151,12 +122,7 @@ void ListingWindow::mnuDatotekaSnimi_Click()
     QStringList lines;
     for (int i = 0; i < m_lst->count(); ++i)
         lines.append(m_lst->item(i)->text());
-    QString reason;
-    if (!ListingFile::write(path, lines, &reason)) {
-        Messages::error(this, QStringLiteral("Greska pri snimanju listinga!"),
-            QStringLiteral("Listing nije snimljen u datoteku ") + QDir::toNativeSeparators(path)
-                + QStringLiteral(".\n") + reason);
-    }
+    saveLines(this, path, lines);
 }
 
 void ListingWindow::mnuDatotekaIzlaz_Click()

@@ -9,6 +9,7 @@
 #include "core/RezultatiProracuna.h"
 #include "ui/LineSketch.h"
 #include "ui/MenuDialog.h"
+#include "ui/SaveQuestion.h"
 
 #include <QRect>
 #include <QSize>
@@ -18,7 +19,6 @@
 #include <string>
 #include <vector>
 
-class QFileDialog;
 class QLineEdit;
 class QListWidget;
 class TabStopDelegate;
@@ -76,7 +76,6 @@ private:
     void createControls(QWidget *client);
     void createMenu();
     void odbijBrojPolja();
-    QString pitajZaDatoteku();
 
     const ListingDesign m_design;
     const RezultatiProracuna &m_rezultati;
@@ -86,7 +85,5 @@ private:
     QLineEdit *m_txtBrojPolja = nullptr;
     QListWidget *m_lst = nullptr;
     TabStopDelegate *m_delegate = nullptr;
-    // Created at the first "Snimi" and kept for the window's life.
-    QFileDialog *m_commonDialog = nullptr;
-    QString m_ponudjenoIme;
+    SaveQuestion m_saveQuestion;
 };

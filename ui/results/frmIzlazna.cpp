@@ -2,11 +2,14 @@
 
 #include "core/EvaluacijaPreseka.h"
 #include "core/NumberText.h"
+#include "core/PravilaUnosa.h"
+#include "core/TacneAnvelope.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
 #include "ui/diagram/DiagramCanvas.h"
 #include "ui/diagram/WidgetProgress.h"
+#include "ui/exact/frmTacneAnvelope.h"
 #include "ui/input/basGlavni.h"
 #include "ui/input/frmParametri.h"
 #include "ui/listing/frmListingExtM.h"
@@ -32,10 +35,6 @@
 #include <cstring>
 
 namespace {
-
-const QString porukaPreseka = QStringLiteral(
-    "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
-    "krece izmedu nule i velicine raspona grede!");
 
 // The designed window sizes are outer sizes of a classic desktop frame: 4-pixel borders, a
 // 23-pixel caption and a 20-pixel menu bar around the client area. Qt draws its own frame and
@@ -123,6 +122,13 @@ bool snimiDatoteku(const QString &path, const QByteArray &data, QString *reason)
         return false;
     }
     return true;
+}
+
+// Where the classical value shown falls short of the exact one, the field says so on hovering.
+void napomeni(QLineEdit *field, TacneAnvelope::Velicina v, double klasicna,
+    const TacneAnvelope::TacnaVrednost &tacna)
+{
+    field->setToolTip(QString::fromStdString(TacneAnvelope::napomena(v, klasicna, tacna)));
 }
 
 } // namespace
@@ -379,6 +385,9 @@ void frmIzlazna::createMenu()
     addNamedCommand(proracun, "mnuProracunExtTUProizvoljnimPresecima",
         QStringLiteral("Proracun extT u proizvoljnim presecima"), this,
         &frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click);
+    addNamedCommand(proracun, "mnuProracunTacneAnvelope",
+        QStringLiteral("Tacne anvelope (svi polozaji sila)"), this,
+        &frmIzlazna::mnuProracunTacneAnvelope_Click);
 }
 
 QLineEdit *frmIzlazna::field(const char *name) const
@@ -514,20 +523,14 @@ void frmIzlazna::nacrtajDijagram()
 // user can see it.
 bool frmIzlazna::kontrolisiPresek(QLineEdit *field, QWidget *panel, double L)
 {
-    bool prihvacen = true;
-    const auto odbij = [&] {
-        Messages::error(this, basGlavni::naslovGreskeUnosa(), porukaPreseka);
-        field->setText(QStringLiteral("0"));
-        if (panel->isVisible())
-            NumericField::focus(field);
-        prihvacen = false;
-    };
-    if (!NumericField::value(field))
-        odbij();
-    const double x = NumericField::value(field).value_or(0.0);
-    if (!(L >= x))
-        odbij();
-    return prihvacen;
+    if (PravilaUnosa::presekPrihvacen(NumericField::value(field), L))
+        return true;
+    Messages::error(
+        this, basGlavni::naslovGreskeUnosa(), QLatin1String(PravilaUnosa::porukaPreseka));
+    field->setText(QLatin1String(PravilaUnosa::pocetniPresek));
+    if (panel->isVisible())
+        NumericField::focus(field);
+    return false;
 }
 
 bool frmIzlazna::KontrolaPreseka()
@@ -553,6 +556,8 @@ void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
     const double MI = NumberText::parseSigned(tekst(pI)).value_or(m.MI);
     const double MII = NumberText::parseSigned(tekst(pII)).value_or(m.MII);
     upisi(field("txtEXTMProizvoljniPresek"), MII >= MI ? MII : MI);
+    napomeni(field("txtEXTMProizvoljniPresek"), TacneAnvelope::Velicina::ExtM, MII >= MI ? MII : MI,
+        TacneAnvelope::tacneVrednosti(ulaz, x).extM);
     preformatiraj();
 }
 
@@ -569,6 +574,9 @@ void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
     const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(m_rezultati, x, bMax, bMin);
     upisi(field("txtProizvoljnoMaxT"), t.maxT);
     upisi(field("txtProizvoljnoMinT"), t.minT);
+    const auto tacne = TacneAnvelope::tacneVrednosti(m_parametri.ulazniParametri(), x);
+    napomeni(field("txtProizvoljnoMaxT"), TacneAnvelope::Velicina::MaxT, t.maxT, tacne.maxT);
+    napomeni(field("txtProizvoljnoMinT"), TacneAnvelope::Velicina::MinT, t.minT, tacne.minT);
     preformatiraj();
 }
 
@@ -603,7 +611,9 @@ void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
 
 ProracunskiList::Sadrzaj frmIzlazna::sadrzajIzvestaja() const
 {
-    return { m_parametri.ulazniParametri(), {}, QDateTime::currentDateTime() };
+    const UlazniParametri ulaz = m_parametri.ulazniParametri();
+    return { ulaz, TacneAnvelope::rezime(TacneAnvelope::uporedi(m_rezultati, ulaz)),
+        QDateTime::currentDateTime() };
 }
 
 QString frmIzlazna::pitajZaDatoteku()
@@ -654,4 +664,10 @@ void frmIzlazna::mnuDatotekaStampa_Click()
         Messages::error(this, QStringLiteral("Greska pri stampanju izvestaja!"),
             QStringLiteral("Izvestaj nije odstampan."));
     }
+}
+
+void frmIzlazna::mnuProracunTacneAnvelope_Click()
+{
+    frmTacneAnvelope prozor(m_parametri.ulazniParametri(), m_rezultati, this);
+    prozor.exec();
 }

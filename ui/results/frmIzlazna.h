@@ -52,6 +52,7 @@ public:
     void mnuProracunPromenaUlaznihParametara_Click();
     void mnuProracunExtMUProizvoljnimPresecima_Click();
     void mnuProracunExtTUProizvoljnimPresecima_Click();
+    void mnuProracunTacneAnvelope_Click();
     void cmdMomentSavijanjaUProizvoljnomPreseku_Click();
     void cmdTransverzalnaSilaUProizvoljnomPreseku_Click();
     void TabStrip1_Click();

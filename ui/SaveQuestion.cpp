@@ -1,0 +1,48 @@
+#include "ui/SaveQuestion.h"
+
+#include "ui/Messages.h"
+#include "ui/listing/ListingFile.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+SaveQuestion::SaveQuestion(QWidget *parent, const char *name, const QString &title,
+    const QString &offeredName, const QString &suffix)
+    : m_parent(parent)
+    , m_name(name)
+    , m_title(title)
+    , m_offered(offeredName)
+    , m_suffix(suffix)
+{ }
+
+QString SaveQuestion::ask()
+{
+    if (!m_dialog) {
+        m_dialog = new QFileDialog(m_parent, m_title);
+        m_dialog->setObjectName(QLatin1String(m_name));
+        m_dialog->setAcceptMode(QFileDialog::AcceptSave);
+        m_dialog->setFileMode(QFileDialog::AnyFile);
+        m_dialog->setDefaultSuffix(m_suffix);
+        // One filter entry that reads ".txt"; its pattern stays out of sight.
+        m_dialog->setNameFilter(QStringLiteral(".%1 (*.%1)").arg(m_suffix));
+        m_dialog->setOption(QFileDialog::HideNameFilterDetails);
+    }
+    m_dialog->selectFile(m_offered);
+    if (m_dialog->exec() != QDialog::Accepted)
+        return {};
+    const QString path = m_dialog->selectedFiles().value(0);
+    if (!path.isEmpty())
+        m_offered = path;
+    return path;
+}
+
+bool saveLines(QWidget *parent, const QString &path, const QStringList &lines)
+{
+    QString reason;
+    if (ListingFile::write(path, lines, &reason))
+        return true;
+    Messages::error(parent, QStringLiteral("Greska pri snimanju listinga!"),
+        QStringLiteral("Listing nije snimljen u datoteku ") + QDir::toNativeSeparators(path)
+            + QStringLiteral(".\n") + reason);
+    return false;
+}

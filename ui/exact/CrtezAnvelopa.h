@@ -1,0 +1,16 @@
+#pragma once
+
+// The plot of the exact and the classical envelopes: extM above, maxT and minT below, the exact
+// ones solid and in colour, the classical ones dashed and grey, the zones where the classical
+// falls short shaded, the absolute maximum moment marked. It paints with any QPainter (the window,
+// a PDF page, paper) and uses Qt GUI only, never a widget.
+
+#include "core/TacneAnvelope.h"
+
+class QPainter;
+class QRectF;
+
+// Paints the comparison p for the span L (m) into rect, in the painter's device units; pens and
+// margins scale with the device's resolution.
+void nacrtajAnvelope(
+    QPainter &painter, const QRectF &rect, const TacneAnvelope::Poredjenje &p, double L);
