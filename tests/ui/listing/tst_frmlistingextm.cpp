@@ -12,9 +12,14 @@
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
+#include <future>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,7 +31,14 @@ QListWidget *lista(QWidget *w)
 }
 
 // How a save can fail.
-enum class Kvar { FolderReadOnly, FolderOfNobody, FolderAsName, DiskFull, DeviceFull };
+enum class Kvar {
+    FolderReadOnly,
+    FolderOfNobody,
+    FolderAsName,
+    DiskFull,
+    DeviceFull,
+    PipeWithoutReader
+};
 
 // Makes writes to regular files beyond a few bytes fail, as on a full disk, while it lives.
 class OgranicenjeVelicine
@@ -297,6 +309,7 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy_data()
     QTest::newRow("folder chosen as the name") << Kvar::FolderAsName;
     QTest::newRow("disk full") << Kvar::DiskFull;
     QTest::newRow("/dev/full") << Kvar::DeviceFull;
+    QTest::newRow("pipe without a reader") << Kvar::PipeWithoutReader;
 }
 
 void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
@@ -336,6 +349,11 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
             QSKIP("This system has no /dev/full.");
         reason = QString::fromLocal8Bit(std::strerror(ENOSPC));
         break;
+    case Kvar::PipeWithoutReader:
+        path = dir.filePath(QStringLiteral("extM.pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        reason = QString::fromLocal8Bit(std::strerror(ENXIO));
+        break;
     }
 
     Ulaz ulaz;
@@ -347,6 +365,20 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
     if (kvar == Kvar::DiskFull) {
         OgranicenjeVelicine limit(100);
         komanda(&w, "mnuDatotekaSnimi");
+    } else if (kvar == Kvar::PipeWithoutReader) {
+        // Should the save wait for a reader after all, one comes after a while and the save
+        // succeeds, so that the test fails instead of hanging.
+        std::promise<void> saved;
+        auto rescuer = std::async(
+            std::launch::async, [done = saved.get_future(), name = QFile::encodeName(path)] {
+                if (done.wait_for(std::chrono::seconds(10)) == std::future_status::ready)
+                    return -1;
+                return ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+            });
+        komanda(&w, "mnuDatotekaSnimi");
+        saved.set_value();
+        if (const int reader = rescuer.get(); reader >= 0)
+            ::close(reader);
     } else {
         komanda(&w, "mnuDatotekaSnimi");
     }
@@ -369,7 +401,7 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
         QCOMPARE(sadrzaj(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "extM.txt" });
     }
-    if (kvar == Kvar::DeviceFull)
+    if (kvar == Kvar::DeviceFull || kvar == Kvar::PipeWithoutReader)
         QVERIFY(!QFileInfo(path).isFile());
     QVERIFY(w.isVisible());
     QCOMPARE(lista(&w)->count(), 11);
