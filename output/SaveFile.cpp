@@ -125,6 +125,8 @@ Result write(const QString &path, const QByteArray &bytes)
         return writeInPlace(path, bytes);
 
     QSaveFile file(path);
+    // A folder that refuses the new file may still hold a file that the user can write.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return failed(file.errorString());
     // commit() does not notice a failure of the final flush, so the bytes are flushed here; an

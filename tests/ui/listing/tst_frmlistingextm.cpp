@@ -1,6 +1,7 @@
 #include "ListingExamples.h"
 #include "ListingTestSupport.h"
 #include "ModalWatcher.h"
+#include "ReadOnlyFolder.h"
 
 #include "ui/listing/frmListingExtM.h"
 
@@ -17,6 +18,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <future>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,6 +78,7 @@ private slots:
     void refusesFieldCountsThatAreNoNumberOrZero();
     void repeatedCommandReplacesTheLines();
     void columnsLineUp();
+    void savesTheListByteForByte_data();
     void savesTheListByteForByte();
     void savesAnEmptyFileWithoutLines_data();
     void savesAnEmptyFileWithoutLines();
@@ -219,8 +222,17 @@ void tst_frmListingExtM::columnsLineUp()
     QVERIFY(lista(&w)->item(0)->text().contains(QLatin1Char('\t')));
 }
 
+void tst_frmListingExtM::savesTheListByteForByte_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::newRow("new file") << false;
+    // The folder refuses the new file that would replace the old one: it is written in place.
+    QTest::newRow("over a writable file in a read-only folder") << true;
+}
+
 void tst_frmListingExtM::savesTheListByteForByte()
 {
+    QFETCH(bool, readOnlyFolder);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("extM.txt"));
     Ulaz ulaz;
@@ -228,8 +240,28 @@ void tst_frmListingExtM::savesTheListByteForByte()
     w.setFileNameQuestion([&] { return path; });
     ModalWatcher watcher;
     komanda(&w, "mnuDatotekaProracun");
-    komanda(&w, "mnuDatotekaSnimi");
+    if (readOnlyFolder) {
+        upisiDatoteku(path, QByteArray(2000, 'x'));
+        struct stat before
+        {
+        };
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+        {
+            ReadOnlyFolder folder(dir.path());
+            if (!folder.holds())
+                QSKIP("This system lets the test write into a read-only folder.");
+            komanda(&w, "mnuDatotekaSnimi");
+        }
+        struct stat after
+        {
+        };
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+    } else {
+        komanda(&w, "mnuDatotekaSnimi");
+    }
     QCOMPARE(sadrzaj(path), jedanaestLinija);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "extM.txt" });
     QVERIFY(watcher.boxes().empty());
     QCOMPARE(lista(&w)->count(), 11);
 }
@@ -304,7 +336,7 @@ void tst_frmListingExtM::secondSaveReplacesTheFirst()
 void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy_data()
 {
     QTest::addColumn<Kvar>("kvar");
-    QTest::newRow("read-only folder") << Kvar::FolderReadOnly;
+    QTest::newRow("read-only file in a read-only folder") << Kvar::FolderReadOnly;
     QTest::newRow("folder that refuses everyone") << Kvar::FolderOfNobody;
     QTest::newRow("folder chosen as the name") << Kvar::FolderAsName;
     QTest::newRow("disk full") << Kvar::DiskFull;
@@ -320,19 +352,10 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
     QString path = dir.filePath(QStringLiteral("extM.txt"));
     QString reason; // the system's words where the test can know them
     switch (kvar) {
-    case Kvar::FolderReadOnly: {
+    case Kvar::FolderReadOnly:
         upisiDatoteku(path, old);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        QFile probe(dir.filePath(QStringLiteral("probe")));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            QFile::setPermissions(
-                dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("This user writes into read-only folders; the folder that refuses everyone "
-                  "stands in.");
-        }
+        QFile::setPermissions(path, QFile::ReadOwner);
         break;
-    }
     case Kvar::FolderOfNobody:
         path = QStringLiteral("/proc/extM.txt");
         break;
@@ -380,6 +403,12 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
         if (const int reader = rescuer.get(); reader >= 0)
             ::close(reader);
     } else {
+        std::optional<ReadOnlyFolder> folder;
+        if (kvar == Kvar::FolderReadOnly) {
+            folder.emplace(dir.path());
+            if (!folder->holds())
+                QSKIP("This system lets the test write into a read-only folder.");
+        }
         komanda(&w, "mnuDatotekaSnimi");
     }
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
