@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -465,6 +466,10 @@ void tst_frmListingExtM::saveDialogOffersItsNameAndRemembersTheChoice()
         QStringList({ "CommonDialog1", "Rezultati proracuna - extM", "txt", "extM", ".txt" }));
     // The dialog adds the default extension.
     QCOMPARE(sadrzaj(dir.filePath(QStringLiteral("extM.txt"))), jedanaestLinija);
+    // The dialog keeps its history in the user's settings: in the tests' own home, not the user's.
+    QCOMPARE(QDir::homePath(), QStringLiteral(KELVANE_TEST_HOME));
+    QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        QStringLiteral(KELVANE_TEST_HOME "/.config"));
 
     // The next "Snimi" offers the chosen name in its folder; cancelling writes nothing.
     QFile::remove(dir.filePath(QStringLiteral("extM.txt")));
