@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 QFont arial(double points, bool bold)
 {
     QFont font(QStringLiteral("Arial"));
@@ -29,30 +31,63 @@ QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title)
 
 namespace {
 
-class FirstShowCentering : public QObject
+// Centred on the available area where the frame fits; along a side where it is larger, its
+// top-left edge lies on the area's, so that the caption and the menu bar stay within reach.
+QPoint placed(QRect frame, const QRect &area)
+{
+    frame.moveCenter(area.center());
+    if (frame.width() > area.width())
+        frame.moveLeft(area.left());
+    if (frame.height() > area.height())
+        frame.moveTop(area.top());
+    return frame.topLeft();
+}
+
+// Moves a frame that ran past the area's right or bottom edge back in, never past its top-left.
+QPoint keptWithin(const QRect &frame, const QRect &area)
+{
+    QPoint topLeft = frame.topLeft();
+    if (frame.right() > area.right())
+        topLeft.setX(std::max(area.left(), area.right() + 1 - frame.width()));
+    if (frame.bottom() > area.bottom())
+        topLeft.setY(std::max(area.top(), area.bottom() + 1 - frame.height()));
+    return topLeft;
+}
+
+class ScreenPlacement : public QObject
 {
 public:
     using QObject::QObject;
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Show)
-            return false;
         auto *window = static_cast<QWidget *>(watched);
-        if (const QScreen *screen = window->screen()) {
-            QRect frame = window->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            window->move(frame.topLeft());
+        const QScreen *screen = window->screen();
+        if (!screen)
+            return false;
+        const QRect area = screen->availableGeometry();
+        if (event->type() == QEvent::Show && !m_shown) {
+            m_shown = true;
+            window->move(placed(window->frameGeometry(), area));
+        } else if (event->type() == QEvent::Resize && m_shown && window->isVisible()
+            && window->minimumSize() == window->maximumSize()) {
+            // Only the program resizes a fixed-size window (the results window does, per tab);
+            // what grows past the screen's edge comes back in.
+            const QRect frame = window->frameGeometry();
+            const QPoint topLeft = keptWithin(frame, area);
+            if (topLeft != frame.topLeft())
+                window->move(topLeft);
         }
-        deleteLater();
-        window->removeEventFilter(this);
         return false;
     }
+
+private:
+    bool m_shown = false;
 };
 
 } // namespace
 
 void centerOnFirstShow(QWidget *window)
 {
-    window->installEventFilter(new FirstShowCentering(window));
+    window->installEventFilter(new ScreenPlacement(window));
 }

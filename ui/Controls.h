@@ -15,7 +15,9 @@ QFont arial(double points, bool bold);
 QFont msSansSerif(double points);
 
 // Centres the window on its screen when it is first shown, once its frame is known; a dialog then
-// opens there rather than over its parent.
+// opens there rather than over its parent. A window larger than the screen's available area
+// opens with its top-left corner on it instead, and a fixed-size window that the program makes
+// grow past the screen's edge is moved back in.
 void centerOnFirstShow(QWidget *window);
 
 // A menu whose menu and bar entry are both named name.
