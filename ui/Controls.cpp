@@ -91,3 +91,20 @@ void centerOnFirstShow(QWidget *window)
 {
     window->installEventFilter(new ScreenPlacement(window));
 }
+
+namespace {
+
+class WheelBlock : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Wheel; }
+};
+
+} // namespace
+
+void ignoreWheel(QWidget *widget)
+{
+    widget->installEventFilter(new WheelBlock(widget));
+}

@@ -20,6 +20,10 @@ QFont msSansSerif(double points);
 // grow past the screen's edge is moved back in.
 void centerOnFirstShow(QWidget *window);
 
+// The mouse wheel over widget does nothing. A tab strip would switch tabs with it, around the
+// checks that a click on a tab goes through.
+void ignoreWheel(QWidget *widget);
+
 // A menu whose menu and bar entry are both named name.
 QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title);
 

@@ -123,6 +123,7 @@ void frmIzlazna::createTabStrip()
     for (const char *caption : { "extM", "extT", "dijagram" })
         m_TabStrip1->addTab(QLatin1String(caption));
     m_TabStrip1->setGeometry(twipsRect(45, 90, 9240, 375));
+    ignoreWheel(m_TabStrip1);
     // A changed selection, and a click on the tab already selected, both run the handler.
     connect(m_TabStrip1, &QTabBar::currentChanged, this, &frmIzlazna::TabStrip1_Click);
     connect(m_TabStrip1, &QTabBar::tabBarClicked, this, [this](int index) {

@@ -7,8 +7,10 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -99,6 +101,7 @@ private slots:
     void secondCalculationLoadsAfresh();
     void escapeDoesNotClose();
     void emptySectionInputKeepsItsTab();
+    void wheelOverTheTabStripDoesNothing();
 };
 
 void tst_frmIzlazna::opensOnMomentTabWithEmptySectionResults()
@@ -486,14 +489,28 @@ void tst_frmIzlazna::emptySectionInputKeepsItsTab()
     QCOMPARE(w.tekst("txtProizvoljnoX"), QString());
     // Through the window, the way a real click arrives.
     QWidget *window = w.izlazna.get();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                      w.tabovi()->mapTo(window, w.tabCentar(1)));
+    QTest::mouseClick(
+        window->windowHandle(), Qt::LeftButton, {}, w.tabovi()->mapTo(window, w.tabCentar(1)));
     QCOMPARE(w.tabovi()->currentIndex(), 0);
     QCOMPARE(window->focusWidget(), w.polje("txtProizvoljnoX"));
     QTest::keyClicks(w.polje("txtProizvoljnoX"), QStringLiteral("2"));
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                      w.tabovi()->mapTo(window, w.tabCentar(1)));
+    QTest::mouseClick(
+        window->windowHandle(), Qt::LeftButton, {}, w.tabovi()->mapTo(window, w.tabCentar(1)));
     QCOMPARE(w.tabovi()->currentIndex(), 1);
+}
+
+void tst_frmIzlazna::wheelOverTheTabStripDoesNothing()
+{
+    Rezultati w;
+    QSignalSpy changes(w.tabovi(), &QTabBar::currentChanged);
+    const QPointF at = w.tabCentar(1);
+    for (const int notches : { -1, -1, 1 }) {
+        QWheelEvent wheel(at, w.tabovi()->mapToGlobal(at), {}, QPoint(0, 120 * notches),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w.tabovi(), &wheel);
+    }
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(w.tabovi()->currentIndex(), 0);
 }
 
 QTEST_MAIN(tst_frmIzlazna)
