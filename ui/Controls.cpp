@@ -17,6 +17,9 @@ QFont arial(double points, bool bold)
 QFont msSansSerif(double points)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
+    // Where the face is not installed, Liberation Sans stands in: its metrics are close, while
+    // the usual substitute (DejaVu Sans) is so much wider that the help lines would not fit.
+    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans") });
     font.setPointSizeF(points);
     return font;
 }

@@ -11,7 +11,8 @@
 
 // Arial at the given size in points; the windows are designed in it.
 QFont arial(double points, bool bold);
-// MS Sans Serif, regular; main() maps the face onto an installed sans-serif one.
+// MS Sans Serif, regular, for the controls whose font the design leaves at the default; where it
+// is not installed, a face of close metrics stands in.
 QFont msSansSerif(double points);
 
 // Centres the window on its screen when it is first shown, once its frame is known; a dialog then
