@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
@@ -26,6 +27,12 @@ QFont msSansSerif(double points)
 
 QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title)
 {
+    // The desktop's menu font, not the window's: every attribute is set, so that none is taken
+    // from the window.
+    QFont menuFont = QApplication::font("QMenuBar");
+    menuFont.setResolveMask(QFont::AllPropertiesResolved);
+    bar->setFont(menuFont);
+
     QMenu *menu = bar->addMenu(title);
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));

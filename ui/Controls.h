@@ -25,7 +25,7 @@ void centerOnFirstShow(QWidget *window);
 // checks that a click on a tab goes through.
 void ignoreWheel(QWidget *widget);
 
-// A menu whose menu and bar entry are both named name.
+// A menu whose menu and bar entry are both named name; the bar shows the desktop's menu font.
 QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title);
 
 // A command named name that runs handler on receiver.

@@ -4,8 +4,10 @@
 #include "ModalWatcher.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -119,6 +121,8 @@ void tst_frmIzlazna::opensOnMomentTabWithEmptySectionResults()
     QCOMPARE(w.izlazna->windowTitle(),
         QStringLiteral("Rezultati proracuna - Extremne vrednosti momenata savijanja"));
     QCOMPARE(w.izlazna->findChildren<QLineEdit *>().size(), 39);
+    // The menu bar shows the desktop's menu font, not the window's bold Arial.
+    QCOMPARE(w.izlazna->findChild<QMenuBar *>()->font(), QApplication::font("QMenuBar"));
 }
 
 void tst_frmIzlazna::showsRecordRoundedToTwoDecimals()
