@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -118,3 +120,42 @@ void ignoreWheel(QWidget *widget)
 {
     widget->installEventFilter(new WheelBlock(widget));
 }
+
+namespace {
+
+// Enter (Return or the keypad's Enter) on a focused push button presses it, as Space does, in
+// every window of the program: Qt does so only for the buttons of dialogs that may become their
+// default, and the results window's buttons must not (Enter in a section input presses nothing).
+class EnterPressesButtons : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button || !button->hasFocus())
+            return false;
+        if (!key->isAutoRepeat())
+            button->click();
+        return true;
+    }
+};
+
+void installEnterPressesButtons()
+{
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        app->installEventFilter(new EnterPressesButtons(app));
+}
+
+} // namespace
+
+// Whenever an application with windows starts, whoever creates it: the program and its tests.
+Q_COREAPP_STARTUP_FUNCTION(installEnterPressesButtons)

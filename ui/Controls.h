@@ -2,6 +2,8 @@
 
 // Small builders that every window uses for its fonts, its place and its menus, so that each menu
 // and command carries its name as objectName the same way everywhere.
+// Controls.cpp also makes Enter on a focused push button press it, in every window, from the
+// moment the application starts.
 
 #include <QAction>
 #include <QFont>

@@ -104,6 +104,8 @@ private slots:
     void escapeDoesNotClose();
     void emptySectionInputKeepsItsTab();
     void wheelOverTheTabStripDoesNothing();
+    void enterPressesTheFocusedButtonOnly_data();
+    void enterPressesTheFocusedButtonOnly();
 };
 
 void tst_frmIzlazna::opensOnMomentTabWithEmptySectionResults()
@@ -515,6 +517,46 @@ void tst_frmIzlazna::wheelOverTheTabStripDoesNothing()
     }
     QCOMPARE(changes.count(), 0);
     QCOMPARE(w.tabovi()->currentIndex(), 0);
+}
+
+void tst_frmIzlazna::enterPressesTheFocusedButtonOnly_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("Return on extM u preseku x") << 0 << "txtProizvoljnoX" << momentDugme
+                                                << int(Qt::Key_Return) << "txtEXTMProizvoljniPresek"
+                                                << "416.50";
+    QTest::newRow("keypad Enter on extT u preseku x")
+        << 1 << "txtProizvoljnoXZaExtT" << silaDugme << int(Qt::Key_Enter) << "txtProizvoljnoMaxT"
+        << "68.67";
+    QTest::newRow("Return in the section input presses nothing")
+        << 0 << "txtProizvoljnoX"
+        << "txtProizvoljnoX" << int(Qt::Key_Return) << "txtEXTMProizvoljniPresek"
+        << "";
+}
+
+void tst_frmIzlazna::enterPressesTheFocusedButtonOnly()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, input);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, output);
+    QFETCH(QString, result);
+    Rezultati w;
+    ModalWatcher watcher;
+    if (tab != 0)
+        w.izaberiTab(tab);
+    w.upisi(qPrintable(input), tab == 0 ? QStringLiteral("4.5") : QStringLiteral("6"));
+    w.izlazna->findChild<QWidget *>(focus)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.izlazna->windowHandle(), Qt::Key(key),
+        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(w.tekst(qPrintable(output)), result);
+    QVERIFY(watcher.boxes().empty());
 }
 
 QTEST_MAIN(tst_frmIzlazna)
