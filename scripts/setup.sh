@@ -8,6 +8,8 @@ packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core 
 packages+=(qt6-svg-dev desktop-file-utils dpkg-dev file)
 # The calculation sheet's tests read its PDF (poppler-utils).
 packages+=(poppler-utils)
+# The Windows-only registry code is compiled with the Windows cross compiler.
+packages+=(g++-mingw-w64-x86-64)
 packages+=("$@")
 
 missing=()

@@ -2,6 +2,8 @@
 
 // Small builders that every window uses for its fonts, its place and its menus, so that each menu
 // and command carries its name as objectName the same way everywhere.
+// Controls.cpp also makes Enter on a focused push button press it, in every window, from the
+// moment the application starts.
 
 #include <QAction>
 #include <QFont>
@@ -11,14 +13,21 @@
 
 // Arial at the given size in points; the windows are designed in it.
 QFont arial(double points, bool bold);
-// MS Sans Serif, regular; main() maps the face onto an installed sans-serif one.
+// MS Sans Serif, regular, for the controls whose font the design leaves at the default; where it
+// is not installed, a face of close metrics stands in.
 QFont msSansSerif(double points);
 
 // Centres the window on its screen when it is first shown, once its frame is known; a dialog then
-// opens there rather than over its parent.
+// opens there rather than over its parent. A window larger than the screen's available area
+// opens with its top-left corner on it instead, and a fixed-size window that the program makes
+// grow past the screen's edge is moved back in.
 void centerOnFirstShow(QWidget *window);
 
-// A menu whose menu and bar entry are both named name.
+// The mouse wheel over widget does nothing. A tab strip would switch tabs with it, around the
+// checks that a click on a tab goes through.
+void ignoreWheel(QWidget *widget);
+
+// A menu whose menu and bar entry are both named name; the bar shows the desktop's menu font.
 QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title);
 
 // A command named name that runs handler on receiver.

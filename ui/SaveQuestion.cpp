@@ -1,5 +1,6 @@
 #include "ui/SaveQuestion.h"
 
+#include "output/SaveFile.h"
 #include "ui/Messages.h"
 #include "ui/listing/ListingFile.h"
 
@@ -23,7 +24,7 @@ QString SaveQuestion::ask()
         m_dialog->setAcceptMode(QFileDialog::AcceptSave);
         m_dialog->setFileMode(QFileDialog::AnyFile);
         m_dialog->setDefaultSuffix(m_suffix);
-        // One filter entry that reads ".txt"; its pattern stays out of sight.
+        // One filter entry that reads ".txt" or ".pdf"; its pattern stays out of sight.
         m_dialog->setNameFilter(QStringLiteral(".%1 (*.%1)").arg(m_suffix));
         m_dialog->setOption(QFileDialog::HideNameFilterDetails);
     }
@@ -36,13 +37,20 @@ QString SaveQuestion::ask()
     return path;
 }
 
+bool saveWithMessage(QWidget *parent, const QString &path, const QByteArray &bytes,
+    const QString &caption, const QString &what)
+{
+    const SaveFile::Result result = SaveFile::write(path, bytes);
+    if (result)
+        return true;
+    Messages::error(parent, caption,
+        what + QStringLiteral(" nije snimljen u datoteku ") + QDir::toNativeSeparators(path)
+            + QStringLiteral(".\n") + result.reason);
+    return false;
+}
+
 bool saveLines(QWidget *parent, const QString &path, const QStringList &lines)
 {
-    QString reason;
-    if (ListingFile::write(path, lines, &reason))
-        return true;
-    Messages::error(parent, QStringLiteral("Greska pri snimanju listinga!"),
-        QStringLiteral("Listing nije snimljen u datoteku ") + QDir::toNativeSeparators(path)
-            + QStringLiteral(".\n") + reason);
-    return false;
+    return saveWithMessage(parent, path, ListingFile::bytes(lines),
+        QStringLiteral("Greska pri snimanju listinga!"), QStringLiteral("Listing"));
 }

@@ -4,6 +4,7 @@
 // save dialog, and the write through the program's one save routine, with the message that names
 // the file and the system's reason when it cannot be written.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -31,5 +32,10 @@ private:
     QFileDialog *m_dialog = nullptr;
 };
 
-// Writes lines to path; on failure shows the save error message over parent. True when written.
+// Writes bytes to path through the one save routine; on failure shows over parent the caption and
+// "<what> nije snimljen u datoteku <path>." with the system's reason. True when written.
+bool saveWithMessage(QWidget *parent, const QString &path, const QByteArray &bytes,
+    const QString &caption, const QString &what);
+
+// A listing's lines (and the CSV table of the exact envelopes) with the listings' message.
 bool saveLines(QWidget *parent, const QString &path, const QStringList &lines);

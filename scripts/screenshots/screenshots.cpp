@@ -79,7 +79,6 @@ int main(int argc, char *argv[])
         qFatal("usage: kelvane_screenshots FOLDER");
     folder = QDir(QString::fromLocal8Bit(argv[1]));
     app.setWindowIcon(kelvaneIcon());
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
 
     frmParametri parametri;
     parametri.show();

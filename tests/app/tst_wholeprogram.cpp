@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +43,8 @@ class tst_WholeProgram : public QObject
 
 private slots:
     void typicalUseFromStartToExit();
+    void startedWithoutADisplaySaysSoAndEnds_data();
+    void startedWithoutADisplaySaysSoAndEnds();
 };
 
 void tst_WholeProgram::typicalUseFromStartToExit()
@@ -130,6 +133,33 @@ void tst_WholeProgram::typicalUseFromStartToExit()
         QCOMPARE(box.text, QStringLiteral("Da li zelite da izadjete iz programa?"));
         QCOMPARE(box.icon, QMessageBox::Question);
     }
+}
+
+void tst_WholeProgram::startedWithoutADisplaySaysSoAndEnds_data()
+{
+    QTest::addColumn<bool>("emptyDisplay");
+    QTest::newRow("no display") << false;
+    QTest::newRow("an empty DISPLAY") << true;
+}
+
+void tst_WholeProgram::startedWithoutADisplaySaysSoAndEnds()
+{
+    QFETCH(bool, emptyDisplay);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        environment.remove(QLatin1String(name));
+    if (emptyDisplay)
+        environment.insert(QStringLiteral("DISPLAY"), QString());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(KELVANE_PROGRAM), {});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(program.readAllStandardError(),
+        QByteArrayLiteral("Kelvane needs a graphical desktop, and this session has no display to "
+                          "show its window on.\n"));
+    QCOMPARE(program.readAllStandardOutput(), QByteArray());
 }
 
 QTEST_MAIN(tst_WholeProgram)

@@ -4,10 +4,6 @@
 
 #include <cstring>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace {
 
 // The one key the stand-in knows, and the handle it gives out for it.
@@ -16,35 +12,23 @@ const QByteArray msinfoValue = QByteArrayLiteral("PATH");
 constexpr Registry::Key msinfoHandle = 1;
 
 #ifdef Q_OS_WIN
-class WindowsRegistry : public RegistryAccess
+// The Windows functions live in WindowsRegistry.cpp, which knows no Qt.
+class SystemRegistry : public RegistryAccess
 {
 public:
     std::int32_t openKey(Registry::Key root, const QByteArray &keyName, std::uint32_t access,
         Registry::Key *key) override
     {
-        HKEY opened = nullptr;
-        const LONG rc
-            = RegOpenKeyExA(reinterpret_cast<HKEY>(root), keyName.constData(), 0, access, &opened);
-        *key = reinterpret_cast<Registry::Key>(opened);
-        return rc;
+        return WindowsRegistry::openKey(root, keyName.constData(), access, key);
     }
 
     std::int32_t queryValue(Registry::Key key, const QByteArray &valueName, std::uint32_t *type,
         char *data, std::uint32_t *length) override
     {
-        DWORD valueType = 0;
-        DWORD size = *length;
-        const LONG rc = RegQueryValueExA(reinterpret_cast<HKEY>(key), valueName.constData(),
-            nullptr, &valueType, reinterpret_cast<BYTE *>(data), &size);
-        *type = valueType;
-        *length = size;
-        return rc;
+        return WindowsRegistry::queryValue(key, valueName.constData(), type, data, length);
     }
 
-    std::int32_t closeKey(Registry::Key key) override
-    {
-        return RegCloseKey(reinterpret_cast<HKEY>(key));
-    }
+    std::int32_t closeKey(Registry::Key key) override { return WindowsRegistry::closeKey(key); }
 };
 #endif
 
@@ -85,7 +69,7 @@ std::int32_t StandInRegistry::queryValue(Registry::Key key, const QByteArray &va
         const QByteArray text = path.toLocal8Bit();
         const std::uint32_t size = std::uint32_t(text.size()) + 1;
         if (size > *length)
-            return 234; // more data than the buffer holds
+            return Registry::MoreData;
         std::memcpy(data, text.constData(), size);
         *type = Registry::TypeString;
         *length = size;
@@ -96,13 +80,13 @@ std::int32_t StandInRegistry::queryValue(Registry::Key key, const QByteArray &va
 
 std::int32_t StandInRegistry::closeKey(Registry::Key key)
 {
-    return key == msinfoHandle ? Registry::Success : 6; // 6: invalid handle
+    return key == msinfoHandle ? Registry::Success : Registry::InvalidHandle;
 }
 
 RegistryAccess &systemRegistry()
 {
 #ifdef Q_OS_WIN
-    static WindowsRegistry registry;
+    static SystemRegistry registry;
 #else
     static StandInRegistry registry;
 #endif
@@ -114,7 +98,7 @@ bool GetKeyValue(RegistryAccess &registry, Registry::Key KeyRoot, const QString 
 {
     Registry::Key key = 0;
     bool read = false;
-    if (registry.openKey(KeyRoot, KeyName.toLocal8Bit(), Registry::AllAccess, &key)
+    if (registry.openKey(KeyRoot, KeyName.toLocal8Bit(), Registry::ReadAccess, &key)
         == Registry::Success) {
         QByteArray buffer(1024, '\0');
         std::uint32_t length = std::uint32_t(buffer.size());

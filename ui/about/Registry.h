@@ -3,26 +3,13 @@
 // Reading a value of the system registry as text. The registry itself sits behind RegistryAccess,
 // so that GetKeyValue's rules run the same on every platform and tests can hand in their own.
 
+#include "ui/about/WindowsRegistry.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
-
-namespace Registry {
-
-// A key handle as the registry functions pass it; the predefined roots are 32-bit values that
-// Windows sign-extends on 64-bit systems.
-using Key = std::uintptr_t;
-
-constexpr Key LocalMachine = Key(std::intptr_t(std::int32_t(0x80000002u)));
-constexpr std::uint32_t AllAccess = 0x2003F;
-constexpr std::int32_t Success = 0;
-constexpr std::int32_t FileNotFound = 2;
-constexpr std::uint32_t TypeString = 1;
-constexpr std::uint32_t TypeDword = 4;
-
-} // namespace Registry
 
 // The three registry operations in their 8-bit-text forms; each returns Registry::Success or an
 // error code.

@@ -1,16 +1,14 @@
 #pragma once
 
-// Writing a listing to its text file: every line as its bytes followed by CR LF, with no header,
-// no byte-order mark and nothing after the last line end.
+// A listing's text file: every line as its bytes followed by CR LF, with no header, no byte-order
+// mark and nothing after the last line end. The program's one save routine (output/SaveFile)
+// writes the bytes.
 
-#include <QString>
+#include <QByteArray>
 #include <QStringList>
 
 namespace ListingFile {
 
-// Writes lines to path, replacing any file of that name. A regular file is replaced only once
-// the new one is completely written, so a failed save leaves the old file as it was. Returns
-// false with the system's reason when the file cannot be written.
-bool write(const QString &path, const QStringList &lines, QString *reason);
+QByteArray bytes(const QStringList &lines);
 
 } // namespace ListingFile

@@ -6,6 +6,7 @@
 #include "core/TacneAnvelope.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
+#include "ui/SaveQuestion.h"
 #include "ui/Twips.h"
 #include "ui/diagram/DiagramCanvas.h"
 #include "ui/diagram/WidgetProgress.h"
@@ -15,9 +16,6 @@
 #include "ui/listing/frmListingExtM.h"
 #include "ui/listing/frmListingExtT.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,13 +24,9 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTabBar>
-
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -99,31 +93,6 @@ void upisi(QLineEdit *field, double value)
     field->setText(QString::fromStdString(NumberText::general(value)));
 }
 
-// Writes the sheet as the listings write their files: a regular file is replaced only once the
-// new one is complete, a device is written in place. Returns false with the system's reason.
-bool snimiDatoteku(const QString &path, const QByteArray &data, QString *reason)
-{
-    const QFileInfo target(path);
-    const bool uMestu = target.exists() && !target.isFile() && !target.isDir();
-    QSaveFile saveFile(path);
-    QFile inPlace(path);
-    QFileDevice &file = uMestu ? static_cast<QFileDevice &>(inPlace) : saveFile;
-    if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    errno = 0;
-    if (file.write(data) != data.size() || !file.flush()) {
-        *reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
-        return false;
-    }
-    if (!uMestu && !saveFile.commit()) {
-        *reason = saveFile.errorString();
-        return false;
-    }
-    return true;
-}
-
 // Where the classical value shown falls short of the exact one, the field says so on hovering.
 void napomeni(QLineEdit *field, TacneAnvelope::Velicina v, double klasicna,
     const TacneAnvelope::TacnaVrednost &tacna)
@@ -138,6 +107,8 @@ frmIzlazna::frmIzlazna(
     : MenuDialog(parent)
     , m_rezultati(rezultati)
     , m_parametri(parametri)
+    , m_dlgIzvestaj(this, "dlgIzvestaj", QStringLiteral("Rezultati proracuna - proracunski list"),
+          QStringLiteral("Izvestaj"), QStringLiteral("pdf"))
 {
     setObjectName(QStringLiteral("frmIzlazna"));
     setFont(arial(oznakaTacaka, true));
@@ -149,7 +120,7 @@ frmIzlazna::frmIzlazna(
     createMenu();
     Form_Load();
     centerOnFirstShow(this);
-    m_fileNameQuestion = [this] { return pitajZaDatoteku(); };
+    m_fileNameQuestion = [this] { return m_dlgIzvestaj.ask(); };
 }
 
 frmIzlazna::~frmIzlazna() = default;
@@ -164,6 +135,7 @@ void frmIzlazna::createTabStrip()
     for (const char *caption : { "extM", "extT", "dijagram" })
         m_TabStrip1->addTab(QLatin1String(caption));
     m_TabStrip1->setGeometry(twipsRect(45, 90, 9240, 375));
+    ignoreWheel(m_TabStrip1);
     // A changed selection, and a click on the tab already selected, both run the handler.
     connect(m_TabStrip1, &QTabBar::currentChanged, this, &frmIzlazna::TabStrip1_Click);
     connect(m_TabStrip1, &QTabBar::tabBarClicked, this, [this](int index) {
@@ -616,39 +588,13 @@ ProracunskiList::Sadrzaj frmIzlazna::sadrzajIzvestaja() const
         QDateTime::currentDateTime() };
 }
 
-QString frmIzlazna::pitajZaDatoteku()
-{
-    if (!m_dlgIzvestaj) {
-        m_dlgIzvestaj
-            = new QFileDialog(this, QStringLiteral("Rezultati proracuna - proracunski list"));
-        m_dlgIzvestaj->setObjectName(QStringLiteral("dlgIzvestaj"));
-        m_dlgIzvestaj->setAcceptMode(QFileDialog::AcceptSave);
-        m_dlgIzvestaj->setFileMode(QFileDialog::AnyFile);
-        m_dlgIzvestaj->setDefaultSuffix(QStringLiteral("pdf"));
-        // One filter entry that reads ".pdf", as the listings offer ".txt".
-        m_dlgIzvestaj->setNameFilter(QStringLiteral(".pdf (*.pdf)"));
-        m_dlgIzvestaj->setOption(QFileDialog::HideNameFilterDetails);
-    }
-    m_dlgIzvestaj->selectFile(m_ponudjenoIme);
-    if (m_dlgIzvestaj->exec() != QDialog::Accepted)
-        return {};
-    const QString path = m_dlgIzvestaj->selectedFiles().value(0);
-    if (!path.isEmpty())
-        m_ponudjenoIme = path;
-    return path;
-}
-
 void frmIzlazna::mnuDatotekaIzvestaj_Click()
 {
     const QString path = m_fileNameQuestion();
     if (path.isEmpty())
         return;
-    QString reason;
-    if (!snimiDatoteku(path, ProracunskiList::pdf(m_rezultati, sadrzajIzvestaja()), &reason)) {
-        Messages::error(this, QStringLiteral("Greska pri snimanju izvestaja!"),
-            QStringLiteral("Izvestaj nije snimljen u datoteku ") + QDir::toNativeSeparators(path)
-                + QStringLiteral(".\n") + reason);
-    }
+    saveWithMessage(this, path, ProracunskiList::pdf(m_rezultati, sadrzajIzvestaja()),
+        QStringLiteral("Greska pri snimanju izvestaja!"), QStringLiteral("Izvestaj"));
 }
 
 void frmIzlazna::mnuDatotekaStampa_Click()

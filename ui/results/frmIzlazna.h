@@ -8,13 +8,13 @@
 
 #include "output/ProracunskiList.h"
 #include "ui/MenuDialog.h"
+#include "ui/SaveQuestion.h"
 #include "ui/diagram/EnvelopeDiagram.h"
 
 #include <functional>
 #include <vector>
 
 class DiagramCanvas;
-class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -72,7 +72,6 @@ private:
     bool kontrolisiPresek(QLineEdit *field, QWidget *panel, double L);
     void vratiFokusUlaznomProzoru();
     ProracunskiList::Sadrzaj sadrzajIzvestaja() const;
-    QString pitajZaDatoteku();
 
     QLineEdit *displayField(QWidget *parent, const char *name, QRect rect);
     QLabel *label(QWidget *parent, const char *name, const QString &text, QRect rect,
@@ -93,6 +92,5 @@ private:
     std::vector<QLineEdit *> m_tekstovi; // all text fields, for the re-format pass
     DiagramLoopVariables m_petlja; // dblXgrafik, dblYgrafik
     FileNameQuestion m_fileNameQuestion;
-    QFileDialog *m_dlgIzvestaj = nullptr; // created at the first save, kept for the window's life
-    QString m_ponudjenoIme = QStringLiteral("Izvestaj");
+    SaveQuestion m_dlgIzvestaj;
 };

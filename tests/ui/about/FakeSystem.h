@@ -57,7 +57,7 @@ public:
             return Registry::FileNotFound;
         const FakeValue &value = values[valueName];
         if (std::uint32_t(value.data.size()) > *length)
-            return 234; // more data than the buffer holds
+            return Registry::MoreData;
         std::memcpy(data, value.data.constData(), std::size_t(value.data.size()));
         *type = value.type;
         *length = std::uint32_t(value.data.size());

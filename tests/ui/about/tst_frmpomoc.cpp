@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 class tst_frmPomoc : public QObject
@@ -16,6 +17,7 @@ private slots:
     void holdsEachHelpLineExactly_data();
     void holdsEachHelpLineExactly();
     void holdsNineteenLinesTwoOfThemEmpty();
+    void linesFitTheListWithoutScrollingSideways();
     void okDestroysAndPomocFillsAFreshWindow();
     void choosingPomocTwiceKeepsOneWindow();
     void closingByFrameDestroysWindow();
@@ -113,6 +115,16 @@ void tst_frmPomoc::holdsNineteenLinesTwoOfThemEmpty()
     QCOMPARE(list.size(), 19);
     QCOMPARE(list.count(QString()), 2);
     QVERIFY(list.at(15).endsWith(QStringLiteral("momenata ")));
+}
+
+void tst_frmPomoc::linesFitTheListWithoutScrollingSideways()
+{
+    frmPomoc pomoc;
+    pomoc.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pomoc));
+    const auto *lst = pomoc.findChild<QListWidget *>("lstPomoc");
+    QTRY_VERIFY(lst->verticalScrollBar()->maximum() > 0); // laid out: lower than its lines
+    QCOMPARE(lst->horizontalScrollBar()->maximum(), 0);
 }
 
 void tst_frmPomoc::okDestroysAndPomocFillsAFreshWindow()

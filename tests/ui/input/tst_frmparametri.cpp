@@ -1,7 +1,7 @@
 #include "ui/input/frmParametri.h"
 
-#include "RecordFields.h"
 #include "ModalWatcher.h"
+#include "RecordFields.h"
 #include "ui/Twips.h"
 #include "ui/input/basGlavni.h"
 
@@ -225,6 +225,7 @@ void tst_frmParametri::windowAsDesigned()
     QCOMPARE(w.font().family(), QStringLiteral("Arial"));
     QCOMPARE(w.font().pointSizeF(), 11.25);
     QVERIFY(!w.font().bold());
+    QCOMPARE(w.menuBar()->font(), QApplication::font("QMenuBar")); // the desktop's, not Arial
     QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
     // A fixed border: the window cannot be resized.
@@ -668,7 +669,7 @@ void tst_frmParametri::opensCentredOnTheScreen()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QPoint offCentre = w.frameGeometry().center() - w.screen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 2,
-             qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 QTEST_MAIN(tst_frmParametri)

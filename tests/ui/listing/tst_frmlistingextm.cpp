@@ -2,6 +2,7 @@
 #include "ListingTestSupport.h"
 #include "ModalWatcher.h"
 #include "OgranicenjeVelicine.h"
+#include "ReadOnlyFolder.h"
 
 #include "ui/listing/frmListingExtM.h"
 
@@ -10,10 +11,19 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstring>
+#include <fcntl.h>
+#include <future>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,7 +35,14 @@ QListWidget *lista(QWidget *w)
 }
 
 // How a save can fail.
-enum class Kvar { FolderReadOnly, FolderOfNobody, FolderAsName, DiskFull, DeviceFull };
+enum class Kvar {
+    FolderReadOnly,
+    FolderOfNobody,
+    FolderAsName,
+    DiskFull,
+    DeviceFull,
+    PipeWithoutReader
+};
 
 } // namespace
 
@@ -41,6 +58,7 @@ private slots:
     void refusesFieldCountsThatAreNoNumberOrZero();
     void repeatedCommandReplacesTheLines();
     void columnsLineUp();
+    void savesTheListByteForByte_data();
     void savesTheListByteForByte();
     void savesAnEmptyFileWithoutLines_data();
     void savesAnEmptyFileWithoutLines();
@@ -184,8 +202,17 @@ void tst_frmListingExtM::columnsLineUp()
     QVERIFY(lista(&w)->item(0)->text().contains(QLatin1Char('\t')));
 }
 
+void tst_frmListingExtM::savesTheListByteForByte_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::newRow("new file") << false;
+    // The folder refuses the new file that would replace the old one: it is written in place.
+    QTest::newRow("over a writable file in a read-only folder") << true;
+}
+
 void tst_frmListingExtM::savesTheListByteForByte()
 {
+    QFETCH(bool, readOnlyFolder);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("extM.txt"));
     Ulaz ulaz;
@@ -193,8 +220,28 @@ void tst_frmListingExtM::savesTheListByteForByte()
     w.setFileNameQuestion([&] { return path; });
     ModalWatcher watcher;
     komanda(&w, "mnuDatotekaProracun");
-    komanda(&w, "mnuDatotekaSnimi");
+    if (readOnlyFolder) {
+        upisiDatoteku(path, QByteArray(2000, 'x'));
+        struct stat before
+        {
+        };
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+        {
+            ReadOnlyFolder folder(dir.path());
+            if (!folder.holds())
+                QSKIP("This system lets the test write into a read-only folder.");
+            komanda(&w, "mnuDatotekaSnimi");
+        }
+        struct stat after
+        {
+        };
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+    } else {
+        komanda(&w, "mnuDatotekaSnimi");
+    }
     QCOMPARE(sadrzaj(path), jedanaestLinija);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "extM.txt" });
     QVERIFY(watcher.boxes().empty());
     QCOMPARE(lista(&w)->count(), 11);
 }
@@ -269,11 +316,12 @@ void tst_frmListingExtM::secondSaveReplacesTheFirst()
 void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy_data()
 {
     QTest::addColumn<Kvar>("kvar");
-    QTest::newRow("read-only folder") << Kvar::FolderReadOnly;
+    QTest::newRow("read-only file in a read-only folder") << Kvar::FolderReadOnly;
     QTest::newRow("folder that refuses everyone") << Kvar::FolderOfNobody;
     QTest::newRow("folder chosen as the name") << Kvar::FolderAsName;
     QTest::newRow("disk full") << Kvar::DiskFull;
     QTest::newRow("/dev/full") << Kvar::DeviceFull;
+    QTest::newRow("pipe without a reader") << Kvar::PipeWithoutReader;
 }
 
 void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
@@ -284,19 +332,10 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
     QString path = dir.filePath(QStringLiteral("extM.txt"));
     QString reason; // the system's words where the test can know them
     switch (kvar) {
-    case Kvar::FolderReadOnly: {
+    case Kvar::FolderReadOnly:
         upisiDatoteku(path, old);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        QFile probe(dir.filePath(QStringLiteral("probe")));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            QFile::setPermissions(
-                dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("This user writes into read-only folders; the folder that refuses everyone "
-                  "stands in.");
-        }
+        QFile::setPermissions(path, QFile::ReadOwner);
         break;
-    }
     case Kvar::FolderOfNobody:
         path = QStringLiteral("/proc/extM.txt");
         break;
@@ -313,6 +352,11 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
             QSKIP("This system has no /dev/full.");
         reason = QString::fromLocal8Bit(std::strerror(ENOSPC));
         break;
+    case Kvar::PipeWithoutReader:
+        path = dir.filePath(QStringLiteral("extM.pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        reason = QString::fromLocal8Bit(std::strerror(ENXIO));
+        break;
     }
 
     Ulaz ulaz;
@@ -324,7 +368,27 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
     if (kvar == Kvar::DiskFull) {
         OgranicenjeVelicine limit(100);
         komanda(&w, "mnuDatotekaSnimi");
+    } else if (kvar == Kvar::PipeWithoutReader) {
+        // Should the save wait for a reader after all, one comes after a while and the save
+        // succeeds, so that the test fails instead of hanging.
+        std::promise<void> saved;
+        auto rescuer = std::async(
+            std::launch::async, [done = saved.get_future(), name = QFile::encodeName(path)] {
+                if (done.wait_for(std::chrono::seconds(10)) == std::future_status::ready)
+                    return -1;
+                return ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+            });
+        komanda(&w, "mnuDatotekaSnimi");
+        saved.set_value();
+        if (const int reader = rescuer.get(); reader >= 0)
+            ::close(reader);
     } else {
+        std::optional<ReadOnlyFolder> folder;
+        if (kvar == Kvar::FolderReadOnly) {
+            folder.emplace(dir.path());
+            if (!folder->holds())
+                QSKIP("This system lets the test write into a read-only folder.");
+        }
         komanda(&w, "mnuDatotekaSnimi");
     }
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -346,7 +410,7 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
         QCOMPARE(sadrzaj(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "extM.txt" });
     }
-    if (kvar == Kvar::DeviceFull)
+    if (kvar == Kvar::DeviceFull || kvar == Kvar::PipeWithoutReader)
         QVERIFY(!QFileInfo(path).isFile());
     QVERIFY(w.isVisible());
     QCOMPARE(lista(&w)->count(), 11);
@@ -381,6 +445,10 @@ void tst_frmListingExtM::saveDialogOffersItsNameAndRemembersTheChoice()
         QStringList({ "CommonDialog1", "Rezultati proracuna - extM", "txt", "extM", ".txt" }));
     // The dialog adds the default extension.
     QCOMPARE(sadrzaj(dir.filePath(QStringLiteral("extM.txt"))), jedanaestLinija);
+    // The dialog keeps its history in the user's settings: in the tests' own home, not the user's.
+    QCOMPARE(QDir::homePath(), QStringLiteral(KELVANE_TEST_HOME));
+    QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        QStringLiteral(KELVANE_TEST_HOME "/.config"));
 
     // The next "Snimi" offers the chosen name in its folder; cancelling writes nothing.
     QFile::remove(dir.filePath(QStringLiteral("extM.txt")));

@@ -4,11 +4,15 @@
 #include "ModalWatcher.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -99,6 +103,9 @@ private slots:
     void secondCalculationLoadsAfresh();
     void escapeDoesNotClose();
     void emptySectionInputKeepsItsTab();
+    void wheelOverTheTabStripDoesNothing();
+    void enterPressesTheFocusedButtonOnly_data();
+    void enterPressesTheFocusedButtonOnly();
 };
 
 void tst_frmIzlazna::opensOnMomentTabWithEmptySectionResults()
@@ -116,6 +123,8 @@ void tst_frmIzlazna::opensOnMomentTabWithEmptySectionResults()
     QCOMPARE(w.izlazna->windowTitle(),
         QStringLiteral("Rezultati proracuna - Extremne vrednosti momenata savijanja"));
     QCOMPARE(w.izlazna->findChildren<QLineEdit *>().size(), 39);
+    // The menu bar shows the desktop's menu font, not the window's bold Arial.
+    QCOMPARE(w.izlazna->findChild<QMenuBar *>()->font(), QApplication::font("QMenuBar"));
 }
 
 void tst_frmIzlazna::showsRecordRoundedToTwoDecimals()
@@ -486,14 +495,68 @@ void tst_frmIzlazna::emptySectionInputKeepsItsTab()
     QCOMPARE(w.tekst("txtProizvoljnoX"), QString());
     // Through the window, the way a real click arrives.
     QWidget *window = w.izlazna.get();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                      w.tabovi()->mapTo(window, w.tabCentar(1)));
+    QTest::mouseClick(
+        window->windowHandle(), Qt::LeftButton, {}, w.tabovi()->mapTo(window, w.tabCentar(1)));
     QCOMPARE(w.tabovi()->currentIndex(), 0);
     QCOMPARE(window->focusWidget(), w.polje("txtProizvoljnoX"));
     QTest::keyClicks(w.polje("txtProizvoljnoX"), QStringLiteral("2"));
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                      w.tabovi()->mapTo(window, w.tabCentar(1)));
+    QTest::mouseClick(
+        window->windowHandle(), Qt::LeftButton, {}, w.tabovi()->mapTo(window, w.tabCentar(1)));
     QCOMPARE(w.tabovi()->currentIndex(), 1);
+}
+
+void tst_frmIzlazna::wheelOverTheTabStripDoesNothing()
+{
+    Rezultati w;
+    QSignalSpy changes(w.tabovi(), &QTabBar::currentChanged);
+    const QPointF at = w.tabCentar(1);
+    for (const int notches : { -1, -1, 1 }) {
+        QWheelEvent wheel(at, w.tabovi()->mapToGlobal(at), {}, QPoint(0, 120 * notches),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w.tabovi(), &wheel);
+    }
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(w.tabovi()->currentIndex(), 0);
+}
+
+void tst_frmIzlazna::enterPressesTheFocusedButtonOnly_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("Return on extM u preseku x") << 0 << "txtProizvoljnoX" << momentDugme
+                                                << int(Qt::Key_Return) << "txtEXTMProizvoljniPresek"
+                                                << "416.50";
+    QTest::newRow("keypad Enter on extT u preseku x")
+        << 1 << "txtProizvoljnoXZaExtT" << silaDugme << int(Qt::Key_Enter) << "txtProizvoljnoMaxT"
+        << "68.67";
+    QTest::newRow("Return in the section input presses nothing")
+        << 0 << "txtProizvoljnoX"
+        << "txtProizvoljnoX" << int(Qt::Key_Return) << "txtEXTMProizvoljniPresek"
+        << "";
+}
+
+void tst_frmIzlazna::enterPressesTheFocusedButtonOnly()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, input);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, output);
+    QFETCH(QString, result);
+    Rezultati w;
+    ModalWatcher watcher;
+    if (tab != 0)
+        w.izaberiTab(tab);
+    w.upisi(qPrintable(input), tab == 0 ? QStringLiteral("4.5") : QStringLiteral("6"));
+    w.izlazna->findChild<QWidget *>(focus)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.izlazna->windowHandle(), Qt::Key(key),
+        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(w.tekst(qPrintable(output)), result);
+    QVERIFY(watcher.boxes().empty());
 }
 
 QTEST_MAIN(tst_frmIzlazna)
