@@ -221,8 +221,12 @@ void frmParametri::mnuProracunExtMExtT_Click()
     if (!KontrolaVrednosti())
         return;
     m_rezultati.proracunaj(ulazniParametri());
-    frmIzlazna izlazna(m_rezultati, *this, this);
-    izlazna.exec();
+    frmIzlazna izlazna(m_rezultati, ulazniParametri(), this);
+    if (izlazna.exec() != QDialog::Accepted)
+        return;
+    // Closed through its menu: the user goes back to the inputs, starting with P1.
+    activateWindow();
+    NumericField::focus(m_txtSila1);
 }
 
 void frmParametri::mnuDatotekaIzlaz_Click()

@@ -22,8 +22,7 @@ public:
 
     const RezultatiProracuna &rezultati() const { return m_rezultati; }
 
-    // The four fields, which the other windows read for P1, e and L (their texts hold the inputs
-    // of the record while any result is shown).
+    // The four fields; their texts hold the inputs of the record while any result is shown.
     QLineEdit *txtSila1() const { return m_txtSila1; }
     QLineEdit *txtSila2() const { return m_txtSila2; }
     QLineEdit *txtRazmakSila() const { return m_txtRazmakSila; }

@@ -4,7 +4,6 @@
 #include "ui/Messages.h"
 #include "ui/Twips.h"
 #include "ui/input/basGlavni.h"
-#include "ui/input/frmParametri.h"
 #include "ui/listing/ListingFile.h"
 #include "ui/listing/TabStopDelegate.h"
 
@@ -23,11 +22,11 @@ const QString pocetniBrojPolja = QStringLiteral("10");
 } // namespace
 
 ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
-    const frmParametri &parametri, QWidget *parent)
+    const UlazniParametri &ulaz, QWidget *parent)
     : MenuDialog(parent)
     , m_design(design)
     , m_rezultati(rezultati)
-    , m_parametri(parametri)
+    , m_ulaz(ulaz)
     , m_ponudjenoIme(design.offeredFileName)
 {
     setObjectName(QLatin1String(design.name));
@@ -81,11 +80,6 @@ void ListingWindow::createMenu()
         &ListingWindow::mnuDatotekaSnimi_Click);
     addNamedCommand(datoteka, "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this,
         &ListingWindow::mnuDatotekaIzlaz_Click);
-}
-
-UlazniParametri ListingWindow::ulaz() const
-{
-    return m_parametri.ulazniParametri();
 }
 
 void ListingWindow::odbijBrojPolja()

@@ -4,7 +4,7 @@
 // the list of lines, the beam sketch and the menu "Datoteka" with "Proracun", "Snimi" and
 // "Izlaz" are built here from each window's design values; a window adds only its lines.
 // The window is shown modally by the results window and lives on its stack, so it deletes
-// nothing itself and closing it only ends exec().
+// nothing itself and closing it only ends exec(). It gets the record and its inputs as values.
 
 #include "core/RezultatiProracuna.h"
 #include "ui/LineSketch.h"
@@ -22,7 +22,6 @@ class QFileDialog;
 class QLineEdit;
 class QListWidget;
 class TabStopDelegate;
-class frmParametri;
 
 // What tells the two listing windows apart besides their lines. Sizes and positions in pixels,
 // written in twips through twips() and twipsRect(); the sketch in twips.
@@ -62,15 +61,14 @@ public:
 
 protected:
     ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
-        const frmParametri &parametri, QWidget *parent);
+        const UlazniParametri &ulaz, QWidget *parent);
 
     // The lines for n fields, from the record and the inputs of the input window.
     virtual std::vector<std::string> linije(double n) const = 0;
 
     const RezultatiProracuna &rezultati() const { return m_rezultati; }
-    // The inputs as the input window's fields hold them; they cannot change while a listing is
-    // open, and they always hold numbers then.
-    UlazniParametri ulaz() const;
+    // The inputs the record was computed from, as typed.
+    const UlazniParametri &ulaz() const { return m_ulaz; }
 
 private:
     void createControls(QWidget *client);
@@ -79,8 +77,8 @@ private:
     QString pitajZaDatoteku();
 
     const ListingDesign m_design;
-    const RezultatiProracuna &m_rezultati;
-    const frmParametri &m_parametri;
+    const RezultatiProracuna m_rezultati;
+    const UlazniParametri m_ulaz;
     FileNameQuestion m_fileNameQuestion;
 
     QLineEdit *m_txtBrojPolja = nullptr;

@@ -8,7 +8,6 @@
 #include "ui/diagram/DiagramCanvas.h"
 #include "ui/diagram/WidgetProgress.h"
 #include "ui/input/basGlavni.h"
-#include "ui/input/frmParametri.h"
 #include "ui/listing/frmListingExtM.h"
 #include "ui/listing/frmListingExtT.h"
 
@@ -94,10 +93,10 @@ void upisi(QLineEdit *field, double value)
 } // namespace
 
 frmIzlazna::frmIzlazna(
-    const RezultatiProracuna &rezultati, frmParametri &parametri, QWidget *parent)
+    const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent)
     : MenuDialog(parent)
     , m_rezultati(rezultati)
-    , m_parametri(parametri)
+    , m_ulaz(ulaz)
 {
     setObjectName(QStringLiteral("frmIzlazna"));
     setFont(arial(oznakaTacaka, true));
@@ -464,8 +463,7 @@ void frmIzlazna::TabStrip1_Click()
 void frmIzlazna::nacrtajDijagram()
 {
     WidgetProgress progress(m_ProgressBar1, m_lblProcenat);
-    ::nacrtajDijagram(
-        m_rezultati, m_parametri.ulazniParametri(), m_pctGrafik->surface(), progress, m_petlja);
+    ::nacrtajDijagram(m_rezultati, m_ulaz, m_pctGrafik->surface(), progress, m_petlja);
     m_pctGrafik->update();
 }
 
@@ -492,7 +490,7 @@ bool frmIzlazna::kontrolisiPresek(QLineEdit *field, QWidget *panel, double L)
 
 bool frmIzlazna::KontrolaPreseka()
 {
-    const double L = NumericField::value(m_parametri.txtRasponGrede()).value_or(0.0);
+    const double L = m_ulaz.L;
     const bool moment = kontrolisiPresek(m_txtProizvoljnoX, m_fraExtM, L);
     const bool sila = kontrolisiPresek(m_txtProizvoljnoXZaExtT, m_fraExtT, L);
     return moment && sila;
@@ -502,9 +500,8 @@ void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
 {
     if (!KontrolaPreseka())
         return;
-    const UlazniParametri ulaz = m_parametri.ulazniParametri();
     const double x = NumericField::value(m_txtProizvoljnoX).value_or(0.0);
-    const MomentUPreseku m = momentUPreseku(m_rezultati, x, ulaz.L, ulaz.P1, ulaz.e);
+    const MomentUPreseku m = momentUPreseku(m_rezultati, x, m_ulaz.L, m_ulaz.P1, m_ulaz.e);
     QLineEdit *pI = field("txtProizvoljnoKNmPI");
     QLineEdit *pII = field("txtProizvoljnoKNmPII");
     upisi(pI, m.MI);
@@ -532,31 +529,26 @@ void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
     preformatiraj();
 }
 
-void frmIzlazna::vratiFokusUlaznomProzoru()
-{
-    close();
-    m_parametri.activateWindow();
-    NumericField::focus(m_parametri.txtSila1());
-}
-
+// Both menu commands go back to the input window, which then puts the focus into its first field;
+// the close box closes without that.
 void frmIzlazna::mnuDatotekaIzlaz_Click()
 {
-    vratiFokusUlaznomProzoru();
+    accept();
 }
 
 void frmIzlazna::mnuProracunPromenaUlaznihParametara_Click()
 {
-    vratiFokusUlaznomProzoru();
+    accept();
 }
 
 void frmIzlazna::mnuProracunExtMUProizvoljnimPresecima_Click()
 {
-    frmListingExtM listing(m_rezultati, m_parametri, this);
+    frmListingExtM listing(m_rezultati, m_ulaz, this);
     listing.exec();
 }
 
 void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
 {
-    frmListingExtT listing(m_rezultati, m_parametri, this);
+    frmListingExtT listing(m_rezultati, m_ulaz, this);
     listing.exec();
 }

@@ -3,8 +3,12 @@
 // frmIzlazna: the results window, modal over the input window. It shows the calculation record in
 // display fields on the tabs "extM" and "extT", draws the diagram on "dijagram", evaluates both
 // envelopes at a section (KontrolaPreseka guards both section inputs) and opens the listings.
-// It keeps no numbers of its own: everything it shows lives in the texts of its fields.
+// It keeps no numbers of its own: everything it shows lives in the texts of its fields. It gets
+// the record and the inputs it was computed from as values and never reaches back into the window
+// that opened it: exec() returns Accepted when the user went back through the menu, after which
+// the opener puts the focus into its first field.
 
+#include "core/RezultatiProracuna.h"
 #include "ui/MenuDialog.h"
 #include "ui/diagram/EnvelopeDiagram.h"
 
@@ -17,8 +21,6 @@ class QLineEdit;
 class QProgressBar;
 class QTabBar;
 class QWidget;
-class RezultatiProracuna;
-class frmParametri;
 
 class frmIzlazna : public MenuDialog
 {
@@ -28,7 +30,7 @@ public:
     // The designed window sizes per tab are outer sizes in twips; see klijentskaVelicina().
     enum Tab { TabExtM = 0, TabExtT = 1, TabDijagram = 2 };
 
-    frmIzlazna(const RezultatiProracuna &rezultati, frmParametri &parametri, QWidget *parent);
+    frmIzlazna(const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent);
     ~frmIzlazna() override;
 
     // Whether the tab at index carries the highlighted look (separate from the selection).
@@ -55,15 +57,14 @@ private:
     void setHighlights(int highlighted);
     void nacrtajDijagram();
     bool kontrolisiPresek(QLineEdit *field, QWidget *panel, double L);
-    void vratiFokusUlaznomProzoru();
 
     QLineEdit *displayField(QWidget *parent, const char *name, QRect rect);
     QLabel *label(QWidget *parent, const char *name, const QString &text, QRect rect,
         Qt::Alignment alignment = Qt::AlignLeft);
     QLineEdit *field(const char *name) const;
 
-    const RezultatiProracuna &m_rezultati;
-    frmParametri &m_parametri;
+    const RezultatiProracuna m_rezultati;
+    const UlazniParametri m_ulaz; // as typed; they cannot change while this window is open
 
     QTabBar *m_TabStrip1 = nullptr;
     QGroupBox *m_fraExtM = nullptr;

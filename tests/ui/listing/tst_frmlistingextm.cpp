@@ -82,7 +82,7 @@ void tst_frmListingExtM::opensWithTenFieldsSelectedAndAnEmptyList()
     Ulaz ulaz;
     ulaz.parametri.move(0, 0);
     ulaz.parametri.show();
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, &ulaz.parametri);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), &ulaz.parametri);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
 
@@ -141,7 +141,7 @@ void tst_frmListingExtM::refusesFieldCountsThatAreNoNumberOrZero()
     QFETCH(QString, typed);
     QFETCH(QString, pasted);
     Ulaz ulaz;
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     ModalWatcher watcher;
@@ -176,7 +176,7 @@ void tst_frmListingExtM::refusesFieldCountsThatAreNoNumberOrZero()
 void tst_frmListingExtM::repeatedCommandReplacesTheLines()
 {
     Ulaz ulaz;
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     komanda(&w, "mnuDatotekaProracun");
     komanda(&w, "mnuDatotekaProracun");
     QCOMPARE(lista(&w)->count(), 11);
@@ -194,7 +194,7 @@ void tst_frmListingExtM::columnsLineUp()
 {
     // The largest inputs the fields admit give the widest numbers on both sides of the tabs.
     Ulaz ulaz("99999", "99999", "9998", "9999");
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     otkucaj(brojPolja(&w), QStringLiteral("99"));
     komanda(&w, "mnuDatotekaProracun");
     QCOMPARE(lista(&w)->count(), 100);
@@ -212,7 +212,7 @@ void tst_frmListingExtM::savesTheListByteForByte()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("extM.txt"));
     Ulaz ulaz;
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     w.setFileNameQuestion([&] { return path; });
     ModalWatcher watcher;
     komanda(&w, "mnuDatotekaProracun");
@@ -236,7 +236,7 @@ void tst_frmListingExtM::savesAnEmptyFileWithoutLines()
     const QString path = dir.filePath(QStringLiteral("extM.txt"));
     upisiDatoteku(path, "old\r\n");
     Ulaz ulaz;
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     w.setFileNameQuestion([&] { return path; });
     if (refused) {
         komanda(&w, "mnuDatotekaProracun");
@@ -254,7 +254,7 @@ void tst_frmListingExtM::emptyFileNameWritesNothing()
     const QString path = dir.filePath(QStringLiteral("extM.txt"));
     upisiDatoteku(path, "old\r\n");
     Ulaz ulaz;
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     bool asked = false;
     w.setFileNameQuestion([&] {
         asked = true;
@@ -274,7 +274,7 @@ void tst_frmListingExtM::secondSaveReplacesTheFirst()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("extM.txt"));
     Ulaz ulaz;
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     w.setFileNameQuestion([&] { return path; });
     komanda(&w, "mnuDatotekaProracun");
     komanda(&w, "mnuDatotekaSnimi");
@@ -339,7 +339,7 @@ void tst_frmListingExtM::failedSaveKeepsTheOldFileAndSaysWhy()
     }
 
     Ulaz ulaz;
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     w.setFileNameQuestion([&] { return path; });
     w.show();
     komanda(&w, "mnuDatotekaProracun");
@@ -379,7 +379,7 @@ void tst_frmListingExtM::saveDialogOffersItsNameAndRemembersTheChoice()
 {
     QTemporaryDir dir;
     Ulaz ulaz;
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     w.show();
     komanda(&w, "mnuDatotekaProracun");
 
@@ -435,7 +435,7 @@ void tst_frmListingExtM::exitAndCloseBoxEndTheWindow()
 {
     QFETCH(bool, closeBox);
     Ulaz ulaz;
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, &ulaz.parametri);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), &ulaz.parametri);
     QTimer::singleShot(0, &w, [&] {
         komanda(&w, "mnuDatotekaProracun");
         if (closeBox)
@@ -451,7 +451,7 @@ void tst_frmListingExtM::exitAndCloseBoxEndTheWindow()
 void tst_frmListingExtM::escapeDoesNotCloseTheWindow()
 {
     Ulaz ulaz;
-    frmListingExtM w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtM w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     komanda(&w, "mnuDatotekaProracun");

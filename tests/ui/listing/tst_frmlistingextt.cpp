@@ -45,7 +45,7 @@ private slots:
 void tst_frmListingExtT::opensWithTenFieldsSelectedAndAnEmptyList()
 {
     Ulaz ulaz;
-    frmListingExtT w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtT w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(w.windowTitle(), QStringLiteral("extT u proizvoljnim presecima grede"));
@@ -58,7 +58,7 @@ void tst_frmListingExtT::opensWithTenFieldsSelectedAndAnEmptyList()
 void tst_frmListingExtT::beamSketchHasItsThirteenNamedLines()
 {
     Ulaz ulaz;
-    frmListingExtT w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtT w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     const auto line = [&w](int n) {
         auto *sketch = w.findChild<LineSketch *>(QStringLiteral("Line%1").arg(n));
         return sketch && sketch->lines().size() == 1 ? sketch->lines().front() : SketchLine {};
@@ -80,7 +80,7 @@ void tst_frmListingExtT::listsAndSavesTheStartValuesExample()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("extt.txt"));
     Ulaz ulaz;
-    frmListingExtT w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtT w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     w.setFileNameQuestion([&] { return path; });
     komanda(&w, "mnuDatotekaProracun");
     QCOMPARE(lista(&w)->count(), 11);
@@ -94,7 +94,7 @@ void tst_frmListingExtT::columnsLineUp()
 {
     // Narrow numbers near the supports and the widest the fields admit elsewhere.
     Ulaz ulaz("99999", "99999", "9998", "9999");
-    frmListingExtT w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtT w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     otkucaj(brojPolja(&w), QStringLiteral("99"));
     komanda(&w, "mnuDatotekaProracun");
     QCOMPARE(lista(&w)->count(), 100);
@@ -105,7 +105,7 @@ void tst_frmListingExtT::saveDialogOffersItsOwnName()
 {
     QTemporaryDir dir;
     Ulaz ulaz;
-    frmListingExtT w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmListingExtT w(ulaz.rezultati, ulaz.parametri.ulazniParametri(), nullptr);
     w.show();
     komanda(&w, "mnuDatotekaProracun");
     QStringList seen;

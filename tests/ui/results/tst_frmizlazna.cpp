@@ -35,7 +35,7 @@ struct Rezultati
         parametri.txtRazmakSila()->setText(e);
         parametri.txtRasponGrede()->setText(L);
         rezultati.proracunaj(parametri.ulazniParametri());
-        izlazna = std::make_unique<frmIzlazna>(rezultati, parametri, &parametri);
+        izlazna = std::make_unique<frmIzlazna>(rezultati, parametri.ulazniParametri(), &parametri);
         izlazna->show();
         izlazna->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(izlazna.get()));
