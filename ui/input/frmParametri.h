@@ -4,6 +4,7 @@
 // whole run, checks the four inputs (KontrolaDuzine, KontrolaVrednosti), fills the record and shows
 // the results window frmIzlazna over itself. Its menu also opens frmAbout and frmPomoc.
 
+#include "core/KontroleUnosa.h"
 #include "core/RezultatiProracuna.h"
 
 #include <QMainWindow>
@@ -42,7 +43,8 @@ private:
     void createControls(QWidget *client);
     void createMenu();
     bool KontrolaVrednosti();
-    void odbij(QLineEdit *field, const QString &poruka, const QString &reset, QLineEdit *fokus);
+    KontroleUnosa::TekstoviUlaza tekstovi() const;
+    QLineEdit *polje(KontroleUnosa::Ulaz ulaz) const;
 
     RezultatiProracuna m_rezultati;
     QLineEdit *m_txtSila1 = nullptr;

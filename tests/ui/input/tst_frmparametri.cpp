@@ -2,6 +2,7 @@
 
 #include "RecordFields.h"
 #include "ModalWatcher.h"
+#include "RefusalTexts.h"
 #include "ui/Twips.h"
 #include "ui/input/basGlavni.h"
 
@@ -22,21 +23,6 @@
 #include <vector>
 
 namespace {
-
-const QString naslovGreske = QStringLiteral("Greska pri unosu parametara proracuna!");
-const QString porukaP1
-    = QStringLiteral("U polje za unos vrednosti sile P1 mora biti unet decimalan broj!");
-const QString porukaP2
-    = QStringLiteral("U polje za unos vrednosti sile P2 mora biti unet decimalan broj!");
-const QString porukaP2Nula = QStringLiteral("Ako se na gredi nalazi samo jedna sila nesme se "
-                                            "usvojiti da je vrednost sile P2 nula!");
-const QString porukaRazmak = QStringLiteral(
-    "U polje za unos vrednosti razmaka izmedu sila mora biti unet decimalan broj cija je "
-    "vrednost jednaka ili manja  od vrednosti raspona grede!");
-const QString porukaRaspon
-    = QStringLiteral("U polje za unos vrednosti raspona grede mora biti unet decimalan broj!");
-const QString porukaRastojanje = QStringLiteral(
-    "Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od raspona grede!");
 
 // The field that each message puts the focus into.
 const std::map<QString, QString> &fokusPoruke()
@@ -188,8 +174,6 @@ private slots:
     void commandChecksTheFields();
     void commandAfterAResetUsesTheResetText_data();
     void commandAfterAResetUsesTheResetText();
-    void pastedTextThatIsNoNumberIsRefused_data();
-    void pastedTextThatIsNoNumberIsRefused();
     void emptiedFieldMakesTheCommandDoNothing_data();
     void emptiedFieldMakesTheCommandDoNothing();
 
@@ -356,68 +340,21 @@ void tst_frmParametri::commandChecksTheFields_data()
     const QStringList none;
     const QList<double> refused;
 
+    // The rules themselves are checked without a window; these rows show their order on screen.
     QTest::newRow("start values") << in("206", "208", "5", "9") << none
                                   << in("206", "208", "5", "9") << QList<double> { 206, 208, 5, 9 };
-    QTest::newRow("distance just under the span")
-        << in("206", "208", "8.99", "9") << none << in("206", "208", "8.99", "9")
-        << QList<double> { 206, 208, 8.99, 9 };
     // P1 = 0 is a single force: e becomes 0 silently, before e's own check.
     QTest::newRow("single force") << in("0", "150", "3", "6") << none << in("0", "150", "0", "6")
                                   << QList<double> { 0, 150, 0, 6 };
-    QTest::newRow("single force, e a lone point") << in("0.", "150", ".",
-        "6") << none << in("0.", "150", "0", "6") << QList<double> { 0, 150, 0, 6 };
-
-    QTest::newRow("P1 a lone point") << in(".", "208", "5", "9") << QStringList { porukaP1 }
-                                     << in("206", "208", "5", "9") << refused;
     QTest::newRow("P1 and L lone points, P1 first")
         << in(".", "208", "5", ".") << QStringList { porukaP1, porukaRaspon }
         << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P2 a lone point") << in("206", ".", "5", "9") << QStringList { porukaP2 }
-                                     << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P2 zero") << in("206", "0", "5", "9") << QStringList { porukaP2Nula }
-                             << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P2 zero written .0") << in("206", ".0", "5", "9") << QStringList { porukaP2Nula }
-                                        << in("206", "208", "5", "9") << refused;
     QTest::newRow("P1 and P2 zero: e set to 0, P2 refused")
         << in("0", "0", "5", "9") << QStringList { porukaP2Nula } << in("0", "208", "0", "9")
         << refused;
-    QTest::newRow("P1 a lone point and P2 zero")
-        << in(".", "0", "5", "9") << QStringList { porukaP1, porukaP2Nula }
-        << in("206", "208", "5", "9") << refused;
-    QTest::newRow("e a lone point") << in("206", "208", ".", "9") << QStringList { porukaRazmak }
-                                    << in("206", "208", "5", "9") << refused;
     QTest::newRow("e a lone point, its reset not under L")
         << in("206", "208", ".", "4") << QStringList { porukaRazmak, porukaRastojanje }
         << in("206", "208", "3.9", "4") << refused;
-    QTest::newRow("L a lone point") << in("206", "208", "5", ".") << QStringList { porukaRaspon }
-                                    << in("206", "208", "5", "9") << refused;
-    QTest::newRow("L zero: reset to 9, e = 5 then passes")
-        << in("206", "208", "5", "0") << QStringList { porukaRaspon } << in("206", "208", "5", "9")
-        << refused;
-    QTest::newRow("L zero, e beyond the reset span")
-        << in("206", "208", "12", ".0") << QStringList { porukaRaspon, porukaRastojanje }
-        << in("206", "208", "8.9", "9") << refused;
-    QTest::newRow("e equal to L") << in("206", "208", "9", "9") << QStringList { porukaRastojanje }
-                                  << in("206", "208", "8.9", "9") << refused;
-    QTest::newRow("e greater than L")
-        << in("206", "208", "9.5", "9.4") << QStringList { porukaRastojanje }
-        << in("206", "208", "9.3", "9.4") << refused;
-    QTest::newRow("L = 12.3 gives 12.2")
-        << in("206", "208", "20", "12.3") << QStringList { porukaRastojanje }
-        << in("206", "208", "12.2", "12.3") << refused;
-    QTest::newRow("L = 0.3 gives 0.2, not 0.19999999999999998")
-        << in("206", "208", "1", "0.3") << QStringList { porukaRastojanje }
-        << in("206", "208", "0.2", "0.3") << refused;
-    QTest::newRow("L = 0.15 gives 0.05")
-        << in("206", "208", "1", ".15") << QStringList { porukaRastojanje }
-        << in("206", "208", "0.05", ".15") << refused;
-    QTest::newRow("L = 0.1 gives 0")
-        << in("206", "208", "1", ".1") << QStringList { porukaRastojanje }
-        << in("206", "208", "0", ".1") << refused;
-    // L - 0.1 would be negative: a negative distance means nothing, so 0 is written.
-    QTest::newRow("L = 0.05 gives 0, not -0.05")
-        << in("206", "208", "1", "0.05") << QStringList { porukaRastojanje }
-        << in("206", "208", "0", "0.05") << refused;
     QTest::newRow("L = 9999 gives 9998.9, longer than the field takes")
         << in("206", "208", "9999", "9999") << QStringList { porukaRastojanje }
         << in("206", "208", "9998.9", "9999") << refused;
@@ -519,63 +456,6 @@ void tst_frmParametri::commandAfterAResetUsesTheResetText()
     QCOMPARE(sviFields(w.rezultati()), zapis(206, 208, eComputed, LComputed));
     for (double v : sviFields(w.rezultati()))
         QVERIFY(std::isfinite(v));
-}
-
-void tst_frmParametri::pastedTextThatIsNoNumberIsRefused_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<bool>("byInsert"); // QLineEdit::insert rather than the clipboard
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("reset");
-
-    QTest::newRow("P1 letters") << "txtSila1"
-                                << "abc" << false << porukaP1 << "206";
-    QTest::newRow("P1 plus sign") << "txtSila1"
-                                  << "+5" << true << porukaP1 << "206";
-    QTest::newRow("P2 negative") << "txtSila2"
-                                 << "-3" << false << porukaP2 << "208";
-    QTest::newRow("P2 two points") << "txtSila2"
-                                   << "1..5" << true << porukaP2 << "208";
-    QTest::newRow("e exponent") << "txtRazmakSila"
-                                << "1e5" << false << porukaRazmak << "5";
-    QTest::newRow("e space") << "txtRazmakSila"
-                             << " 2" << true << porukaRazmak << "5";
-    QTest::newRow("L comma") << "txtRasponGrede"
-                             << "1,5" << false << porukaRaspon << "9";
-    QTest::newRow("L nan") << "txtRasponGrede"
-                           << "nan" << true << porukaRaspon << "9";
-}
-
-void tst_frmParametri::pastedTextThatIsNoNumberIsRefused()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, pasted);
-    QFETCH(bool, byInsert);
-    QFETCH(QString, message);
-    QFETCH(QString, reset);
-    frmParametri &w = otvori();
-    ModalWatcher watcher;
-    Rezultati rezultati(watcher, w);
-    auto *target = w.findChild<QLineEdit *>(field);
-    NumericField::focus(target);
-    if (byInsert) {
-        target->insert(pasted);
-    } else {
-        QGuiApplication::clipboard()->setText(pasted);
-        target->paste();
-    }
-    QCOMPARE(target->text(), pasted);
-
-    proracunaj(w);
-
-    QCOMPARE(watcher.texts(), QStringList { message });
-    QCOMPARE(watcher.boxes()[0].caption, naslovGreske);
-    QCOMPARE(watcher.boxes()[0].icon, QMessageBox::Critical);
-    QCOMPARE(target->text(), reset);
-    QCOMPARE(fokus(w), field);
-    QCOMPARE(rezultati.otvaranja, 0);
-    QCOMPARE(sviFields(w.rezultati()), std::vector<double>(36, 0.0));
 }
 
 void tst_frmParametri::emptiedFieldMakesTheCommandDoNothing_data()
