@@ -17,6 +17,10 @@ const std::string porukaRaspon
     = "U polje za unos vrednosti raspona grede mora biti unet decimalan broj!";
 const std::string porukaRastojanje
     = "Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od raspona grede!";
+const std::string porukaPreseka
+    = "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
+      "krece izmedu nule i velicine raspona grede!";
+
 constexpr std::size_t indeks(Ulaz u)
 {
     return static_cast<std::size_t>(u);
@@ -82,6 +86,20 @@ ProveraUlaza KontrolaVrednosti(const TekstoviUlaza &tekstovi)
             = { *vrednost(Sila1), *vrednost(Sila2), *vrednost(RazmakSila), *vrednost(RasponGrede) };
     }
     return p;
+}
+
+std::vector<OdbijanjePreseka> KontrolaPreseka(
+    std::string_view zaExtM, std::string_view zaExtT, double L)
+{
+    std::vector<OdbijanjePreseka> odbijanja;
+    for (const auto &[polje, tekst] :
+        { std::pair { Presek::ZaExtM, zaExtM }, std::pair { Presek::ZaExtT, zaExtT } }) {
+        // A text that is no number reads as 0 after its reset and so passes the range test.
+        const auto x = NumberText::parseField(tekst);
+        if (!x || !(L >= *x))
+            odbijanja.push_back({ polje, porukaPreseka, "0" });
+    }
+    return odbijanja;
 }
 
 } // namespace KontroleUnosa

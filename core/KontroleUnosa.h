@@ -1,10 +1,11 @@
 #pragma once
 
 // The checks that the commands run on the texts of the numeric fields before they read them as
-// numbers: KontrolaDuzine and KontrolaVrednosti of the calculation command over the four inputs.
-// Each takes texts and returns what the window is to do, in order:
-// the message to show, the text to write back, where the focus goes. The windows only carry that
-// out; a command-line tool runs the same rules on its arguments.
+// numbers: KontrolaDuzine and KontrolaVrednosti of the calculation command over the four inputs
+// and KontrolaPreseka over the two section inputs of the results window. Each takes texts and
+// returns what the window is to do, in order: the message to show, the text to write back, where
+// the focus goes. The windows only carry that out; a command-line tool runs the same rules on its
+// arguments.
 
 #include "core/RezultatiProracuna.h"
 
@@ -16,7 +17,7 @@
 
 namespace KontroleUnosa {
 
-// The caption of every message box that refuses an input in the input window.
+// The caption of every message box that refuses an input in the input and results windows.
 inline constexpr std::string_view naslovGreske = "Greska pri unosu parametara proracuna!";
 
 // The fields of the input window, in tab order: txtSila1, txtSila2, txtRazmakSila, txtRasponGrede.
@@ -47,5 +48,20 @@ bool KontrolaDuzine(const TekstoviUlaza &tekstovi);
 // The eight value checks in their fixed order, every one of them even after one has failed, each
 // on the texts as the steps before it left them.
 ProveraUlaza KontrolaVrednosti(const TekstoviUlaza &tekstovi);
+
+// The two section inputs of the results window: txtProizvoljnoX (extM), txtProizvoljnoXZaExtT.
+enum class Presek { ZaExtM, ZaExtT };
+
+struct OdbijanjePreseka
+{
+    Presek polje;
+    std::string poruka;
+    std::string reset;
+};
+
+// Both section texts against the span L (m), the moment's first: a text that is no number or a
+// section beyond L is refused, at most once per field. Empty when both are accepted.
+std::vector<OdbijanjePreseka> KontrolaPreseka(
+    std::string_view zaExtM, std::string_view zaExtT, double L);
 
 } // namespace KontroleUnosa

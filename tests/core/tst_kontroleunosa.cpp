@@ -60,6 +60,8 @@ private slots:
     void valueChecksRunInOrder();
     void emptyTextStopsTheCommand_data();
     void emptyTextStopsTheCommand();
+    void sectionCheck_data();
+    void sectionCheck();
 };
 
 void tst_KontroleUnosa::valueChecksRunInOrder_data()
@@ -211,6 +213,47 @@ void tst_KontroleUnosa::emptyTextStopsTheCommand()
     QVERIFY(KontrolaDuzine(tekstovi(texts)));
     texts[field].clear();
     QVERIFY(!KontrolaDuzine(tekstovi(texts)));
+}
+
+void tst_KontroleUnosa::sectionCheck_data()
+{
+    QTest::addColumn<QString>("zaExtM");
+    QTest::addColumn<QString>("zaExtT");
+    QTest::addColumn<QStringList>("refused"); // "M" or "T", in the order of the messages
+
+    const QStringList none;
+    QTest::newRow("zero") << "0"
+                          << "0" << none;
+    QTest::newRow("zero with decimals") << "0.00"
+                                        << "0.00" << none;
+    QTest::newRow("the span itself") << "9"
+                                     << "9" << none;
+    QTest::newRow("moment input a lone point") << "."
+                                               << "0" << QStringList { "M" };
+    QTest::newRow("moment input beyond the span") << "9.01"
+                                                  << "0" << QStringList { "M" };
+    QTest::newRow("shear input beyond the span blocks the moment too")
+        << "2"
+        << "9.5" << QStringList { "T" };
+    QTest::newRow("both refused, moment first") << "."
+                                                << "12" << QStringList { "M", "T" };
+    for (const char *pasted : { "abc", "-3", "1e5", "1,5" })
+        QTest::addRow("pasted %s", pasted) << pasted << "0" << QStringList { "M" };
+}
+
+void tst_KontroleUnosa::sectionCheck()
+{
+    QFETCH(QString, zaExtM);
+    QFETCH(QString, zaExtT);
+    QFETCH(QStringList, refused);
+    QStringList seen;
+    for (const OdbijanjePreseka &o :
+        KontrolaPreseka(zaExtM.toStdString(), zaExtT.toStdString(), 9)) {
+        seen << QString::fromLatin1(o.polje == Presek::ZaExtM ? "M" : "T");
+        QCOMPARE(QString::fromStdString(o.poruka), porukaPreseka);
+        QCOMPARE(o.reset, std::string("0"));
+    }
+    QCOMPARE(seen, refused);
 }
 
 QTEST_APPLESS_MAIN(tst_KontroleUnosa)

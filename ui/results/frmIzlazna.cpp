@@ -1,6 +1,7 @@
 #include "ui/results/frmIzlazna.h"
 
 #include "core/EvaluacijaPreseka.h"
+#include "core/KontroleUnosa.h"
 #include "core/NumberText.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
@@ -22,10 +23,6 @@
 #include <QTabBar>
 
 namespace {
-
-const QString porukaPreseka = QStringLiteral(
-    "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
-    "krece izmedu nule i velicine raspona grede!");
 
 // The designed window sizes are outer sizes of a classic desktop frame: 4-pixel borders, a
 // 23-pixel caption and a 20-pixel menu bar around the client area. Qt draws its own frame and
@@ -232,13 +229,16 @@ void frmIzlazna::createExtMPanel()
     m_txtProizvoljnoX = displayField(f4, "txtProizvoljnoX", twipsRect(1410, 630, 855, 375));
     label(f4, "lblNaOsnovuPI", QStringLiteral("Parabola I"), twipsRect(2370, 360, 1455, 255),
         Qt::AlignHCenter);
-    displayField(f4, "txtProizvoljnoKNmPI", twipsRect(2370, 630, 1455, 375));
+    m_txtProizvoljnoKNmPI
+        = displayField(f4, "txtProizvoljnoKNmPI", twipsRect(2370, 630, 1455, 375));
     label(f4, "lblNaOsnovuPII", QStringLiteral("Parabola II"), twipsRect(3930, 360, 1455, 255),
         Qt::AlignHCenter);
-    displayField(f4, "txtProizvoljnoKNmPII", twipsRect(3930, 630, 1455, 375));
+    m_txtProizvoljnoKNmPII
+        = displayField(f4, "txtProizvoljnoKNmPII", twipsRect(3930, 630, 1455, 375));
     label(f4, "lblExtremniMomentUProizvoljnomPreseku", QStringLiteral("ext M [kNm]"),
         twipsRect(5490, 360, 1455, 255), Qt::AlignHCenter);
-    displayField(f4, "txtEXTMProizvoljniPresek", twipsRect(5490, 630, 1455, 375));
+    m_txtEXTMProizvoljniPresek
+        = displayField(f4, "txtEXTMProizvoljniPresek", twipsRect(5490, 630, 1455, 375));
 }
 
 void frmIzlazna::createExtTPanel()
@@ -295,10 +295,10 @@ void frmIzlazna::createExtTPanel()
         = displayField(f6, "txtProizvoljnoXZaExtT", twipsRect(1410, 675, 855, 375));
     label(f6, "lblNaOsnovuMaxT", QStringLiteral("maxT[kN]"), twipsRect(2370, 405, 1455, 255),
         Qt::AlignHCenter);
-    displayField(f6, "txtProizvoljnoMaxT", twipsRect(2370, 675, 1455, 375));
+    m_txtProizvoljnoMaxT = displayField(f6, "txtProizvoljnoMaxT", twipsRect(2370, 675, 1455, 375));
     label(f6, "lblNaOsnovuMinT", QStringLiteral("minT[kN]"), twipsRect(3930, 405, 1455, 255),
         Qt::AlignHCenter);
-    displayField(f6, "txtProizvoljnoMinT", twipsRect(3930, 675, 1455, 375));
+    m_txtProizvoljnoMinT = displayField(f6, "txtProizvoljnoMinT", twipsRect(3930, 675, 1455, 375));
 
     // The two section inputs are the only editable fields.
     for (QLineEdit *f : { m_txtProizvoljnoX, m_txtProizvoljnoXZaExtT }) {
@@ -467,33 +467,21 @@ void frmIzlazna::nacrtajDijagram()
     m_pctGrafik->update();
 }
 
-// One section input: a text that is no number (the lone "." the key filter lets through, or a
-// pasted text) or a section beyond the span is refused. The field gets the focus only where the
-// user can see it.
-bool frmIzlazna::kontrolisiPresek(QLineEdit *field, QWidget *panel, double L)
-{
-    bool prihvacen = true;
-    const auto odbij = [&] {
-        Messages::error(this, basGlavni::naslovGreskeUnosa(), porukaPreseka);
-        field->setText(QStringLiteral("0"));
-        if (panel->isVisible())
-            NumericField::focus(field);
-        prihvacen = false;
-    };
-    if (!NumericField::value(field))
-        odbij();
-    const double x = NumericField::value(field).value_or(0.0);
-    if (!(L >= x))
-        odbij();
-    return prihvacen;
-}
-
+// A refused field gets the focus only where the user can see it.
 bool frmIzlazna::KontrolaPreseka()
 {
-    const double L = m_ulaz.L;
-    const bool moment = kontrolisiPresek(m_txtProizvoljnoX, m_fraExtM, L);
-    const bool sila = kontrolisiPresek(m_txtProizvoljnoXZaExtT, m_fraExtT, L);
-    return moment && sila;
+    const auto odbijanja = KontroleUnosa::KontrolaPreseka(
+        tekst(m_txtProizvoljnoX), tekst(m_txtProizvoljnoXZaExtT), m_ulaz.L);
+    for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
+        const bool zaExtM = o.polje == KontroleUnosa::Presek::ZaExtM;
+        QLineEdit *field = zaExtM ? m_txtProizvoljnoX : m_txtProizvoljnoXZaExtT;
+        Messages::error(
+            this, QString::fromUtf8(KontroleUnosa::naslovGreske), QString::fromStdString(o.poruka));
+        field->setText(QString::fromStdString(o.reset));
+        if ((zaExtM ? m_fraExtM : m_fraExtT)->isVisible())
+            NumericField::focus(field);
+    }
+    return odbijanja.empty();
 }
 
 void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
@@ -501,15 +489,10 @@ void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
     if (!KontrolaPreseka())
         return;
     const double x = NumericField::value(m_txtProizvoljnoX).value_or(0.0);
-    const MomentUPreseku m = momentUPreseku(m_rezultati, x, m_ulaz.L, m_ulaz.P1, m_ulaz.e);
-    QLineEdit *pI = field("txtProizvoljnoKNmPI");
-    QLineEdit *pII = field("txtProizvoljnoKNmPII");
-    upisi(pI, m.MI);
-    upisi(pII, m.MII);
-    // The larger of the two as written, so that extM always equals one of the shown values.
-    const double MI = NumberText::parseSigned(tekst(pI)).value_or(m.MI);
-    const double MII = NumberText::parseSigned(tekst(pII)).value_or(m.MII);
-    upisi(field("txtEXTMProizvoljniPresek"), MII >= MI ? MII : MI);
+    const MomentUPreseku m = momentUPreseku(m_rezultati, m_ulaz, x);
+    upisi(m_txtProizvoljnoKNmPI, m.MI);
+    upisi(m_txtProizvoljnoKNmPII, m.MII);
+    upisi(m_txtEXTMProizvoljniPresek, m.extM);
     preformatiraj();
 }
 
@@ -518,14 +501,9 @@ void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
     if (!KontrolaPreseka())
         return;
     const double x = NumericField::value(m_txtProizvoljnoXZaExtT).value_or(0.0);
-    // The zone bounds as shown, rounded to two decimals, decide which line applies.
-    const double bMax
-        = NumberText::parseSigned(tekst(field("txtMaxTIIZonaVazenjaDesno"))).value_or(0.0);
-    const double bMin
-        = NumberText::parseSigned(tekst(field("txtMinTIZonaVazenjaDesno"))).value_or(0.0);
-    const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(m_rezultati, x, bMax, bMin);
-    upisi(field("txtProizvoljnoMaxT"), t.maxT);
-    upisi(field("txtProizvoljnoMinT"), t.minT);
+    const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(m_rezultati, x);
+    upisi(m_txtProizvoljnoMaxT, t.maxT);
+    upisi(m_txtProizvoljnoMinT, t.minT);
     preformatiraj();
 }
 

@@ -43,9 +43,9 @@ public:
     void cmdMomentSavijanjaUProizvoljnomPreseku_Click();
     void cmdTransverzalnaSilaUProizvoljnomPreseku_Click();
     void TabStrip1_Click();
-    bool KontrolaPreseka();
 
 private:
+    bool KontrolaPreseka();
     void createTabStrip();
     void createExtMPanel();
     void createExtTPanel();
@@ -56,7 +56,6 @@ private:
     void setOuterSize(int widthTwips, int heightTwips);
     void setHighlights(int highlighted);
     void nacrtajDijagram();
-    bool kontrolisiPresek(QLineEdit *field, QWidget *panel, double L);
 
     QLineEdit *displayField(QWidget *parent, const char *name, QRect rect);
     QLabel *label(QWidget *parent, const char *name, const QString &text, QRect rect,
@@ -74,6 +73,11 @@ private:
     QLabel *m_lblProcenat = nullptr;
     QLineEdit *m_txtProizvoljnoX = nullptr;
     QLineEdit *m_txtProizvoljnoXZaExtT = nullptr;
+    QLineEdit *m_txtProizvoljnoKNmPI = nullptr;
+    QLineEdit *m_txtProizvoljnoKNmPII = nullptr;
+    QLineEdit *m_txtEXTMProizvoljniPresek = nullptr;
+    QLineEdit *m_txtProizvoljnoMaxT = nullptr;
+    QLineEdit *m_txtProizvoljnoMinT = nullptr;
     std::vector<QLineEdit *> m_tekstovi; // all text fields, for the re-format pass
     DiagramLoopVariables m_petlja; // dblXgrafik, dblYgrafik
 };
