@@ -102,4 +102,14 @@ std::vector<OdbijanjePreseka> KontrolaPreseka(
     return odbijanja;
 }
 
+// Besides the lone "." that the key filter lets through, an emptied field or a pasted text that is
+// no number reaches the command through the menu; all are refused.
+std::optional<double> KontrolaBrojaPolja(std::string_view tekst)
+{
+    const auto n = NumberText::parseField(tekst);
+    if (!n || *n == 0.0)
+        return std::nullopt;
+    return n;
+}
+
 } // namespace KontroleUnosa

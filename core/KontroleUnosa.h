@@ -1,11 +1,11 @@
 #pragma once
 
 // The checks that the commands run on the texts of the numeric fields before they read them as
-// numbers: KontrolaDuzine and KontrolaVrednosti of the calculation command over the four inputs
-// and KontrolaPreseka over the two section inputs of the results window. Each takes texts and
-// returns what the window is to do, in order: the message to show, the text to write back, where
-// the focus goes. The windows only carry that out; a command-line tool runs the same rules on its
-// arguments.
+// numbers: KontrolaDuzine and KontrolaVrednosti of the calculation command over the four inputs,
+// KontrolaPreseka over the two section inputs of the results window and KontrolaBrojaPolja over
+// the field count of a listing. Each takes texts and returns what the window is to do, in order:
+// the message to show, the text to write back, where the focus goes. The windows only carry that
+// out; a command-line tool runs the same rules on its arguments.
 
 #include "core/RezultatiProracuna.h"
 
@@ -63,5 +63,11 @@ struct OdbijanjePreseka
 // section beyond L is refused, at most once per field. Empty when both are accepted.
 std::vector<OdbijanjePreseka> KontrolaPreseka(
     std::string_view zaExtM, std::string_view zaExtT, double L);
+
+// The text a listing's field count starts with and is reset to after a refusal (no message).
+inline constexpr std::string_view pocetniBrojPolja = "10";
+
+// The number of fields n of a listing, or nothing when the text is no number or zero.
+std::optional<double> KontrolaBrojaPolja(std::string_view tekst);
 
 } // namespace KontroleUnosa

@@ -62,6 +62,8 @@ private slots:
     void emptyTextStopsTheCommand();
     void sectionCheck_data();
     void sectionCheck();
+    void fieldCount_data();
+    void fieldCount();
 };
 
 void tst_KontroleUnosa::valueChecksRunInOrder_data()
@@ -254,6 +256,31 @@ void tst_KontroleUnosa::sectionCheck()
         QCOMPARE(o.reset, std::string("0"));
     }
     QCOMPARE(seen, refused);
+}
+
+void tst_KontroleUnosa::fieldCount_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("n"); // 0: refused
+    QTest::newRow("start value") << "10" << 10.0;
+    QTest::newRow("two") << "2" << 2.0;
+    QTest::newRow("fraction") << ".5" << 0.5;
+    QTest::newRow("lone point") << "." << 0.0;
+    QTest::newRow("0") << "0" << 0.0;
+    QTest::newRow("00") << "00" << 0.0;
+    QTest::newRow("0.") << "0." << 0.0;
+    QTest::newRow(".0") << ".0" << 0.0;
+    QTest::newRow("emptied field") << "" << 0.0;
+    QTest::newRow("pasted letters") << "a1" << 0.0;
+    QTest::newRow("pasted minus sign") << "-1" << 0.0;
+}
+
+void tst_KontroleUnosa::fieldCount()
+{
+    QFETCH(QString, text);
+    QFETCH(double, n);
+    QCOMPARE(KontrolaBrojaPolja(text.toStdString()).value_or(0.0), n);
+    QCOMPARE(pocetniBrojPolja, std::string_view("10"));
 }
 
 QTEST_APPLESS_MAIN(tst_KontroleUnosa)

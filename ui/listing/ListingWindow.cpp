@@ -1,5 +1,6 @@
 #include "ui/listing/ListingWindow.h"
 
+#include "core/KontroleUnosa.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Twips.h"
@@ -14,12 +15,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-
-namespace {
-
-const QString pocetniBrojPolja = QStringLiteral("10");
-
-} // namespace
 
 ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
     const UlazniParametri &ulaz, QWidget *parent)
@@ -57,7 +52,7 @@ void ListingWindow::createControls(QWidget *client)
     label->setFont(font);
     label->setGeometry(m_design.lblBrojPoljGrede);
     // The focusable controls in tab order.
-    m_txtBrojPolja = new QLineEdit(pocetniBrojPolja, client);
+    m_txtBrojPolja = new QLineEdit(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja), client);
     m_txtBrojPolja->setObjectName(QStringLiteral("txtBrojPolja"));
     m_txtBrojPolja->setFont(font);
     m_txtBrojPolja->setGeometry(m_design.txtBrojPolja);
@@ -82,26 +77,14 @@ void ListingWindow::createMenu()
         &ListingWindow::mnuDatotekaIzlaz_Click);
 }
 
-void ListingWindow::odbijBrojPolja()
-{
-    m_txtBrojPolja->setText(pocetniBrojPolja);
-    NumericField::focus(m_txtBrojPolja);
-}
-
-// No message in either case. Besides the lone "." that the key filter lets through, an emptied
-// field or a pasted text that is no number reaches the command through the menu; all are refused.
+// No message: the field gets its start value back and the focus.
 bool ListingWindow::KontrolaBrojaPolja()
 {
-    bool rezultat = true;
-    if (!NumericField::value(m_txtBrojPolja)) {
-        rezultat = false;
-        odbijBrojPolja();
-    }
-    if (NumericField::value(m_txtBrojPolja) == 0.0) {
-        rezultat = false;
-        odbijBrojPolja();
-    }
-    return rezultat;
+    if (KontroleUnosa::KontrolaBrojaPolja(m_txtBrojPolja->text().toStdString()))
+        return true;
+    m_txtBrojPolja->setText(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja));
+    NumericField::focus(m_txtBrojPolja);
+    return false;
 }
 
 void ListingWindow::mnuDatotekaProracun_Click()

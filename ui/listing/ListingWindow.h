@@ -54,7 +54,6 @@ public:
         m_fileNameQuestion = std::move(question);
     }
 
-    bool KontrolaBrojaPolja();
     void mnuDatotekaProracun_Click();
     void mnuDatotekaSnimi_Click();
     void mnuDatotekaIzlaz_Click();
@@ -73,7 +72,7 @@ protected:
 private:
     void createControls(QWidget *client);
     void createMenu();
-    void odbijBrojPolja();
+    bool KontrolaBrojaPolja();
     QString pitajZaDatoteku();
 
     const ListingDesign m_design;

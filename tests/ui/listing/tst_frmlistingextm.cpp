@@ -116,24 +116,15 @@ void tst_frmListingExtM::opensWithTenFieldsSelectedAndAnEmptyList()
 
 void tst_frmListingExtM::refusesFieldCountsThatAreNoNumberOrZero_data()
 {
+    // The rule's own rows run without a window; these show the reset, the focus and the list.
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("pasted");
     QTest::newRow("lone point") << "."
                                 << "";
-    QTest::newRow("0") << "0"
-                       << "";
-    QTest::newRow("00") << "00"
-                        << "";
-    QTest::newRow("0.") << "0."
-                        << "";
-    QTest::newRow(".0") << ".0"
-                        << "";
     QTest::newRow("emptied field") << ""
                                    << "";
     QTest::newRow("pasted letters") << ""
                                     << "a1";
-    QTest::newRow("pasted minus sign") << ""
-                                       << "-1";
 }
 
 void tst_frmListingExtM::refusesFieldCountsThatAreNoNumberOrZero()
