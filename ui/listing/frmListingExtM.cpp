@@ -1,7 +1,7 @@
 #include "ui/listing/frmListingExtM.h"
 
+#include "core/ListingLines.h"
 #include "ui/Twips.h"
-#include "ui/listing/ListingLines.h"
 
 namespace {
 
