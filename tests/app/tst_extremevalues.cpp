@@ -7,9 +7,9 @@
 
 #include "core/NumberText.h"
 #include "core/RezultatiProracuna.h"
-#include "ui/diagram/DiagramScales.h"
-#include "ui/diagram/EnvelopeDiagram.h"
-#include "ui/diagram/RecordingSurface.h"
+#include "core/DiagramScales.h"
+#include "core/EnvelopeDiagram.h"
+#include "RecordingSurface.h"
 
 #include <QLabel>
 #include <QListWidget>

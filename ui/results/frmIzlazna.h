@@ -8,9 +8,9 @@
 // that opened it: exec() returns Accepted when the user went back through the menu, after which
 // the opener puts the focus into its first field.
 
+#include "core/EnvelopeDiagram.h"
 #include "core/RezultatiProracuna.h"
 #include "ui/MenuDialog.h"
-#include "ui/diagram/EnvelopeDiagram.h"
 
 #include <vector>
 

@@ -6,7 +6,7 @@
 // stage at each progress report, so stage k holds what was drawn before report k. Tests read the
 // diagram through these two classes without a window.
 
-#include "ui/diagram/DrawingSurface.h"
+#include "core/DrawingSurface.h"
 
 #include <string>
 #include <vector>

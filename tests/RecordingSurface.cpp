@@ -1,4 +1,4 @@
-#include "ui/diagram/RecordingSurface.h"
+#include "RecordingSurface.h"
 
 #include <cmath>
 #include <sstream>
