@@ -34,12 +34,12 @@ public:
 
     bool KontrolaDuzine() const;
 
+private:
     void mnuDatotekaIzlaz_Click();
     void mnuProracunExtMExtT_Click();
     void about_Click();
     void mnuPomocPomoc_Click();
 
-private:
     void createControls(QWidget *client);
     void createMenu();
     bool KontrolaVrednosti();

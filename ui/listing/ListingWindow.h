@@ -54,15 +54,11 @@ public:
         m_fileNameQuestion = std::move(question);
     }
 
-    void mnuDatotekaProracun_Click();
-    void mnuDatotekaSnimi_Click();
-    void mnuDatotekaIzlaz_Click();
-
 protected:
     ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
         const UlazniParametri &ulaz, QWidget *parent);
 
-    // The lines for n fields, from the record and the inputs of the input window.
+    // The lines for n fields, from the record and its inputs.
     virtual std::vector<std::string> linije(double n) const = 0;
 
     const RezultatiProracuna &rezultati() const { return m_rezultati; }
@@ -70,9 +66,12 @@ protected:
     const UlazniParametri &ulaz() const { return m_ulaz; }
 
 private:
+    void mnuDatotekaProracun_Click();
+    void mnuDatotekaSnimi_Click();
+    void mnuDatotekaIzlaz_Click();
+    bool KontrolaBrojaPolja();
     void createControls(QWidget *client);
     void createMenu();
-    bool KontrolaBrojaPolja();
     QString pitajZaDatoteku();
 
     const ListingDesign m_design;

@@ -166,19 +166,24 @@ void frmIzlazna::createExtMPanel()
         twipsRect(90, 360, 8655, 1455));
     label(f3, "lblJednacinaPrveParabole", QStringLiteral("Jednacina parabole I ="),
         twipsRect(135, 495, 2325, 315));
-    displayField(f3, "txtKonstantaAI", twipsRect(2445, 465, 1455, 390));
+    recordField(
+        f3, "txtKonstantaAI", twipsRect(2445, 465, 1455, 390), &RezultatiProracuna::dblKonstantaAI);
     label(f3, "lblXI", QStringLiteral("*X-"), twipsRect(4005, 525, 375, 255));
-    displayField(f3, "txtKonstantaBI", twipsRect(4365, 465, 1455, 390));
+    recordField(
+        f3, "txtKonstantaBI", twipsRect(4365, 465, 1455, 390), &RezultatiProracuna::dblKonstantaBI);
     label(f3, "lblXNaKvadratI", QStringLiteral("*X^2 "), twipsRect(5925, 525, 495, 255),
         Qt::AlignHCenter);
     label(f3, "lblJednacinaDrugeParabole", QStringLiteral("Jednacina parabole II ="),
         twipsRect(135, 975, 2325, 315));
-    displayField(f3, "txtKonstantaAII", twipsRect(2445, 945, 1455, 390));
+    recordField(f3, "txtKonstantaAII", twipsRect(2445, 945, 1455, 390),
+        &RezultatiProracuna::dblKonstantaAII);
     label(f3, "lblXII", QStringLiteral("*X-"), twipsRect(4005, 1005, 375, 255));
-    displayField(f3, "txtKonstantaBII", twipsRect(4365, 945, 1455, 390));
+    recordField(f3, "txtKonstantaBII", twipsRect(4365, 945, 1455, 390),
+        &RezultatiProracuna::dblKonstantaBII);
     label(f3, "lblXNaKvadratII", QStringLiteral("*X^2-"), twipsRect(5925, 1005, 615, 255),
         Qt::AlignHCenter);
-    displayField(f3, "txtKonstantaCII", twipsRect(6570, 945, 1455, 390));
+    recordField(f3, "txtKonstantaCII", twipsRect(6570, 945, 1455, 390),
+        &RezultatiProracuna::dblKonstantaCII);
 
     QGroupBox *f1 = grupa(m_fraExtM, "Frame1", QStringLiteral("Extremne vrednosti "),
         twipsRect(90, 1890, 8655, 1680));
@@ -196,27 +201,31 @@ void frmIzlazna::createExtMPanel()
         Qt::AlignHCenter)
         ->setWordWrap(true);
     label(f1, "lblParabola1", QStringLiteral("Parabola I  ="), twipsRect(45, 780, 1335, 285));
-    displayField(f1, "txtXmax1", twipsRect(1365, 720, 975, 390));
-    displayField(f1, "txtMmax1", twipsRect(2445, 720, 1335, 390));
-    displayField(f1, "txtX011", twipsRect(3885, 720, 975, 390));
-    displayField(f1, "txtX021", twipsRect(4965, 720, 975, 390));
+    recordField(f1, "txtXmax1", twipsRect(1365, 720, 975, 390), &RezultatiProracuna::dblXmaxI);
+    recordField(f1, "txtMmax1", twipsRect(2445, 720, 1335, 390), &RezultatiProracuna::dblMmaxI);
+    recordField(f1, "txtX011", twipsRect(3885, 720, 975, 390), &RezultatiProracuna::dblX01I);
+    recordField(f1, "txtX021", twipsRect(4965, 720, 975, 390), &RezultatiProracuna::dblX02I);
     label(f1, "lblParabola2", QStringLiteral("Parabola II ="), twipsRect(45, 1260, 1335, 285));
-    displayField(f1, "txtXmax2", twipsRect(1365, 1200, 975, 390));
-    displayField(f1, "txtMmax2", twipsRect(2445, 1200, 1335, 390));
-    displayField(f1, "txtX012", twipsRect(3885, 1200, 975, 390));
-    displayField(f1, "txtX022", twipsRect(4965, 1200, 975, 390));
-    displayField(f1, "txtXpresek", twipsRect(6165, 1215, 975, 390));
-    displayField(f1, "txtMpresek", twipsRect(7245, 1215, 1335, 390));
+    recordField(f1, "txtXmax2", twipsRect(1365, 1200, 975, 390), &RezultatiProracuna::dblXmaxII);
+    recordField(f1, "txtMmax2", twipsRect(2445, 1200, 1335, 390), &RezultatiProracuna::dblMmaxII);
+    recordField(f1, "txtX012", twipsRect(3885, 1200, 975, 390), &RezultatiProracuna::dblX01II);
+    recordField(f1, "txtX022", twipsRect(4965, 1200, 975, 390), &RezultatiProracuna::dblX02II);
+    recordField(
+        f1, "txtXpresek", twipsRect(6165, 1215, 975, 390), &RezultatiProracuna::dblXpreseka);
+    recordField(
+        f1, "txtMpresek", twipsRect(7245, 1215, 1335, 390), &RezultatiProracuna::dblMpreseka);
 
     // The character after the blanks is the micro sign of the Central European code page.
     QGroupBox *f2 = grupa(
         m_fraExtM, "Frame2", QStringLiteral("Zone vazenja"), twipsRect(90, 3645, 8655, 735));
     label(f2, "lblZonaVazenjaParaboleI", QStringLiteral("Zona vazenja parabole I  \u00B5[m]="),
         twipsRect(135, 345, 3255, 255));
-    displayField(f2, "txtZonaVazenjaParaboleI", twipsRect(3255, 270, 855, 390));
+    recordField(f2, "txtZonaVazenjaParaboleI", twipsRect(3255, 270, 855, 390),
+        &RezultatiProracuna::dblZonaVazenjaParaboleI);
     label(f2, "lblZonaVazenjaParaboleII", QStringLiteral("Zona vazenja parabole II \u00B5[m]="),
         twipsRect(4605, 345, 3255, 255));
-    displayField(f2, "txtZonaVazenjaParaboleII", twipsRect(7725, 270, 855, 390));
+    recordField(f2, "txtZonaVazenjaParaboleII", twipsRect(7725, 270, 855, 390),
+        &RezultatiProracuna::dblZonaVazenjaParaboleII);
 
     QGroupBox *f4 = grupa(m_fraExtM, "Frame4",
         QStringLiteral("Extremne vrednosti momenta savijanja u zadatom preseku"),
@@ -256,31 +265,39 @@ void frmIzlazna::createExtTPanel()
     // One row per line: maxT = -A*X + B (rows 1, 2), minT = -A*X (row 3), minT = -A*X + B (row 4).
     struct Red
     {
-        const char *minus, *a, *xLabel, *xText, *b, *levo, *zona, *desno;
+        const char *minus, *xLabel, *xText, *zona;
+        const char *a, *b, *levo, *desno;
+        Vrednost vA, vB, vLevo, vDesno;
         int poljeTop, zonaTop, oznakaTop;
     };
+    using R = RezultatiProracuna;
     const Red redovi[] = {
-        { "lblMinus1", "txtKAmaxTII", "lblXmaxTII", "*X+", "txtKBmaxTII",
-            "txtMaxTIIZonaVazenjaLevo", "lblXmaxTIIZonaVazenja", "txtMaxTIIZonaVazenjaDesno", 360,
-            360, 435 },
-        { "lblMinus2", "txtKAmaxTI", "lblXmaxTI", "*X+", "txtKBmaxTI", "txtMaxTIZonaVazenjaLevo",
-            "lblXmaxTIZonaVazenja", "txtMaxTIZonaVazenjaDesno", 840, 840, 915 },
-        { "lblMinus3", "txtKAminTI", "lblXminTI", "*X", nullptr, "txtMinTIZonaVazenjaLevo",
-            "lblXminTIZonaVazenja", "txtMinTIZonaVazenjaDesno", 1305, 1305, 1380 },
-        { "lblMinus4", "txtKAminTII", "Label2", "*X+", "txtKBminTII", "txtMinTIIZonaVazenjaLevo",
-            "lblXminTIIZonaVazenja", "txtMinTIIZonaVazenjaDesno", 1845, 1830, 1905 },
+        { "lblMinus1", "lblXmaxTII", "*X+", "lblXmaxTIIZonaVazenja", "txtKAmaxTII", "txtKBmaxTII",
+            "txtMaxTIIZonaVazenjaLevo", "txtMaxTIIZonaVazenjaDesno", &R::dblKAmaxTII,
+            &R::dblKBmaxTII, &R::dblMaxTIIZonaVazenjaLevo, &R::dblMaxTIIZonaVazenjaDesno, 360, 360,
+            435 },
+        { "lblMinus2", "lblXmaxTI", "*X+", "lblXmaxTIZonaVazenja", "txtKAmaxTI", "txtKBmaxTI",
+            "txtMaxTIZonaVazenjaLevo", "txtMaxTIZonaVazenjaDesno", &R::dblKAmaxTI, &R::dblKBmaxTI,
+            &R::dblMaxTIZonaVazenjaLevo, &R::dblMaxTIZonaVazenjaDesno, 840, 840, 915 },
+        { "lblMinus3", "lblXminTI", "*X", "lblXminTIZonaVazenja", "txtKAminTI", nullptr,
+            "txtMinTIZonaVazenjaLevo", "txtMinTIZonaVazenjaDesno", &R::dblKAminTI, nullptr,
+            &R::dblMinTIZonaVazenjaLevo, &R::dblMinTIZonaVazenjaDesno, 1305, 1305, 1380 },
+        { "lblMinus4", "Label2", "*X+", "lblXminTIIZonaVazenja", "txtKAminTII", "txtKBminTII",
+            "txtMinTIIZonaVazenjaLevo", "txtMinTIIZonaVazenjaDesno", &R::dblKAminTII,
+            &R::dblKBminTII, &R::dblMinTIIZonaVazenjaLevo, &R::dblMinTIIZonaVazenjaDesno, 1845,
+            1830, 1905 },
     };
     for (const Red &r : redovi) {
         label(f5, r.minus, QStringLiteral("-"), twipsRect(840, r.oznakaTop, 255, 255))
             ->setFont(arial(poljeTacaka, true));
-        displayField(f5, r.a, twipsRect(1080, r.poljeTop, 1455, 390));
+        recordField(f5, r.a, twipsRect(1080, r.poljeTop, 1455, 390), r.vA);
         label(f5, r.xLabel, QLatin1String(r.xText), twipsRect(2550, r.oznakaTop, 375, 255));
         if (r.b)
-            displayField(f5, r.b, twipsRect(2940, r.poljeTop, 1455, 390));
-        displayField(f5, r.levo, twipsRect(5520, r.zonaTop, 855, 390));
+            recordField(f5, r.b, twipsRect(2940, r.poljeTop, 1455, 390), r.vB);
+        recordField(f5, r.levo, twipsRect(5520, r.zonaTop, 855, 390), r.vLevo);
         label(f5, r.zona, QStringLiteral("=<X[m]<="), twipsRect(6345, r.oznakaTop, 1095, 255),
             Qt::AlignHCenter);
-        displayField(f5, r.desno, twipsRect(7425, r.zonaTop, 855, 390));
+        recordField(f5, r.desno, twipsRect(7425, r.zonaTop, 855, 390), r.vDesno);
     }
 
     QGroupBox *f6 = grupa(m_fraExtT, "Frame6",
@@ -340,58 +357,20 @@ void frmIzlazna::createMenu()
         &frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click);
 }
 
-QLineEdit *frmIzlazna::field(const char *name) const
+QLineEdit *frmIzlazna::recordField(QWidget *parent, const char *name, QRect rect, Vrednost value)
 {
-    return findChild<QLineEdit *>(QLatin1String(name));
+    QLineEdit *f = displayField(parent, name, rect);
+    m_poljaZapisa.push_back({ f, value });
+    return f;
 }
 
+// Every opening shows the record afresh, both section inputs at 0 and the extM tab.
 void frmIzlazna::Form_Load()
 {
-    const RezultatiProracuna &r = m_rezultati;
-    const std::pair<const char *, double> momenti[] = {
-        { "txtMmax1", r.dblMmaxI() },
-        { "txtMmax2", r.dblMmaxII() },
-        { "txtXmax1", r.dblXmaxI() },
-        { "txtXmax2", r.dblXmaxII() },
-        { "txtX011", r.dblX01I() },
-        { "txtX021", r.dblX02I() },
-        { "txtX012", r.dblX01II() },
-        { "txtX022", r.dblX02II() },
-        { "txtXpresek", r.dblXpreseka() },
-        { "txtMpresek", r.dblMpreseka() },
-        { "txtKonstantaAI", r.dblKonstantaAI() },
-        { "txtKonstantaBI", r.dblKonstantaBI() },
-        { "txtKonstantaAII", r.dblKonstantaAII() },
-        { "txtKonstantaBII", r.dblKonstantaBII() },
-        { "txtKonstantaCII", r.dblKonstantaCII() },
-        { "txtZonaVazenjaParaboleI", r.dblZonaVazenjaParaboleI() },
-        { "txtZonaVazenjaParaboleII", r.dblZonaVazenjaParaboleII() },
-    };
-    for (const auto &[name, value] : momenti)
-        upisi(field(name), value);
+    for (const auto &[f, value] : m_poljaZapisa)
+        upisi(f, (m_rezultati.*value)());
     m_txtProizvoljnoX->setText(QStringLiteral("0"));
-
-    const std::pair<const char *, double> sile[] = {
-        { "txtKAmaxTII", r.dblKAmaxTII() },
-        { "txtKBmaxTII", r.dblKBmaxTII() },
-        { "txtKAmaxTI", r.dblKAmaxTI() },
-        { "txtKBmaxTI", r.dblKBmaxTI() },
-        { "txtKAminTI", r.dblKAminTI() },
-        { "txtKAminTII", r.dblKAminTII() },
-        { "txtKBminTII", r.dblKBminTII() },
-        { "txtMaxTIIZonaVazenjaLevo", r.dblMaxTIIZonaVazenjaLevo() },
-        { "txtMaxTIIZonaVazenjaDesno", r.dblMaxTIIZonaVazenjaDesno() },
-        { "txtMaxTIZonaVazenjaLevo", r.dblMaxTIZonaVazenjaLevo() },
-        { "txtMaxTIZonaVazenjaDesno", r.dblMaxTIZonaVazenjaDesno() },
-        { "txtMinTIZonaVazenjaLevo", r.dblMinTIZonaVazenjaLevo() },
-        { "txtMinTIZonaVazenjaDesno", r.dblMinTIZonaVazenjaDesno() },
-        { "txtMinTIIZonaVazenjaLevo", r.dblMinTIIZonaVazenjaLevo() },
-        { "txtMinTIIZonaVazenjaDesno", r.dblMinTIIZonaVazenjaDesno() },
-    };
-    for (const auto &[name, value] : sile)
-        upisi(field(name), value);
     m_txtProizvoljnoXZaExtT->setText(QStringLiteral("0"));
-
     preformatiraj();
     m_TabStrip1->setCurrentIndex(TabExtM);
     TabStrip1_Click();

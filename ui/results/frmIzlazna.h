@@ -12,6 +12,7 @@
 #include "core/RezultatiProracuna.h"
 #include "ui/MenuDialog.h"
 
+#include <utility>
 #include <vector>
 
 class DiagramCanvas;
@@ -36,6 +37,7 @@ public:
     // Whether the tab at index carries the highlighted look (separate from the selection).
     bool isTabHighlighted(int index) const;
 
+private:
     void mnuDatotekaIzlaz_Click();
     void mnuProracunPromenaUlaznihParametara_Click();
     void mnuProracunExtMUProizvoljnimPresecima_Click();
@@ -43,8 +45,6 @@ public:
     void cmdMomentSavijanjaUProizvoljnomPreseku_Click();
     void cmdTransverzalnaSilaUProizvoljnomPreseku_Click();
     void TabStrip1_Click();
-
-private:
     bool KontrolaPreseka();
     void createTabStrip();
     void createExtMPanel();
@@ -60,7 +60,9 @@ private:
     QLineEdit *displayField(QWidget *parent, const char *name, QRect rect);
     QLabel *label(QWidget *parent, const char *name, const QString &text, QRect rect,
         Qt::Alignment alignment = Qt::AlignLeft);
-    QLineEdit *field(const char *name) const;
+    // A display field that shows the record value that value reads.
+    using Vrednost = double (RezultatiProracuna::*)() const;
+    QLineEdit *recordField(QWidget *parent, const char *name, QRect rect, Vrednost value);
 
     const RezultatiProracuna m_rezultati;
     const UlazniParametri m_ulaz; // as typed; they cannot change while this window is open
@@ -79,5 +81,6 @@ private:
     QLineEdit *m_txtProizvoljnoMaxT = nullptr;
     QLineEdit *m_txtProizvoljnoMinT = nullptr;
     std::vector<QLineEdit *> m_tekstovi; // all text fields, for the re-format pass
+    std::vector<std::pair<QLineEdit *, Vrednost>> m_poljaZapisa; // the fields of the record
     DiagramLoopVariables m_petlja; // dblXgrafik, dblYgrafik
 };
