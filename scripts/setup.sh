@@ -2,7 +2,8 @@
 # Installs what Kelvane needs to build and test, and nothing when all of it is there.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core libbenchmark-dev)
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core libbenchmark-dev
+    clang-format)
 packages+=("$@")
 
 missing=()

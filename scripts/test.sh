@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Kelvane with its tests and runs every test through CTest:
-# once as released, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, checks that every C++ source follows .clang-format, builds Kelvane
+# with its tests and runs every test through CTest: once as released, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
+
+# Lists each file that differs from the project's format with what would change, and stops.
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
 ninja -C build

@@ -2,14 +2,14 @@
 // the diagram and both listings: every run ends, every number shown is a finite number in its
 // format, and the diagram draws no more dots than its sampling steps imply.
 
-#include "RecordFields.h"
 #include "ProgramRun.h"
+#include "RecordFields.h"
 
-#include "core/NumberText.h"
-#include "core/RezultatiProracuna.h"
+#include "RecordingSurface.h"
 #include "core/DiagramScales.h"
 #include "core/EnvelopeDiagram.h"
-#include "RecordingSurface.h"
+#include "core/NumberText.h"
+#include "core/RezultatiProracuna.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #include "ui/input/frmParametri.h"
 
-#include "RecordFields.h"
 #include "ModalWatcher.h"
+#include "RecordFields.h"
 #include "RefusalTexts.h"
 #include "ui/Twips.h"
 #include "ui/input/basGlavni.h"
@@ -548,7 +548,7 @@ void tst_frmParametri::opensCentredOnTheScreen()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QPoint offCentre = w.frameGeometry().center() - w.screen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 2,
-             qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 QTEST_MAIN(tst_frmParametri)

@@ -376,7 +376,8 @@ void tst_frmIzlazna::secondCalculationLoadsAfresh()
         seen << text("txtKonstantaCII") << text("txtProizvoljnoX") << text("txtProizvoljnoKNmPI");
         // Leave something behind that a fresh window must not show.
         izlazna->findChild<QLineEdit *>(QStringLiteral("txtProizvoljnoX"))->setText("2");
-        QTest::mouseClick(izlazna->findChild<QPushButton *>(QLatin1String(momentDugme)), Qt::LeftButton);
+        QTest::mouseClick(
+            izlazna->findChild<QPushButton *>(QLatin1String(momentDugme)), Qt::LeftButton);
         izlazna->findChild<QAction *>(QStringLiteral("mnuProracunPromenaUlaznihParametara"))
             ->trigger();
     };
@@ -408,13 +409,13 @@ void tst_frmIzlazna::emptySectionInputKeepsItsTab()
     QCOMPARE(w.tekst("txtProizvoljnoX"), QString());
     // Through the window, the way a real click arrives.
     QWidget *window = w.izlazna.get();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                      w.tabovi()->mapTo(window, w.tabCentar(1)));
+    QTest::mouseClick(
+        window->windowHandle(), Qt::LeftButton, {}, w.tabovi()->mapTo(window, w.tabCentar(1)));
     QCOMPARE(w.tabovi()->currentIndex(), 0);
     QCOMPARE(window->focusWidget(), w.polje("txtProizvoljnoX"));
     QTest::keyClicks(w.polje("txtProizvoljnoX"), QStringLiteral("2"));
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                      w.tabovi()->mapTo(window, w.tabCentar(1)));
+    QTest::mouseClick(
+        window->windowHandle(), Qt::LeftButton, {}, w.tabovi()->mapTo(window, w.tabCentar(1)));
     QCOMPARE(w.tabovi()->currentIndex(), 1);
 }
 
