@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <map>
+
 inline const QString naslovGreske = QStringLiteral("Greska pri unosu parametara proracuna!");
 inline const QString porukaP1
     = QStringLiteral("U polje za unos vrednosti sile P1 mora biti unet decimalan broj!");
@@ -22,3 +24,13 @@ inline const QString porukaRastojanje = QStringLiteral(
 inline const QString porukaPreseka = QStringLiteral(
     "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
     "krece izmedu nule i velicine raspona grede!");
+
+// The field of the input window that each of its messages puts the focus into.
+inline const std::map<QString, QString> fokusPoruke {
+    { porukaP1, QStringLiteral("txtSila1") },
+    { porukaP2, QStringLiteral("txtSila2") },
+    { porukaP2Nula, QStringLiteral("txtSila2") },
+    { porukaRazmak, QStringLiteral("txtRazmakSila") },
+    { porukaRaspon, QStringLiteral("txtRasponGrede") },
+    { porukaRastojanje, QStringLiteral("txtRasponGrede") },
+};

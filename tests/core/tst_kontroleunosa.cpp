@@ -4,8 +4,6 @@
 
 #include <QTest>
 
-#include <map>
-
 using namespace KontroleUnosa;
 
 namespace {
@@ -17,16 +15,6 @@ QString ime(Ulaz u)
 {
     return imenaUlaza.at(static_cast<int>(u));
 }
-
-// The field that each message puts the focus into.
-const std::map<QString, QString> fokusPoruke {
-    { porukaP1, QStringLiteral("txtSila1") },
-    { porukaP2, QStringLiteral("txtSila2") },
-    { porukaP2Nula, QStringLiteral("txtSila2") },
-    { porukaRazmak, QStringLiteral("txtRazmakSila") },
-    { porukaRaspon, QStringLiteral("txtRasponGrede") },
-    { porukaRastojanje, QStringLiteral("txtRasponGrede") },
-};
 
 TekstoviUlaza tekstovi(const QStringList &t)
 {
@@ -42,11 +30,6 @@ QStringList qt(const TekstoviUlaza &t)
 QList<double> brojevi(const UlazniParametri &u)
 {
     return { u.P1, u.P2, u.e, u.L };
-}
-
-QStringList in(const char *P1, const char *P2, const char *e, const char *L)
-{
-    return { QLatin1String(P1), QLatin1String(P2), QLatin1String(e), QLatin1String(L) };
 }
 
 } // namespace
@@ -72,96 +55,58 @@ void tst_KontroleUnosa::valueChecksRunInOrder_data()
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QStringList>("after"); // the four texts after the checks
     QTest::addColumn<QList<double>>("computed"); // the inputs of the calculation; none: refused
-    const QStringList none;
-    const QList<double> refused;
+    const auto row = [](const char *tag, const char *typed, const QStringList &messages,
+                         const char *after, const QList<double> &computed = {}) {
+        const QString comma = QStringLiteral(", ");
+        QTest::newRow(tag) << QString::fromLatin1(typed).split(comma) << messages
+                           << QString::fromLatin1(after).split(comma) << computed;
+    };
 
-    QTest::newRow("start values") << in("206", "208", "5", "9") << none
-                                  << in("206", "208", "5", "9") << QList<double> { 206, 208, 5, 9 };
-    QTest::newRow("distance just under the span")
-        << in("206", "208", "8.99", "9") << none << in("206", "208", "8.99", "9")
-        << QList<double> { 206, 208, 8.99, 9 };
+    row("start values", "206, 208, 5, 9", {}, "206, 208, 5, 9", { 206, 208, 5, 9 });
+    row("distance just under the span", "206, 208, 8.99, 9", {}, "206, 208, 8.99, 9",
+        { 206, 208, 8.99, 9 });
     // P1 = 0 is a single force: e becomes 0 silently, before e's own check.
-    QTest::newRow("single force") << in("0", "150", "3", "6") << none << in("0", "150", "0", "6")
-                                  << QList<double> { 0, 150, 0, 6 };
-    QTest::newRow("single force, e a lone point") << in("0.", "150", ".",
-        "6") << none << in("0.", "150", "0", "6") << QList<double> { 0, 150, 0, 6 };
-
-    QTest::newRow("P1 a lone point") << in(".", "208", "5", "9") << QStringList { porukaP1 }
-                                     << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P1 and L lone points, P1 first")
-        << in(".", "208", "5", ".") << QStringList { porukaP1, porukaRaspon }
-        << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P2 a lone point") << in("206", ".", "5", "9") << QStringList { porukaP2 }
-                                     << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P2 zero") << in("206", "0", "5", "9") << QStringList { porukaP2Nula }
-                             << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P2 zero written .0") << in("206", ".0", "5", "9") << QStringList { porukaP2Nula }
-                                        << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P1 and P2 zero: e set to 0, P2 refused")
-        << in("0", "0", "5", "9") << QStringList { porukaP2Nula } << in("0", "208", "0", "9")
-        << refused;
-    QTest::newRow("P1 a lone point and P2 zero")
-        << in(".", "0", "5", "9") << QStringList { porukaP1, porukaP2Nula }
-        << in("206", "208", "5", "9") << refused;
-    QTest::newRow("e a lone point") << in("206", "208", ".", "9") << QStringList { porukaRazmak }
-                                    << in("206", "208", "5", "9") << refused;
-    QTest::newRow("e a lone point, its reset not under L")
-        << in("206", "208", ".", "4") << QStringList { porukaRazmak, porukaRastojanje }
-        << in("206", "208", "3.9", "4") << refused;
-    QTest::newRow("L a lone point") << in("206", "208", "5", ".") << QStringList { porukaRaspon }
-                                    << in("206", "208", "5", "9") << refused;
-    QTest::newRow("L zero: reset to 9, e = 5 then passes")
-        << in("206", "208", "5", "0") << QStringList { porukaRaspon } << in("206", "208", "5", "9")
-        << refused;
-    QTest::newRow("L zero, e beyond the reset span")
-        << in("206", "208", "12", ".0") << QStringList { porukaRaspon, porukaRastojanje }
-        << in("206", "208", "8.9", "9") << refused;
-    QTest::newRow("e equal to L") << in("206", "208", "9", "9") << QStringList { porukaRastojanje }
-                                  << in("206", "208", "8.9", "9") << refused;
-    QTest::newRow("e greater than L")
-        << in("206", "208", "9.5", "9.4") << QStringList { porukaRastojanje }
-        << in("206", "208", "9.3", "9.4") << refused;
-    QTest::newRow("L = 12.3 gives 12.2")
-        << in("206", "208", "20", "12.3") << QStringList { porukaRastojanje }
-        << in("206", "208", "12.2", "12.3") << refused;
-    QTest::newRow("L = 0.3 gives 0.2, not 0.19999999999999998")
-        << in("206", "208", "1", "0.3") << QStringList { porukaRastojanje }
-        << in("206", "208", "0.2", "0.3") << refused;
-    QTest::newRow("L = 0.15 gives 0.05")
-        << in("206", "208", "1", ".15") << QStringList { porukaRastojanje }
-        << in("206", "208", "0.05", ".15") << refused;
-    QTest::newRow("L = 0.1 gives 0")
-        << in("206", "208", "1", ".1") << QStringList { porukaRastojanje }
-        << in("206", "208", "0", ".1") << refused;
+    row("single force", "0, 150, 3, 6", {}, "0, 150, 0, 6", { 0, 150, 0, 6 });
+    row("single force, e a lone point", "0., 150, ., 6", {}, "0., 150, 0, 6", { 0, 150, 0, 6 });
+    row("P1 a lone point", "., 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
+    row("P1 and L lone points, P1 first", "., 208, 5, .", { porukaP1, porukaRaspon },
+        "206, 208, 5, 9");
+    row("P2 a lone point", "206, ., 5, 9", { porukaP2 }, "206, 208, 5, 9");
+    row("P2 zero", "206, 0, 5, 9", { porukaP2Nula }, "206, 208, 5, 9");
+    row("P2 zero written .0", "206, .0, 5, 9", { porukaP2Nula }, "206, 208, 5, 9");
+    row("P1 and P2 zero: e set to 0, P2 refused", "0, 0, 5, 9", { porukaP2Nula }, "0, 208, 0, 9");
+    row("P1 a lone point and P2 zero", "., 0, 5, 9", { porukaP1, porukaP2Nula }, "206, 208, 5, 9");
+    row("e a lone point", "206, 208, ., 9", { porukaRazmak }, "206, 208, 5, 9");
+    row("e a lone point, its reset not under L", "206, 208, ., 4",
+        { porukaRazmak, porukaRastojanje }, "206, 208, 3.9, 4");
+    row("L a lone point", "206, 208, 5, .", { porukaRaspon }, "206, 208, 5, 9");
+    row("L zero: reset to 9, e = 5 then passes", "206, 208, 5, 0", { porukaRaspon },
+        "206, 208, 5, 9");
+    row("L zero, e beyond the reset span", "206, 208, 12, .0", { porukaRaspon, porukaRastojanje },
+        "206, 208, 8.9, 9");
+    row("e equal to L", "206, 208, 9, 9", { porukaRastojanje }, "206, 208, 8.9, 9");
+    row("e greater than L", "206, 208, 9.5, 9.4", { porukaRastojanje }, "206, 208, 9.3, 9.4");
+    row("L = 12.3 gives 12.2", "206, 208, 20, 12.3", { porukaRastojanje }, "206, 208, 12.2, 12.3");
+    row("L = 0.3 gives 0.2, not 0.19999999999999998", "206, 208, 1, 0.3", { porukaRastojanje },
+        "206, 208, 0.2, 0.3");
+    row("L = 0.15 gives 0.05", "206, 208, 1, .15", { porukaRastojanje }, "206, 208, 0.05, .15");
+    row("L = 0.1 gives 0", "206, 208, 1, .1", { porukaRastojanje }, "206, 208, 0, .1");
     // L - 0.1 would be negative: a negative distance means nothing, so 0 is written.
-    QTest::newRow("L = 0.05 gives 0, not -0.05")
-        << in("206", "208", "1", "0.05") << QStringList { porukaRastojanje }
-        << in("206", "208", "0", "0.05") << refused;
-    QTest::newRow("L = 9999 gives 9998.9, longer than the field takes")
-        << in("206", "208", "9999", "9999") << QStringList { porukaRastojanje }
-        << in("206", "208", "9998.9", "9999") << refused;
-    QTest::newRow("every field a lone point")
-        << in(".", ".", ".", ".") << QStringList { porukaP1, porukaP2, porukaRazmak, porukaRaspon }
-        << in("206", "208", "5", "9") << refused;
-
+    row("L = 0.05 gives 0, not -0.05", "206, 208, 1, 0.05", { porukaRastojanje },
+        "206, 208, 0, 0.05");
+    row("L = 9999 gives 9998.9, longer than the field takes", "206, 208, 9999, 9999",
+        { porukaRastojanje }, "206, 208, 9998.9, 9999");
+    row("every field a lone point", "., ., ., .",
+        { porukaP1, porukaP2, porukaRazmak, porukaRaspon }, "206, 208, 5, 9");
     // Pasted texts that are no number are refused like the lone point, with the same reset.
-    QTest::newRow("P1 pasted letters") << in("abc", "208", "5", "9") << QStringList { porukaP1 }
-                                       << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P1 pasted plus sign") << in("+5", "208", "5", "9") << QStringList { porukaP1 }
-                                         << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P2 pasted negative") << in("206", "-3", "5", "9") << QStringList { porukaP2 }
-                                        << in("206", "208", "5", "9") << refused;
-    QTest::newRow("P2 pasted two points") << in("206", "1..5", "5", "9") << QStringList { porukaP2 }
-                                          << in("206", "208", "5", "9") << refused;
-    QTest::newRow("e pasted exponent")
-        << in("206", "208", "1e5", "9") << QStringList { porukaRazmak }
-        << in("206", "208", "5", "9") << refused;
-    QTest::newRow("e pasted space") << in("206", "208", " 2", "9") << QStringList { porukaRazmak }
-                                    << in("206", "208", "5", "9") << refused;
-    QTest::newRow("L pasted comma") << in("206", "208", "5", "1,5") << QStringList { porukaRaspon }
-                                    << in("206", "208", "5", "9") << refused;
-    QTest::newRow("L pasted nan") << in("206", "208", "5", "nan") << QStringList { porukaRaspon }
-                                  << in("206", "208", "5", "9") << refused;
+    row("P1 pasted letters", "abc, 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
+    row("P1 pasted plus sign", "+5, 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
+    row("P2 pasted negative", "206, -3, 5, 9", { porukaP2 }, "206, 208, 5, 9");
+    row("P2 pasted two points", "206, 1..5, 5, 9", { porukaP2 }, "206, 208, 5, 9");
+    row("e pasted exponent", "206, 208, 1e5, 9", { porukaRazmak }, "206, 208, 5, 9");
+    row("e pasted space", "206, 208,  2, 9", { porukaRazmak }, "206, 208, 5, 9");
+    row("L pasted comma", "206, 208, 5, 1,5", { porukaRaspon }, "206, 208, 5, 9");
+    row("L pasted nan", "206, 208, 5, nan", { porukaRaspon }, "206, 208, 5, 9");
 }
 
 void tst_KontroleUnosa::valueChecksRunInOrder()
@@ -211,7 +156,7 @@ void tst_KontroleUnosa::emptyTextStopsTheCommand_data()
 void tst_KontroleUnosa::emptyTextStopsTheCommand()
 {
     QFETCH(int, field);
-    QStringList texts = in(".", "0", "9", "9"); // every value check would fail
+    QStringList texts { ".", "0", "9", "9" }; // every value check would fail
     QVERIFY(KontrolaDuzine(tekstovi(texts)));
     texts[field].clear();
     QVERIFY(!KontrolaDuzine(tekstovi(texts)));
@@ -221,37 +166,31 @@ void tst_KontroleUnosa::sectionCheck_data()
 {
     QTest::addColumn<QString>("zaExtM");
     QTest::addColumn<QString>("zaExtT");
-    QTest::addColumn<QStringList>("refused"); // "M" or "T", in the order of the messages
-
-    const QStringList none;
-    QTest::newRow("zero") << "0"
-                          << "0" << none;
-    QTest::newRow("zero with decimals") << "0.00"
-                                        << "0.00" << none;
-    QTest::newRow("the span itself") << "9"
-                                     << "9" << none;
-    QTest::newRow("moment input a lone point") << "."
-                                               << "0" << QStringList { "M" };
-    QTest::newRow("moment input beyond the span") << "9.01"
-                                                  << "0" << QStringList { "M" };
-    QTest::newRow("shear input beyond the span blocks the moment too")
-        << "2"
-        << "9.5" << QStringList { "T" };
-    QTest::newRow("both refused, moment first") << "."
-                                                << "12" << QStringList { "M", "T" };
+    QTest::addColumn<QString>("refused"); // M, T: the fields refused, in the order of the messages
+    const auto row
+        = [](const char *tag, const char *zaExtM, const char *zaExtT, const char *refused) {
+              QTest::newRow(tag) << QString(zaExtM) << QString(zaExtT) << QString(refused);
+          };
+    row("zero", "0", "0", "");
+    row("zero with decimals", "0.00", "0.00", "");
+    row("the span itself", "9", "9", "");
+    row("moment input a lone point", ".", "0", "M");
+    row("moment input beyond the span", "9.01", "0", "M");
+    row("shear input beyond the span blocks the moment too", "2", "9.5", "T");
+    row("both refused, moment first", ".", "12", "MT");
     for (const char *pasted : { "abc", "-3", "1e5", "1,5" })
-        QTest::addRow("pasted %s", pasted) << pasted << "0" << QStringList { "M" };
+        QTest::addRow("pasted %s", pasted) << QString(pasted) << QString("0") << QString("M");
 }
 
 void tst_KontroleUnosa::sectionCheck()
 {
     QFETCH(QString, zaExtM);
     QFETCH(QString, zaExtT);
-    QFETCH(QStringList, refused);
-    QStringList seen;
+    QFETCH(QString, refused);
+    QString seen;
     for (const OdbijanjePreseka &o :
         KontrolaPreseka(zaExtM.toStdString(), zaExtT.toStdString(), 9)) {
-        seen << QString::fromLatin1(o.polje == Presek::ZaExtM ? "M" : "T");
+        seen += QLatin1Char(o.polje == Presek::ZaExtM ? 'M' : 'T');
         QCOMPARE(QString::fromStdString(o.poruka), porukaPreseka);
         QCOMPARE(o.reset, std::string("0"));
     }
