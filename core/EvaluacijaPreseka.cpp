@@ -12,12 +12,6 @@ double kaoNapisano(double value)
     return NumberText::parseSigned(NumberText::general(value)).value_or(value);
 }
 
-// A zone bound as its display field shows it.
-double kaoPrikazano(double value)
-{
-    return NumberText::parseSigned(NumberText::fixed(value, 2)).value_or(value);
-}
-
 } // namespace
 
 MomentUPreseku momentUPreseku(const RezultatiProracuna &r, const UlazniParametri &ulaz, double x)
@@ -37,8 +31,10 @@ MomentUPreseku momentUPreseku(const RezultatiProracuna &r, const UlazniParametri
 
 TransverzalnaSilaUPreseku transverzalnaSilaUPreseku(const RezultatiProracuna &r, double x)
 {
-    const double bMax = kaoPrikazano(r.dblMaxTIIZonaVazenjaDesno());
-    const double bMin = kaoPrikazano(r.dblMinTIZonaVazenjaDesno());
+    // The bounds at full precision: the two lines of an envelope meet there, and nowhere else,
+    // so a bound rounded for display would pick the wrong line just beside it.
+    const double bMax = r.dblMaxTIIZonaVazenjaDesno();
+    const double bMin = r.dblMinTIZonaVazenjaDesno();
     TransverzalnaSilaUPreseku t;
     if (bMax >= x)
         t.maxT = (x * r.dblKAmaxTII() - r.dblKBmaxTII()) * (-1.0);

@@ -26,5 +26,5 @@ struct TransverzalnaSilaUPreseku
 };
 
 // maxT and minT at x (m). Each takes its first line up to and including the right end of that
-// line's zone as the window shows it (two decimals), its second line beyond.
+// line's zone in the record, its second line beyond.
 TransverzalnaSilaUPreseku transverzalnaSilaUPreseku(const RezultatiProracuna &r, double x);

@@ -90,6 +90,15 @@ void tst_EvaluacijaPreseka::shearAtSection_data()
                                   << "0.00";
     QTest::newRow("right support") << pocetne << 9.0 << "0.00"
                                    << "-299.56";
+    // Between a bound and its display (8.004 shows 8.00, 0.996 shows 1.00) the lines differ.
+    const UlazniParametri blizu { 206, 208, 0.996, 9 };
+    QTest::newRow("just left of the maxT bound 8.004") << blizu << 8.002 << "22.89"
+                                                       << "-345.29";
+    QTest::newRow("just right of the minT bound 0.996") << blizu << 0.998 << "345.07"
+                                                        << "-23.11";
+    QTest::newRow("span 0.001, midspan")
+        << UlazniParametri { 206, 208, 0, 0.001 } << 0.0005 << "207.00"
+        << "-207.00";
 }
 
 void tst_EvaluacijaPreseka::shearAtSection()
