@@ -21,6 +21,13 @@ const std::string porukaPreseka
     = "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
       "krece izmedu nule i velicine raspona grede!";
 
+// The largest values the fields hold when typed, their maximum lengths in nines. A larger value
+// can only have been placed there without typing, and it would keep the diagram and the listings
+// at work for ever.
+constexpr double najvecaSila = 99999; // kN, txtSila1 and txtSila2
+constexpr double najvecaDuzina = 9999; // m, txtRazmakSila and txtRasponGrede
+constexpr double najveciBrojPolja = 99; // txtBrojPolja
+
 constexpr std::size_t indeks(Ulaz u)
 {
     return static_cast<std::size_t>(u);
@@ -38,15 +45,19 @@ bool KontrolaDuzine(const TekstoviUlaza &tekstovi)
     return rezultat;
 }
 
-// A text that is no number (the lone "." the key filter lets through, or a pasted text) is refused
-// like the lone ".".
+// A text that is no number (the lone "." the key filter lets through, or a pasted text) or beyond
+// what its field takes when typed is refused like the lone "."; texts these checks write stay
+// within it (L - 0.1 for a span of at most 9999).
 ProveraUlaza KontrolaVrednosti(const TekstoviUlaza &tekstovi)
 {
     ProveraUlaza p;
     p.prihvaceno = true;
     p.tekstovi = tekstovi;
     const auto vrednost = [&p](Ulaz u) { return NumberText::parseField(p.tekstovi[indeks(u)]); };
-    const auto nijeBroj = [&](Ulaz u) { return !vrednost(u).has_value(); };
+    const auto nijeBroj = [&](Ulaz u) {
+        const auto v = vrednost(u);
+        return !v || *v > (u == Ulaz::Sila1 || u == Ulaz::Sila2 ? najvecaSila : najvecaDuzina);
+    };
     const auto jeNula = [&](Ulaz u) { return vrednost(u) == 0.0; };
     const auto ispravi = [&p](Ulaz polje, const std::string &poruka, std::string reset,
                              std::optional<Ulaz> fokus) {
@@ -102,12 +113,13 @@ std::vector<OdbijanjePreseka> KontrolaPreseka(
     return odbijanja;
 }
 
-// Besides the lone "." that the key filter lets through, an emptied field or a pasted text that is
-// no number reaches the command through the menu; all are refused.
+// Besides the lone "." that the key filter lets through, an emptied field, a pasted text that is
+// no number or a count larger than the field takes when typed reaches the command through the
+// menu; all are refused.
 std::optional<double> KontrolaBrojaPolja(std::string_view tekst)
 {
     const auto n = NumberText::parseField(tekst);
-    if (!n || *n == 0.0)
+    if (!n || *n == 0.0 || *n > najveciBrojPolja)
         return std::nullopt;
     return n;
 }

@@ -46,7 +46,9 @@ struct ProveraUlaza
 bool KontrolaDuzine(const TekstoviUlaza &tekstovi);
 
 // The eight value checks in their fixed order, every one of them even after one has failed, each
-// on the texts as the steps before it left them.
+// on the texts as the steps before it left them. A text that is no number, or a value larger than
+// its field takes when typed (P1 or P2 above 99999, e or L above 9999), fails the field's "no
+// number" check.
 ProveraUlaza KontrolaVrednosti(const TekstoviUlaza &tekstovi);
 
 // The two section inputs of the results window: txtProizvoljnoX (extM), txtProizvoljnoXZaExtT.
@@ -67,7 +69,8 @@ std::vector<OdbijanjePreseka> KontrolaPreseka(
 // The text a listing's field count starts with and is reset to after a refusal (no message).
 inline constexpr std::string_view pocetniBrojPolja = "10";
 
-// The number of fields n of a listing, or nothing when the text is no number or zero.
+// The number of fields n of a listing, or nothing when the text is no number, zero, or above the
+// 99 that the two-character field takes when typed.
 std::optional<double> KontrolaBrojaPolja(std::string_view tekst);
 
 } // namespace KontroleUnosa

@@ -107,6 +107,14 @@ void tst_KontroleUnosa::valueChecksRunInOrder_data()
     row("e pasted space", "206, 208,  2, 9", { porukaRazmak }, "206, 208, 5, 9");
     row("L pasted comma", "206, 208, 5, 1,5", { porukaRaspon }, "206, 208, 5, 9");
     row("L pasted nan", "206, 208, 5, nan", { porukaRaspon }, "206, 208, 5, 9");
+    // Values beyond what the fields take when typed arrive only without typing.
+    row("the largest typed values", "99999, 99999, 9998, 9999", {}, "99999, 99999, 9998, 9999",
+        { 99999, 99999, 9998, 9999 });
+    row("P1 beyond its field", "100000, 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
+    row("P2 beyond its field", "206, 99999.5, 5, 9", { porukaP2 }, "206, 208, 5, 9");
+    row("e beyond its field", "206, 208, 10000, 9", { porukaRazmak }, "206, 208, 5, 9");
+    row("L 1e16 beyond its field", "206, 208, 5, 10000000000000000", { porukaRaspon },
+        "206, 208, 5, 9");
 }
 
 void tst_KontroleUnosa::valueChecksRunInOrder()
@@ -212,6 +220,9 @@ void tst_KontroleUnosa::fieldCount_data()
     QTest::newRow("emptied field") << "" << 0.0;
     QTest::newRow("pasted letters") << "a1" << 0.0;
     QTest::newRow("pasted minus sign") << "-1" << 0.0;
+    QTest::newRow("the largest typed") << "99" << 99.0;
+    QTest::newRow("beyond the field") << "100" << 0.0;
+    QTest::newRow("far beyond the field") << "100000" << 0.0;
 }
 
 void tst_KontroleUnosa::fieldCount()
