@@ -58,8 +58,8 @@ private slots:
     void evaluatesTheTypedSection();
     void reformatsSectionInputs();
     void refusesLonePoint();
-    void refusesBothInputsMomentFirst();
-    void refusedInputOnHiddenPanelGetsNoFocus();
+    void refusalsOfBothInputs_data();
+    void refusalsOfBothInputs();
     void tabsSwitchPanelCaptionAndSize_data();
     void tabsSwitchPanelCaptionAndSize();
     void switchingTabsKeepsTexts();
@@ -161,37 +161,41 @@ void tst_frmIzlazna::refusesLonePoint()
     QCOMPARE(w.tekst("txtEXTMProizvoljniPresek"), QStringLiteral("412.89"));
 }
 
-void tst_frmIzlazna::refusesBothInputsMomentFirst()
+void tst_frmIzlazna::refusalsOfBothInputs_data()
 {
-    Rezultati w;
-    ModalWatcher watcher;
-    w.izaberiTab(1);
-    w.upisi("txtProizvoljnoXZaExtT", QStringLiteral("12"));
-    w.izaberiTab(0);
-    w.upisi("txtProizvoljnoX", QStringLiteral("."));
-    w.klikni(momentDugme);
-    QCOMPARE(watcher.texts(), (QStringList { porukaPreseka, porukaPreseka }));
-    QCOMPARE(watcher.boxes()[1].focusBefore, QStringLiteral("txtProizvoljnoX"));
-    QCOMPARE(w.tekst("txtProizvoljnoX"), QStringLiteral("0"));
-    QCOMPARE(w.tekst("txtProizvoljnoXZaExtT"), QStringLiteral("0"));
-    QCOMPARE(fokus(w.izlazna.get()), QStringLiteral("txtProizvoljnoX"));
-    QCOMPARE(w.tekst("txtProizvoljnoKNmPI"), QString());
+    QTest::addColumn<QString>("zaExtT"); // typed on the extT tab
+    QTest::addColumn<QString>("zaExtM"); // then typed on the extM tab, and its button clicked
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<QString>("zaExtMAfter");
+    // Two messages, the moment's first; the focus ends in the input of the visible panel.
+    QTest::newRow("both refused") << QString("12") << QString(".") << 2 << QString("0");
+    // Reset without the focus; the moment input stays as typed, neither evaluated nor re-formatted.
+    QTest::newRow("refused on the hidden panel")
+        << QString("9.5") << QString("2") << 1 << QString("2");
 }
 
-void tst_frmIzlazna::refusedInputOnHiddenPanelGetsNoFocus()
+void tst_frmIzlazna::refusalsOfBothInputs()
 {
+    QFETCH(QString, zaExtT);
+    QFETCH(QString, zaExtM);
+    QFETCH(int, boxes);
+    QFETCH(QString, zaExtMAfter);
     Rezultati w;
     ModalWatcher watcher;
     w.izaberiTab(1);
-    w.upisi("txtProizvoljnoXZaExtT", QStringLiteral("9.5"));
+    w.upisi("txtProizvoljnoXZaExtT", zaExtT);
     w.izaberiTab(0);
-    w.upisi("txtProizvoljnoX", QStringLiteral("2"));
+    w.upisi("txtProizvoljnoX", zaExtM);
     w.klikni(momentDugme);
-    QCOMPARE(watcher.boxes().size(), std::size_t(1));
+    QCOMPARE(watcher.texts(), QStringList(boxes, porukaPreseka));
+    if (boxes == 2)
+        QCOMPARE(watcher.boxes()[1].focusBefore, QStringLiteral("txtProizvoljnoX"));
     QCOMPARE(w.tekst("txtProizvoljnoXZaExtT"), QStringLiteral("0"));
-    QCOMPARE(w.tekst("txtProizvoljnoX"), QStringLiteral("2")); // no evaluation, no re-format
+    QCOMPARE(w.tekst("txtProizvoljnoX"), zaExtMAfter);
     QCOMPARE(w.tekst("txtProizvoljnoKNmPI"), QString());
     QVERIFY(fokus(w.izlazna.get()) != QStringLiteral("txtProizvoljnoXZaExtT"));
+    if (boxes == 2)
+        QCOMPARE(fokus(w.izlazna.get()), QStringLiteral("txtProizvoljnoX"));
 }
 
 void tst_frmIzlazna::tabsSwitchPanelCaptionAndSize_data()
