@@ -3,8 +3,8 @@
 // surface of the screen and on a surface that does nothing, the floor set by the arithmetic of
 // the stages and one call per dot. The window case adds the real progress bar and label.
 
+#include "core/EnvelopeDiagram.h"
 #include "ui/diagram/DiagramCanvas.h"
-#include "ui/diagram/EnvelopeDiagram.h"
 #include "ui/diagram/RasterSurface.h"
 #include "ui/diagram/WidgetProgress.h"
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The envelopes evaluated at one section x, as the results window shows them. Both are
+// The envelopes evaluated at one section x, as the results window writes them. Both are
 // recomputed from their inputs in the window's own order of operations rather than from the
-// stored coefficients, so the last digits match what users compare against.
+// stored coefficients, so the last digits match what users compare against. The window shows
+// each value as NumberText::fixed(value, 2).
 
 #include "core/RezultatiProracuna.h"
 
@@ -10,10 +11,13 @@ struct MomentUPreseku
 {
     double MI = 0.0; // parabola I at x, kNm
     double MII = 0.0; // parabola II at x, kNm
+    double extM = 0.0; // kNm
 };
 
-// Both parabolas at x (m) for the span L (m), the force P1 (kN) and the distance e (m) as typed.
-MomentUPreseku momentUPreseku(const RezultatiProracuna &r, double x, double L, double P1, double e);
+// Both parabolas at x (m), with the span L, the force P1 and the distance e of ulaz as typed.
+// extM is the larger of MI and MII as the window writes them (15 significant digits), so that it
+// always equals one of the two values shown beside it.
+MomentUPreseku momentUPreseku(const RezultatiProracuna &r, const UlazniParametri &ulaz, double x);
 
 struct TransverzalnaSilaUPreseku
 {
@@ -21,7 +25,6 @@ struct TransverzalnaSilaUPreseku
     double minT = 0.0; // kN
 };
 
-// maxT and minT at x. bMax and bMin are the right ends of the first maxT and minT zones as the
-// window shows them (two decimals): a section on such a bound belongs to the first line.
-TransverzalnaSilaUPreseku transverzalnaSilaUPreseku(
-    const RezultatiProracuna &r, double x, double bMax, double bMin);
+// maxT and minT at x (m). Each takes its first line up to and including the right end of that
+// line's zone in the record, its second line beyond.
+TransverzalnaSilaUPreseku transverzalnaSilaUPreseku(const RezultatiProracuna &r, double x);

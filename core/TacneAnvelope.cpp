@@ -352,10 +352,9 @@ TacneVrednosti tacneVrednosti(const UlazniParametri &u, double x)
 
 KlasicneVrednosti klasicneVrednosti(const RezultatiProracuna &r, const UlazniParametri &u, double x)
 {
-    const MomentUPreseku m = momentUPreseku(r, x, u.L, u.P1, u.e);
-    const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(
-        r, x, r.dblMaxTIIZonaVazenjaDesno(), r.dblMinTIZonaVazenjaDesno());
-    return { std::max(m.MI, m.MII), t.maxT, t.minT };
+    const MomentUPreseku m = momentUPreseku(r, u, x);
+    const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(r, x);
+    return { m.extM, t.maxT, t.minT };
 }
 
 const std::vector<Deo> &Anvelope::delovi(Velicina v) const

@@ -1,8 +1,8 @@
 #include "output/ProracunskiList.h"
 
+#include "core/DiagramScales.h"
+#include "core/ListingLines.h"
 #include "core/NumberText.h"
-#include "ui/diagram/DiagramScales.h"
-#include "ui/listing/ListingLines.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -348,7 +348,7 @@ Blok momenti(int broj, const RezultatiProracuna &r)
                     c, y, broj, QStringLiteral("Proracun extremnih vrednosti momenata savijanja"));
                 double yr = y + naslovVisina + 1;
                 podnaslov(c, levo, yr,
-                    QStringLiteral("Jednacine dijagrama extremnih vrednosti momenata savijanja"));
+                    QStringLiteral("Jednacine dijagrama extremnih vednosti momenata savijanja"));
                 c.tekst(levo + 110, yr, desno - levo - 110, 5, QStringLiteral("X [m], M [kNm]"),
                     slova(8), Qt::AlignRight | Qt::AlignVCenter, siva);
                 yr += 5.5;

@@ -10,6 +10,8 @@ packages+=(qt6-svg-dev desktop-file-utils dpkg-dev file)
 packages+=(poppler-utils)
 # The Windows-only registry code is compiled with the Windows cross compiler.
 packages+=(g++-mingw-w64-x86-64)
+# The format check of the test command.
+packages+=(clang-format)
 packages+=("$@")
 
 missing=()

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Kelvane with its tests and runs every test through CTest:
-# once as released, once under AddressSanitizer and UndefinedBehaviorSanitizer. The Windows-only
-# registry adapter, which no build here compiles, is checked with the Windows cross compiler.
+# Installs what is missing, checks that every C++ source follows .clang-format, builds Kelvane
+# with its tests and runs every test through CTest: once as released, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer. The Windows-only registry adapter, which no
+# build here compiles, is checked with the Windows cross compiler.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
+
+# Lists each file that differs from the project's format with what would change, and stops.
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 x86_64-w64-mingw32-g++ -std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Werror -I. \
     ui/about/WindowsRegistry.cpp

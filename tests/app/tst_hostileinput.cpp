@@ -6,7 +6,6 @@
 #include "core/NumberText.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
 
@@ -17,21 +16,6 @@
 using namespace ProgramRun;
 
 namespace {
-
-const QString porukaP1
-    = QStringLiteral("U polje za unos vrednosti sile P1 mora biti unet decimalan broj!");
-const QString porukaP2
-    = QStringLiteral("U polje za unos vrednosti sile P2 mora biti unet decimalan broj!");
-const QString porukaRazmak = QStringLiteral(
-    "U polje za unos vrednosti razmaka izmedu sila mora biti unet decimalan broj cija je "
-    "vrednost jednaka ili manja  od vrednosti raspona grede!");
-const QString porukaRaspon
-    = QStringLiteral("U polje za unos vrednosti raspona grede mora biti unet decimalan broj!");
-const QString porukaRastojanje = QStringLiteral(
-    "Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od raspona grede!");
-const QString porukaPreseka = QStringLiteral(
-    "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
-    "krece izmedu nule i velicine raspona grede!");
 
 // What is on the clipboard while keys are typed, so that a copy or a paste would show.
 const QString staroNaClipboardu = QStringLiteral("777");
@@ -160,21 +144,6 @@ void unesiNacinom(QLineEdit *field, Nacin nacin, const QString &keys)
 std::optional<double> vrednost(const QString &text)
 {
     return NumberText::parseField(text.toStdString());
-}
-
-// The results window's fields that stay empty until their evaluation runs.
-const QStringList rezultatiPreseka { QStringLiteral("txtProizvoljnoKNmPI"),
-    QStringLiteral("txtProizvoljnoKNmPII"), QStringLiteral("txtEXTMProizvoljniPresek"),
-    QStringLiteral("txtProizvoljnoMaxT"), QStringLiteral("txtProizvoljnoMinT") };
-
-// Every display field of the results window holds a "#0.00" number.
-void proveriPrikaz(const QDialog *izlazna)
-{
-    for (const QLineEdit *f : izlazna->findChildren<QLineEdit *>()) {
-        if (f->isEnabled() || rezultatiPreseka.contains(f->objectName()))
-            continue;
-        QVERIFY2(jeBroj(f->text(), 2), qPrintable(f->objectName() + QLatin1Char('=') + f->text()));
-    }
 }
 
 } // namespace

@@ -4,30 +4,17 @@
 #include "ui/input/frmParametri.h"
 
 #include "ListingExamples.h"
-#include "ModalWatcher.h"
+#include "UserInput.h"
 
-#include <QAction>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
-
-void komanda(QWidget *window, const char *name)
-{
-    window->findChild<QAction *>(QLatin1String(name))->trigger();
-}
-
-QString tekst(QWidget *window, const char *name)
-{
-    return window->findChild<QLineEdit *>(QLatin1String(name))->text();
-}
 
 // Opens further modal windows from outside the watcher's own handler, which blocks its timer.
 template <typename F> void kasnije(QWidget *context, F f)
@@ -69,29 +56,26 @@ void tst_WholeProgram::typicalUseFromStartToExit()
         steps << name;
         if (name == QLatin1String("frmIzlazna")) {
             kasnije(modal, [&, modal] {
-                auto *x = modal->findChild<QLineEdit *>(QStringLiteral("txtProizvoljnoX"));
-                QTest::mouseClick(x, Qt::LeftButton);
-                QCoreApplication::processEvents();
-                QTest::keyClicks(x, QStringLiteral("4.5"));
-                QTest::mouseClick(modal->findChild<QPushButton *>(
-                                      QStringLiteral("cmdMomentSavijanjaUProizvoljnomPreseku")),
-                    Qt::LeftButton);
-                steps << tekst(modal, "txtProizvoljnoKNmPI") << tekst(modal, "txtProizvoljnoKNmPII")
-                      << tekst(modal, "txtEXTMProizvoljniPresek");
+                klikni(polje(modal, QStringLiteral("txtProizvoljnoX")));
+                otkucaj(modal, QStringLiteral("4.5"));
+                klikni(kontrola(modal, QStringLiteral("cmdMomentSavijanjaUProizvoljnomPreseku")));
+                for (const char *name :
+                    { "txtProizvoljnoKNmPI", "txtProizvoljnoKNmPII", "txtEXTMProizvoljniPresek" })
+                    steps << polje(modal, QLatin1String(name))->text();
                 komanda(modal, "mnuProracunExtMUProizvoljnimPresecima");
                 komanda(modal, "mnuDatotekaIzlaz");
             });
         } else if (name == QLatin1String("frmListingExtM")) {
             kasnije(modal, [&, modal] {
                 komanda(modal, "mnuDatotekaProracun");
-                auto *list = modal->findChild<QListWidget *>(QStringLiteral("lstExtM"));
+                auto *list = kontrola<QListWidget>(modal, QStringLiteral("lstExtM"));
                 for (int i = 0; i < list->count(); ++i)
                     listing << list->item(i)->text();
                 komanda(modal, "mnuDatotekaSnimi");
                 komanda(modal, "mnuDatotekaIzlaz");
             });
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QLineEdit *fileName = polje(dialog, QStringLiteral("fileNameEdit"));
             fileName->setText(dir.filePath(QStringLiteral("extM")));
             QTest::keyClick(fileName, Qt::Key_Return);
         }

@@ -1,7 +1,7 @@
 #include "core/RezultatiProracuna.h"
 
-#include "RecordFields.h"
 #include "Nearly.h"
+#include "RecordFields.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 #include "PdfText.h"
 
+#include "core/ListingLines.h"
 #include "core/NumberText.h"
 #include "output/ProracunskiList.h"
-#include "ui/listing/ListingLines.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

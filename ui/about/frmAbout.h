@@ -19,14 +19,14 @@ public:
     // Looks up and starts the tool through the given registry and starter instead of the system's.
     frmAbout(RegistryAccess &registry, ProgramStarter &starter, QWidget *parent = nullptr);
 
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
     void StartSysInfo();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
     void createControls();
     void Form_Load();
 

@@ -15,9 +15,8 @@ class frmPomoc : public QWidget
 public:
     explicit frmPomoc(QWidget *parent = nullptr);
 
-    void cmdOK_Click();
-
 private:
+    void cmdOK_Click();
     void createControls();
     void Form_Load();
 

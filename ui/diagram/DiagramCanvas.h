@@ -4,7 +4,7 @@
 // paints into through the DrawingSurface operations; paintEvent only shows that image, so the
 // picture survives covering the window and switching tabs.
 
-#include "ui/diagram/DrawingSurface.h"
+#include "core/DrawingSurface.h"
 
 #include <QWidget>
 

@@ -192,7 +192,6 @@ void RasterSurface::text(const std::string &text)
     notifyChanged();
 }
 
-
 void RasterSurface::notifyChanged()
 {
     if (m_changed)

@@ -6,7 +6,7 @@
 // costs about a microsecond and can drop one-pixel dots; circles and texts, a handful per
 // drawing, go through QPainter.
 
-#include "ui/diagram/DrawingSurface.h"
+#include "core/DrawingSurface.h"
 
 #include <QColor>
 #include <QFont>

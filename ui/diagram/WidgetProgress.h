@@ -2,7 +2,7 @@
 
 // Progress of the diagram on the results window's ProgressBar1 and lblProcenat.
 
-#include "ui/diagram/DrawingSurface.h"
+#include "core/DrawingSurface.h"
 
 class QLabel;
 class QProgressBar;

@@ -1,12 +1,12 @@
 #include "ui/exact/frmTacneAnvelope.h"
 
+#include "core/KontroleUnosa.h"
+#include "core/ListingLines.h"
 #include "core/NumberText.h"
-#include "core/PravilaUnosa.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/exact/CrtezAnvelopa.h"
 #include "ui/input/basGlavni.h"
-#include "ui/listing/ListingLines.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -135,7 +135,7 @@ QWidget *frmTacneAnvelope::createPresek()
     g->setObjectName(QStringLiteral("fraPresek"));
     auto *l = new QGridLayout(g);
     l->addWidget(oznaka(QStringLiteral("x [m] ="), "lblPresek", g), 0, 0);
-    m_txtPresek = new QLineEdit(QLatin1String(PravilaUnosa::pocetniPresek), g);
+    m_txtPresek = new QLineEdit(QStringLiteral("0"), g);
     m_txtPresek->setObjectName(QStringLiteral("txtPresek"));
     NumericField::attach(m_txtPresek, 5);
     l->addWidget(m_txtPresek, 0, 1);
@@ -179,7 +179,7 @@ QWidget *frmTacneAnvelope::createTabela()
     g->setObjectName(QStringLiteral("fraPreseci"));
     auto *l = new QGridLayout(g);
     l->addWidget(oznaka(QStringLiteral("Broj polja ="), "lblBrojPolja", g), 0, 0);
-    m_txtBrojPolja = new QLineEdit(QLatin1String(PravilaUnosa::pocetniBrojPolja), g);
+    m_txtBrojPolja = new QLineEdit(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja), g);
     m_txtBrojPolja->setObjectName(QStringLiteral("txtBrojPolja"));
     m_txtBrojPolja->setMaximumWidth(60);
     NumericField::attach(m_txtBrojPolja, 2);
@@ -213,22 +213,25 @@ void frmTacneAnvelope::createMenu()
         &frmTacneAnvelope::mnuDatotekaIzlaz_Click);
 }
 
+// The results window's section rule, on this window's one section field.
 bool frmTacneAnvelope::KontrolaPreseka()
 {
-    if (PravilaUnosa::presekPrihvacen(NumericField::value(m_txtPresek), m_ulaz.L))
-        return true;
-    Messages::error(
-        this, basGlavni::naslovGreskeUnosa(), QLatin1String(PravilaUnosa::porukaPreseka));
-    m_txtPresek->setText(QLatin1String(PravilaUnosa::pocetniPresek));
-    NumericField::focus(m_txtPresek);
-    return false;
+    const auto odbijanja
+        = KontroleUnosa::KontrolaPreseka(m_txtPresek->text().toStdString(), "0", m_ulaz.L);
+    for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
+        Messages::error(
+            this, QString::fromUtf8(KontroleUnosa::naslovGreske), QString::fromStdString(o.poruka));
+        m_txtPresek->setText(QString::fromStdString(o.reset));
+        NumericField::focus(m_txtPresek);
+    }
+    return odbijanja.empty();
 }
 
 bool frmTacneAnvelope::KontrolaBrojaPolja()
 {
-    if (PravilaUnosa::brojPoljaPrihvacen(NumericField::value(m_txtBrojPolja)))
+    if (KontroleUnosa::KontrolaBrojaPolja(m_txtBrojPolja->text().toStdString()))
         return true;
-    m_txtBrojPolja->setText(QLatin1String(PravilaUnosa::pocetniBrojPolja));
+    m_txtBrojPolja->setText(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja));
     NumericField::focus(m_txtBrojPolja);
     return false;
 }

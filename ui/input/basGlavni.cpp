@@ -15,11 +15,6 @@
 
 namespace basGlavni {
 
-QString naslovGreskeUnosa()
-{
-    return QStringLiteral("Greska pri unosu parametara proracuna!");
-}
-
 int KontrolaTastera(int key, const QString &text)
 {
     const bool imaTacku = text.contains(QLatin1Char('.'));

@@ -19,9 +19,6 @@ constexpr int kodTab = 9;
 constexpr int kodEnter = 13;
 constexpr int kodEscape = 27;
 
-// The caption of every message that refuses an input in the input and results windows.
-QString naslovGreskeUnosa();
-
 // Lets through a digit, Backspace, or a "." while the text holds none; returns key for those and 0
 // (with the system beep) for every other character.
 int KontrolaTastera(int key, const QString &text);

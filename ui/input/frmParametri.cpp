@@ -1,6 +1,5 @@
 #include "ui/input/frmParametri.h"
 
-#include "core/NumberText.h"
 #include "ui/Controls.h"
 #include "ui/LineSketch.h"
 #include "ui/Messages.h"
@@ -131,87 +130,47 @@ UlazniParametri frmParametri::ulazniParametri() const
         vrednost(m_txtRasponGrede) };
 }
 
+KontroleUnosa::TekstoviUlaza frmParametri::tekstovi() const
+{
+    const auto tekst = [](const QLineEdit *f) { return f->text().toStdString(); };
+    return { tekst(m_txtSila1), tekst(m_txtSila2), tekst(m_txtRazmakSila),
+        tekst(m_txtRasponGrede) };
+}
+
+QLineEdit *frmParametri::polje(KontroleUnosa::Ulaz ulaz) const
+{
+    using enum KontroleUnosa::Ulaz;
+    switch (ulaz) {
+    case Sila1:
+        return m_txtSila1;
+    case Sila2:
+        return m_txtSila2;
+    case RazmakSila:
+        return m_txtRazmakSila;
+    case RasponGrede:
+        break;
+    }
+    return m_txtRasponGrede;
+}
+
 bool frmParametri::KontrolaDuzine() const
 {
-    bool rezultat = true;
-    for (const QLineEdit *f : { m_txtSila1, m_txtSila2, m_txtRazmakSila, m_txtRasponGrede }) {
-        if (f->text().isEmpty())
-            rezultat = false;
-    }
-    return rezultat;
+    return KontroleUnosa::KontrolaDuzine(tekstovi());
 }
 
-void frmParametri::odbij(
-    QLineEdit *field, const QString &poruka, const QString &reset, QLineEdit *fokus)
-{
-    Messages::error(this, basGlavni::naslovGreskeUnosa(), poruka);
-    field->setText(reset);
-    NumericField::focus(fokus);
-}
-
-// Every check runs, each on the texts as the checks before it left them. A pasted text that is no
-// number is refused like the lone "." that the key filter lets through.
 bool frmParametri::KontrolaVrednosti()
 {
-    bool rezultat = true;
-    const auto nijeBroj = [](const QLineEdit *f) { return !NumericField::value(f).has_value(); };
-    const auto jeNula = [](const QLineEdit *f) { return NumericField::value(f) == 0.0; };
-
-    if (nijeBroj(m_txtSila1)) {
-        rezultat = false;
-        odbij(m_txtSila1,
-            QStringLiteral("U polje za unos vrednosti sile P1 mora biti unet decimalan broj!"),
-            QStringLiteral("206"), m_txtSila1);
+    const KontroleUnosa::ProveraUlaza provera = KontroleUnosa::KontrolaVrednosti(tekstovi());
+    for (const KontroleUnosa::Ispravka &i : provera.ispravke) {
+        if (!i.poruka.empty()) {
+            Messages::error(this, QString::fromUtf8(KontroleUnosa::naslovGreske),
+                QString::fromStdString(i.poruka));
+        }
+        polje(i.polje)->setText(QString::fromStdString(i.reset));
+        if (i.fokus)
+            NumericField::focus(polje(*i.fokus));
     }
-    // A single force is entered as P1 = 0; the distance then means nothing.
-    if (jeNula(m_txtSila1))
-        m_txtRazmakSila->setText(QStringLiteral("0"));
-    if (nijeBroj(m_txtSila2)) {
-        rezultat = false;
-        odbij(m_txtSila2,
-            QStringLiteral("U polje za unos vrednosti sile P2 mora biti unet decimalan broj!"),
-            QStringLiteral("208"), m_txtSila2);
-    }
-    if (jeNula(m_txtSila2)) {
-        rezultat = false;
-        odbij(m_txtSila2,
-            QStringLiteral("Ako se na gredi nalazi samo jedna sila nesme se usvojiti da je "
-                           "vrednost sile P2 nula!"),
-            QStringLiteral("208"), m_txtSila2);
-    }
-    if (nijeBroj(m_txtRazmakSila)) {
-        rezultat = false;
-        odbij(m_txtRazmakSila,
-            QStringLiteral("U polje za unos vrednosti razmaka izmedu sila mora biti unet "
-                           "decimalan broj cija je vrednost jednaka ili manja  od vrednosti "
-                           "raspona grede!"),
-            QStringLiteral("5"), m_txtRazmakSila);
-    }
-    const QString porukaRaspon
-        = QStringLiteral("U polje za unos vrednosti raspona grede mora biti unet decimalan broj!");
-    if (nijeBroj(m_txtRasponGrede)) {
-        rezultat = false;
-        odbij(m_txtRasponGrede, porukaRaspon, QStringLiteral("9"), m_txtRasponGrede);
-    }
-    if (jeNula(m_txtRasponGrede)) {
-        rezultat = false;
-        odbij(m_txtRasponGrede, porukaRaspon, QStringLiteral("9"), m_txtRasponGrede);
-    }
-    const double e = NumericField::value(m_txtRazmakSila).value_or(0.0);
-    const double L = NumericField::value(m_txtRasponGrede).value_or(0.0);
-    if (!(e < L)) {
-        rezultat = false;
-        // L - 0.1 is negative for a span under 0.1 m, and a negative distance between the forces
-        // gives a meaningless envelope: such a span gets the distance 0 instead.
-        const double predlog = L - 0.1;
-        const QString reset = predlog < 0 ? QStringLiteral("0")
-                                          : QString::fromStdString(NumberText::general(predlog));
-        odbij(m_txtRazmakSila,
-            QStringLiteral("Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od "
-                           "raspona grede!"),
-            reset, m_txtRasponGrede);
-    }
-    return rezultat;
+    return provera.prihvaceno;
 }
 
 void frmParametri::mnuProracunExtMExtT_Click()
@@ -221,8 +180,12 @@ void frmParametri::mnuProracunExtMExtT_Click()
     if (!KontrolaVrednosti())
         return;
     m_rezultati.proracunaj(ulazniParametri());
-    frmIzlazna izlazna(m_rezultati, *this, this);
-    izlazna.exec();
+    frmIzlazna izlazna(m_rezultati, ulazniParametri(), this);
+    if (izlazna.exec() != QDialog::Accepted)
+        return;
+    // Closed through its menu: the user goes back to the inputs, starting with P1.
+    activateWindow();
+    NumericField::focus(m_txtSila1);
 }
 
 void frmParametri::mnuDatotekaIzlaz_Click()

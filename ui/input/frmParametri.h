@@ -4,6 +4,7 @@
 // whole run, checks the four inputs (KontrolaDuzine, KontrolaVrednosti), fills the record and shows
 // the results window frmIzlazna over itself. Its menu also opens frmAbout and frmPomoc.
 
+#include "core/KontroleUnosa.h"
 #include "core/RezultatiProracuna.h"
 
 #include <QMainWindow>
@@ -22,8 +23,7 @@ public:
 
     const RezultatiProracuna &rezultati() const { return m_rezultati; }
 
-    // The four fields, which the other windows read for P1, e and L (their texts hold the inputs
-    // of the record while any result is shown).
+    // The four fields; their texts hold the inputs of the record while any result is shown.
     QLineEdit *txtSila1() const { return m_txtSila1; }
     QLineEdit *txtSila2() const { return m_txtSila2; }
     QLineEdit *txtRazmakSila() const { return m_txtRazmakSila; }
@@ -34,16 +34,17 @@ public:
 
     bool KontrolaDuzine() const;
 
+private:
     void mnuDatotekaIzlaz_Click();
     void mnuProracunExtMExtT_Click();
     void about_Click();
     void mnuPomocPomoc_Click();
 
-private:
     void createControls(QWidget *client);
     void createMenu();
     bool KontrolaVrednosti();
-    void odbij(QLineEdit *field, const QString &poruka, const QString &reset, QLineEdit *fokus);
+    KontroleUnosa::TekstoviUlaza tekstovi() const;
+    QLineEdit *polje(KontroleUnosa::Ulaz ulaz) const;
 
     RezultatiProracuna m_rezultati;
     QLineEdit *m_txtSila1 = nullptr;

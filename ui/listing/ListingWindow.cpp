@@ -1,10 +1,9 @@
 #include "ui/listing/ListingWindow.h"
 
-#include "core/PravilaUnosa.h"
+#include "core/KontroleUnosa.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 #include "ui/input/basGlavni.h"
-#include "ui/input/frmParametri.h"
 #include "ui/listing/TabStopDelegate.h"
 
 #include <QKeyEvent>
@@ -13,18 +12,12 @@
 #include <QListWidget>
 #include <QMenuBar>
 
-namespace {
-
-const QString pocetniBrojPolja = QLatin1String(PravilaUnosa::pocetniBrojPolja);
-
-} // namespace
-
 ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
-    const frmParametri &parametri, QWidget *parent)
+    const UlazniParametri &ulaz, QWidget *parent)
     : MenuDialog(parent)
     , m_design(design)
     , m_rezultati(rezultati)
-    , m_parametri(parametri)
+    , m_ulaz(ulaz)
     , m_saveQuestion(this, design.dialogName, design.dialogTitle, design.offeredFileName,
           QStringLiteral("txt"))
 {
@@ -56,7 +49,7 @@ void ListingWindow::createControls(QWidget *client)
     label->setFont(font);
     label->setGeometry(m_design.lblBrojPoljGrede);
     // The focusable controls in tab order.
-    m_txtBrojPolja = new QLineEdit(pocetniBrojPolja, client);
+    m_txtBrojPolja = new QLineEdit(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja), client);
     m_txtBrojPolja->setObjectName(QStringLiteral("txtBrojPolja"));
     m_txtBrojPolja->setFont(font);
     m_txtBrojPolja->setGeometry(m_design.txtBrojPolja);
@@ -81,24 +74,13 @@ void ListingWindow::createMenu()
         &ListingWindow::mnuDatotekaIzlaz_Click);
 }
 
-UlazniParametri ListingWindow::ulaz() const
-{
-    return m_parametri.ulazniParametri();
-}
-
-void ListingWindow::odbijBrojPolja()
-{
-    m_txtBrojPolja->setText(pocetniBrojPolja);
-    NumericField::focus(m_txtBrojPolja);
-}
-
-// No message in either case. Besides the lone "." that the key filter lets through, an emptied
-// field or a pasted text that is no number reaches the command through the menu; all are refused.
+// No message: the field gets its start value back and the focus.
 bool ListingWindow::KontrolaBrojaPolja()
 {
-    if (PravilaUnosa::brojPoljaPrihvacen(NumericField::value(m_txtBrojPolja)))
+    if (KontroleUnosa::KontrolaBrojaPolja(m_txtBrojPolja->text().toStdString()))
         return true;
-    odbijBrojPolja();
+    m_txtBrojPolja->setText(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja));
+    NumericField::focus(m_txtBrojPolja);
     return false;
 }
 

@@ -4,7 +4,7 @@
 // the list of lines, the beam sketch and the menu "Datoteka" with "Proracun", "Snimi" and
 // "Izlaz" are built here from each window's design values; a window adds only its lines.
 // The window is shown modally by the results window and lives on its stack, so it deletes
-// nothing itself and closing it only ends exec().
+// nothing itself and closing it only ends exec(). It gets the record and its inputs as values.
 
 #include "core/RezultatiProracuna.h"
 #include "ui/LineSketch.h"
@@ -22,7 +22,6 @@
 class QLineEdit;
 class QListWidget;
 class TabStopDelegate;
-class frmParametri;
 
 // What tells the two listing windows apart besides their lines. Sizes and positions in pixels,
 // written in twips through twips() and twipsRect(); the sketch in twips.
@@ -55,31 +54,28 @@ public:
         m_fileNameQuestion = std::move(question);
     }
 
-    bool KontrolaBrojaPolja();
-    void mnuDatotekaProracun_Click();
-    void mnuDatotekaSnimi_Click();
-    void mnuDatotekaIzlaz_Click();
-
 protected:
     ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
-        const frmParametri &parametri, QWidget *parent);
+        const UlazniParametri &ulaz, QWidget *parent);
 
-    // The lines for n fields, from the record and the inputs of the input window.
+    // The lines for n fields, from the record and its inputs.
     virtual std::vector<std::string> linije(double n) const = 0;
 
     const RezultatiProracuna &rezultati() const { return m_rezultati; }
-    // The inputs as the input window's fields hold them; they cannot change while a listing is
-    // open, and they always hold numbers then.
-    UlazniParametri ulaz() const;
+    // The inputs the record was computed from, as typed.
+    const UlazniParametri &ulaz() const { return m_ulaz; }
 
 private:
+    void mnuDatotekaProracun_Click();
+    void mnuDatotekaSnimi_Click();
+    void mnuDatotekaIzlaz_Click();
+    bool KontrolaBrojaPolja();
     void createControls(QWidget *client);
     void createMenu();
-    void odbijBrojPolja();
 
     const ListingDesign m_design;
-    const RezultatiProracuna &m_rezultati;
-    const frmParametri &m_parametri;
+    const RezultatiProracuna m_rezultati;
+    const UlazniParametri m_ulaz;
     FileNameQuestion m_fileNameQuestion;
 
     QLineEdit *m_txtBrojPolja = nullptr;

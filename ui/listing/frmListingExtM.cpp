@@ -1,7 +1,7 @@
 #include "ui/listing/frmListingExtM.h"
 
+#include "core/ListingLines.h"
 #include "ui/Twips.h"
-#include "ui/listing/ListingLines.h"
 
 namespace {
 
@@ -39,8 +39,8 @@ ListingDesign dizajn()
 } // namespace
 
 frmListingExtM::frmListingExtM(
-    const RezultatiProracuna &rezultati, const frmParametri &parametri, QWidget *parent)
-    : ListingWindow(dizajn(), rezultati, parametri, parent)
+    const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent)
+    : ListingWindow(dizajn(), rezultati, ulaz, parent)
 { }
 
 std::vector<std::string> frmListingExtM::linije(double n) const

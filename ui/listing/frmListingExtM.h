@@ -10,7 +10,7 @@ class frmListingExtM : public ListingWindow
 
 public:
     frmListingExtM(
-        const RezultatiProracuna &rezultati, const frmParametri &parametri, QWidget *parent);
+        const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent);
 
 protected:
     std::vector<std::string> linije(double n) const override;

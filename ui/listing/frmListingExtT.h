@@ -11,7 +11,7 @@ class frmListingExtT : public ListingWindow
 
 public:
     frmListingExtT(
-        const RezultatiProracuna &rezultati, const frmParametri &parametri, QWidget *parent);
+        const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent);
 
 protected:
     std::vector<std::string> linije(double n) const override;

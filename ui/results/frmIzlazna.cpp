@@ -1,8 +1,8 @@
 #include "ui/results/frmIzlazna.h"
 
 #include "core/EvaluacijaPreseka.h"
+#include "core/KontroleUnosa.h"
 #include "core/NumberText.h"
-#include "core/PravilaUnosa.h"
 #include "core/TacneAnvelope.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
@@ -12,7 +12,6 @@
 #include "ui/diagram/WidgetProgress.h"
 #include "ui/exact/frmTacneAnvelope.h"
 #include "ui/input/basGlavni.h"
-#include "ui/input/frmParametri.h"
 #include "ui/listing/frmListingExtM.h"
 #include "ui/listing/frmListingExtT.h"
 
@@ -103,10 +102,10 @@ void napomeni(QLineEdit *field, TacneAnvelope::Velicina v, double klasicna,
 } // namespace
 
 frmIzlazna::frmIzlazna(
-    const RezultatiProracuna &rezultati, frmParametri &parametri, QWidget *parent)
+    const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent)
     : MenuDialog(parent)
     , m_rezultati(rezultati)
-    , m_parametri(parametri)
+    , m_ulaz(ulaz)
     , m_dlgIzvestaj(this, "dlgIzvestaj", QStringLiteral("Rezultati proracuna - proracunski list"),
           QStringLiteral("Izvestaj"), QStringLiteral("pdf"))
 {
@@ -183,19 +182,24 @@ void frmIzlazna::createExtMPanel()
         twipsRect(90, 360, 8655, 1455));
     label(f3, "lblJednacinaPrveParabole", QStringLiteral("Jednacina parabole I ="),
         twipsRect(135, 495, 2325, 315));
-    displayField(f3, "txtKonstantaAI", twipsRect(2445, 465, 1455, 390));
+    recordField(
+        f3, "txtKonstantaAI", twipsRect(2445, 465, 1455, 390), &RezultatiProracuna::dblKonstantaAI);
     label(f3, "lblXI", QStringLiteral("*X-"), twipsRect(4005, 525, 375, 255));
-    displayField(f3, "txtKonstantaBI", twipsRect(4365, 465, 1455, 390));
+    recordField(
+        f3, "txtKonstantaBI", twipsRect(4365, 465, 1455, 390), &RezultatiProracuna::dblKonstantaBI);
     label(f3, "lblXNaKvadratI", QStringLiteral("*X^2 "), twipsRect(5925, 525, 495, 255),
         Qt::AlignHCenter);
     label(f3, "lblJednacinaDrugeParabole", QStringLiteral("Jednacina parabole II ="),
         twipsRect(135, 975, 2325, 315));
-    displayField(f3, "txtKonstantaAII", twipsRect(2445, 945, 1455, 390));
+    recordField(f3, "txtKonstantaAII", twipsRect(2445, 945, 1455, 390),
+        &RezultatiProracuna::dblKonstantaAII);
     label(f3, "lblXII", QStringLiteral("*X-"), twipsRect(4005, 1005, 375, 255));
-    displayField(f3, "txtKonstantaBII", twipsRect(4365, 945, 1455, 390));
+    recordField(f3, "txtKonstantaBII", twipsRect(4365, 945, 1455, 390),
+        &RezultatiProracuna::dblKonstantaBII);
     label(f3, "lblXNaKvadratII", QStringLiteral("*X^2-"), twipsRect(5925, 1005, 615, 255),
         Qt::AlignHCenter);
-    displayField(f3, "txtKonstantaCII", twipsRect(6570, 945, 1455, 390));
+    recordField(f3, "txtKonstantaCII", twipsRect(6570, 945, 1455, 390),
+        &RezultatiProracuna::dblKonstantaCII);
 
     QGroupBox *f1 = grupa(m_fraExtM, "Frame1", QStringLiteral("Extremne vrednosti "),
         twipsRect(90, 1890, 8655, 1680));
@@ -213,27 +217,31 @@ void frmIzlazna::createExtMPanel()
         Qt::AlignHCenter)
         ->setWordWrap(true);
     label(f1, "lblParabola1", QStringLiteral("Parabola I  ="), twipsRect(45, 780, 1335, 285));
-    displayField(f1, "txtXmax1", twipsRect(1365, 720, 975, 390));
-    displayField(f1, "txtMmax1", twipsRect(2445, 720, 1335, 390));
-    displayField(f1, "txtX011", twipsRect(3885, 720, 975, 390));
-    displayField(f1, "txtX021", twipsRect(4965, 720, 975, 390));
+    recordField(f1, "txtXmax1", twipsRect(1365, 720, 975, 390), &RezultatiProracuna::dblXmaxI);
+    recordField(f1, "txtMmax1", twipsRect(2445, 720, 1335, 390), &RezultatiProracuna::dblMmaxI);
+    recordField(f1, "txtX011", twipsRect(3885, 720, 975, 390), &RezultatiProracuna::dblX01I);
+    recordField(f1, "txtX021", twipsRect(4965, 720, 975, 390), &RezultatiProracuna::dblX02I);
     label(f1, "lblParabola2", QStringLiteral("Parabola II ="), twipsRect(45, 1260, 1335, 285));
-    displayField(f1, "txtXmax2", twipsRect(1365, 1200, 975, 390));
-    displayField(f1, "txtMmax2", twipsRect(2445, 1200, 1335, 390));
-    displayField(f1, "txtX012", twipsRect(3885, 1200, 975, 390));
-    displayField(f1, "txtX022", twipsRect(4965, 1200, 975, 390));
-    displayField(f1, "txtXpresek", twipsRect(6165, 1215, 975, 390));
-    displayField(f1, "txtMpresek", twipsRect(7245, 1215, 1335, 390));
+    recordField(f1, "txtXmax2", twipsRect(1365, 1200, 975, 390), &RezultatiProracuna::dblXmaxII);
+    recordField(f1, "txtMmax2", twipsRect(2445, 1200, 1335, 390), &RezultatiProracuna::dblMmaxII);
+    recordField(f1, "txtX012", twipsRect(3885, 1200, 975, 390), &RezultatiProracuna::dblX01II);
+    recordField(f1, "txtX022", twipsRect(4965, 1200, 975, 390), &RezultatiProracuna::dblX02II);
+    recordField(
+        f1, "txtXpresek", twipsRect(6165, 1215, 975, 390), &RezultatiProracuna::dblXpreseka);
+    recordField(
+        f1, "txtMpresek", twipsRect(7245, 1215, 1335, 390), &RezultatiProracuna::dblMpreseka);
 
     // The character after the blanks is the micro sign of the Central European code page.
     QGroupBox *f2 = grupa(
         m_fraExtM, "Frame2", QStringLiteral("Zone vazenja"), twipsRect(90, 3645, 8655, 735));
     label(f2, "lblZonaVazenjaParaboleI", QStringLiteral("Zona vazenja parabole I  \u00B5[m]="),
         twipsRect(135, 345, 3255, 255));
-    displayField(f2, "txtZonaVazenjaParaboleI", twipsRect(3255, 270, 855, 390));
+    recordField(f2, "txtZonaVazenjaParaboleI", twipsRect(3255, 270, 855, 390),
+        &RezultatiProracuna::dblZonaVazenjaParaboleI);
     label(f2, "lblZonaVazenjaParaboleII", QStringLiteral("Zona vazenja parabole II \u00B5[m]="),
         twipsRect(4605, 345, 3255, 255));
-    displayField(f2, "txtZonaVazenjaParaboleII", twipsRect(7725, 270, 855, 390));
+    recordField(f2, "txtZonaVazenjaParaboleII", twipsRect(7725, 270, 855, 390),
+        &RezultatiProracuna::dblZonaVazenjaParaboleII);
 
     QGroupBox *f4 = grupa(m_fraExtM, "Frame4",
         QStringLiteral("Extremne vrednosti momenta savijanja u zadatom preseku"),
@@ -246,13 +254,16 @@ void frmIzlazna::createExtMPanel()
     m_txtProizvoljnoX = displayField(f4, "txtProizvoljnoX", twipsRect(1410, 630, 855, 375));
     label(f4, "lblNaOsnovuPI", QStringLiteral("Parabola I"), twipsRect(2370, 360, 1455, 255),
         Qt::AlignHCenter);
-    displayField(f4, "txtProizvoljnoKNmPI", twipsRect(2370, 630, 1455, 375));
+    m_txtProizvoljnoKNmPI
+        = displayField(f4, "txtProizvoljnoKNmPI", twipsRect(2370, 630, 1455, 375));
     label(f4, "lblNaOsnovuPII", QStringLiteral("Parabola II"), twipsRect(3930, 360, 1455, 255),
         Qt::AlignHCenter);
-    displayField(f4, "txtProizvoljnoKNmPII", twipsRect(3930, 630, 1455, 375));
+    m_txtProizvoljnoKNmPII
+        = displayField(f4, "txtProizvoljnoKNmPII", twipsRect(3930, 630, 1455, 375));
     label(f4, "lblExtremniMomentUProizvoljnomPreseku", QStringLiteral("ext M [kNm]"),
         twipsRect(5490, 360, 1455, 255), Qt::AlignHCenter);
-    displayField(f4, "txtEXTMProizvoljniPresek", twipsRect(5490, 630, 1455, 375));
+    m_txtEXTMProizvoljniPresek
+        = displayField(f4, "txtEXTMProizvoljniPresek", twipsRect(5490, 630, 1455, 375));
 }
 
 void frmIzlazna::createExtTPanel()
@@ -270,31 +281,39 @@ void frmIzlazna::createExtTPanel()
     // One row per line: maxT = -A*X + B (rows 1, 2), minT = -A*X (row 3), minT = -A*X + B (row 4).
     struct Red
     {
-        const char *minus, *a, *xLabel, *xText, *b, *levo, *zona, *desno;
+        const char *minus, *xLabel, *xText, *zona;
+        const char *a, *b, *levo, *desno;
+        Vrednost vA, vB, vLevo, vDesno;
         int poljeTop, zonaTop, oznakaTop;
     };
+    using R = RezultatiProracuna;
     const Red redovi[] = {
-        { "lblMinus1", "txtKAmaxTII", "lblXmaxTII", "*X+", "txtKBmaxTII",
-            "txtMaxTIIZonaVazenjaLevo", "lblXmaxTIIZonaVazenja", "txtMaxTIIZonaVazenjaDesno", 360,
-            360, 435 },
-        { "lblMinus2", "txtKAmaxTI", "lblXmaxTI", "*X+", "txtKBmaxTI", "txtMaxTIZonaVazenjaLevo",
-            "lblXmaxTIZonaVazenja", "txtMaxTIZonaVazenjaDesno", 840, 840, 915 },
-        { "lblMinus3", "txtKAminTI", "lblXminTI", "*X", nullptr, "txtMinTIZonaVazenjaLevo",
-            "lblXminTIZonaVazenja", "txtMinTIZonaVazenjaDesno", 1305, 1305, 1380 },
-        { "lblMinus4", "txtKAminTII", "Label2", "*X+", "txtKBminTII", "txtMinTIIZonaVazenjaLevo",
-            "lblXminTIIZonaVazenja", "txtMinTIIZonaVazenjaDesno", 1845, 1830, 1905 },
+        { "lblMinus1", "lblXmaxTII", "*X+", "lblXmaxTIIZonaVazenja", "txtKAmaxTII", "txtKBmaxTII",
+            "txtMaxTIIZonaVazenjaLevo", "txtMaxTIIZonaVazenjaDesno", &R::dblKAmaxTII,
+            &R::dblKBmaxTII, &R::dblMaxTIIZonaVazenjaLevo, &R::dblMaxTIIZonaVazenjaDesno, 360, 360,
+            435 },
+        { "lblMinus2", "lblXmaxTI", "*X+", "lblXmaxTIZonaVazenja", "txtKAmaxTI", "txtKBmaxTI",
+            "txtMaxTIZonaVazenjaLevo", "txtMaxTIZonaVazenjaDesno", &R::dblKAmaxTI, &R::dblKBmaxTI,
+            &R::dblMaxTIZonaVazenjaLevo, &R::dblMaxTIZonaVazenjaDesno, 840, 840, 915 },
+        { "lblMinus3", "lblXminTI", "*X", "lblXminTIZonaVazenja", "txtKAminTI", nullptr,
+            "txtMinTIZonaVazenjaLevo", "txtMinTIZonaVazenjaDesno", &R::dblKAminTI, nullptr,
+            &R::dblMinTIZonaVazenjaLevo, &R::dblMinTIZonaVazenjaDesno, 1305, 1305, 1380 },
+        { "lblMinus4", "Label2", "*X+", "lblXminTIIZonaVazenja", "txtKAminTII", "txtKBminTII",
+            "txtMinTIIZonaVazenjaLevo", "txtMinTIIZonaVazenjaDesno", &R::dblKAminTII,
+            &R::dblKBminTII, &R::dblMinTIIZonaVazenjaLevo, &R::dblMinTIIZonaVazenjaDesno, 1845,
+            1830, 1905 },
     };
     for (const Red &r : redovi) {
         label(f5, r.minus, QStringLiteral("-"), twipsRect(840, r.oznakaTop, 255, 255))
             ->setFont(arial(poljeTacaka, true));
-        displayField(f5, r.a, twipsRect(1080, r.poljeTop, 1455, 390));
+        recordField(f5, r.a, twipsRect(1080, r.poljeTop, 1455, 390), r.vA);
         label(f5, r.xLabel, QLatin1String(r.xText), twipsRect(2550, r.oznakaTop, 375, 255));
         if (r.b)
-            displayField(f5, r.b, twipsRect(2940, r.poljeTop, 1455, 390));
-        displayField(f5, r.levo, twipsRect(5520, r.zonaTop, 855, 390));
+            recordField(f5, r.b, twipsRect(2940, r.poljeTop, 1455, 390), r.vB);
+        recordField(f5, r.levo, twipsRect(5520, r.zonaTop, 855, 390), r.vLevo);
         label(f5, r.zona, QStringLiteral("=<X[m]<="), twipsRect(6345, r.oznakaTop, 1095, 255),
             Qt::AlignHCenter);
-        displayField(f5, r.desno, twipsRect(7425, r.zonaTop, 855, 390));
+        recordField(f5, r.desno, twipsRect(7425, r.zonaTop, 855, 390), r.vDesno);
     }
 
     QGroupBox *f6 = grupa(m_fraExtT, "Frame6",
@@ -309,10 +328,10 @@ void frmIzlazna::createExtTPanel()
         = displayField(f6, "txtProizvoljnoXZaExtT", twipsRect(1410, 675, 855, 375));
     label(f6, "lblNaOsnovuMaxT", QStringLiteral("maxT[kN]"), twipsRect(2370, 405, 1455, 255),
         Qt::AlignHCenter);
-    displayField(f6, "txtProizvoljnoMaxT", twipsRect(2370, 675, 1455, 375));
+    m_txtProizvoljnoMaxT = displayField(f6, "txtProizvoljnoMaxT", twipsRect(2370, 675, 1455, 375));
     label(f6, "lblNaOsnovuMinT", QStringLiteral("minT[kN]"), twipsRect(3930, 405, 1455, 255),
         Qt::AlignHCenter);
-    displayField(f6, "txtProizvoljnoMinT", twipsRect(3930, 675, 1455, 375));
+    m_txtProizvoljnoMinT = displayField(f6, "txtProizvoljnoMinT", twipsRect(3930, 675, 1455, 375));
 
     // The two section inputs are the only editable fields.
     for (QLineEdit *f : { m_txtProizvoljnoX, m_txtProizvoljnoXZaExtT }) {
@@ -362,58 +381,20 @@ void frmIzlazna::createMenu()
         &frmIzlazna::mnuProracunTacneAnvelope_Click);
 }
 
-QLineEdit *frmIzlazna::field(const char *name) const
+QLineEdit *frmIzlazna::recordField(QWidget *parent, const char *name, QRect rect, Vrednost value)
 {
-    return findChild<QLineEdit *>(QLatin1String(name));
+    QLineEdit *f = displayField(parent, name, rect);
+    m_poljaZapisa.push_back({ f, value });
+    return f;
 }
 
+// Every opening shows the record afresh, both section inputs at 0 and the extM tab.
 void frmIzlazna::Form_Load()
 {
-    const RezultatiProracuna &r = m_rezultati;
-    const std::pair<const char *, double> momenti[] = {
-        { "txtMmax1", r.dblMmaxI() },
-        { "txtMmax2", r.dblMmaxII() },
-        { "txtXmax1", r.dblXmaxI() },
-        { "txtXmax2", r.dblXmaxII() },
-        { "txtX011", r.dblX01I() },
-        { "txtX021", r.dblX02I() },
-        { "txtX012", r.dblX01II() },
-        { "txtX022", r.dblX02II() },
-        { "txtXpresek", r.dblXpreseka() },
-        { "txtMpresek", r.dblMpreseka() },
-        { "txtKonstantaAI", r.dblKonstantaAI() },
-        { "txtKonstantaBI", r.dblKonstantaBI() },
-        { "txtKonstantaAII", r.dblKonstantaAII() },
-        { "txtKonstantaBII", r.dblKonstantaBII() },
-        { "txtKonstantaCII", r.dblKonstantaCII() },
-        { "txtZonaVazenjaParaboleI", r.dblZonaVazenjaParaboleI() },
-        { "txtZonaVazenjaParaboleII", r.dblZonaVazenjaParaboleII() },
-    };
-    for (const auto &[name, value] : momenti)
-        upisi(field(name), value);
+    for (const auto &[f, value] : m_poljaZapisa)
+        upisi(f, (m_rezultati.*value)());
     m_txtProizvoljnoX->setText(QStringLiteral("0"));
-
-    const std::pair<const char *, double> sile[] = {
-        { "txtKAmaxTII", r.dblKAmaxTII() },
-        { "txtKBmaxTII", r.dblKBmaxTII() },
-        { "txtKAmaxTI", r.dblKAmaxTI() },
-        { "txtKBmaxTI", r.dblKBmaxTI() },
-        { "txtKAminTI", r.dblKAminTI() },
-        { "txtKAminTII", r.dblKAminTII() },
-        { "txtKBminTII", r.dblKBminTII() },
-        { "txtMaxTIIZonaVazenjaLevo", r.dblMaxTIIZonaVazenjaLevo() },
-        { "txtMaxTIIZonaVazenjaDesno", r.dblMaxTIIZonaVazenjaDesno() },
-        { "txtMaxTIZonaVazenjaLevo", r.dblMaxTIZonaVazenjaLevo() },
-        { "txtMaxTIZonaVazenjaDesno", r.dblMaxTIZonaVazenjaDesno() },
-        { "txtMinTIZonaVazenjaLevo", r.dblMinTIZonaVazenjaLevo() },
-        { "txtMinTIZonaVazenjaDesno", r.dblMinTIZonaVazenjaDesno() },
-        { "txtMinTIIZonaVazenjaLevo", r.dblMinTIIZonaVazenjaLevo() },
-        { "txtMinTIIZonaVazenjaDesno", r.dblMinTIIZonaVazenjaDesno() },
-    };
-    for (const auto &[name, value] : sile)
-        upisi(field(name), value);
     m_txtProizvoljnoXZaExtT->setText(QStringLiteral("0"));
-
     preformatiraj();
     m_TabStrip1->setCurrentIndex(TabExtM);
     TabStrip1_Click();
@@ -485,51 +466,38 @@ void frmIzlazna::TabStrip1_Click()
 void frmIzlazna::nacrtajDijagram()
 {
     WidgetProgress progress(m_ProgressBar1, m_lblProcenat);
-    ::nacrtajDijagram(
-        m_rezultati, m_parametri.ulazniParametri(), m_pctGrafik->surface(), progress, m_petlja);
+    ::nacrtajDijagram(m_rezultati, m_ulaz, m_pctGrafik->surface(), progress, m_petlja);
     m_pctGrafik->update();
 }
 
-// One section input: a text that is no number (the lone "." the key filter lets through, or a
-// pasted text) or a section beyond the span is refused. The field gets the focus only where the
-// user can see it.
-bool frmIzlazna::kontrolisiPresek(QLineEdit *field, QWidget *panel, double L)
-{
-    if (PravilaUnosa::presekPrihvacen(NumericField::value(field), L))
-        return true;
-    Messages::error(
-        this, basGlavni::naslovGreskeUnosa(), QLatin1String(PravilaUnosa::porukaPreseka));
-    field->setText(QLatin1String(PravilaUnosa::pocetniPresek));
-    if (panel->isVisible())
-        NumericField::focus(field);
-    return false;
-}
-
+// A refused field gets the focus only where the user can see it.
 bool frmIzlazna::KontrolaPreseka()
 {
-    const double L = NumericField::value(m_parametri.txtRasponGrede()).value_or(0.0);
-    const bool moment = kontrolisiPresek(m_txtProizvoljnoX, m_fraExtM, L);
-    const bool sila = kontrolisiPresek(m_txtProizvoljnoXZaExtT, m_fraExtT, L);
-    return moment && sila;
+    const auto odbijanja = KontroleUnosa::KontrolaPreseka(
+        tekst(m_txtProizvoljnoX), tekst(m_txtProizvoljnoXZaExtT), m_ulaz.L);
+    for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
+        const bool zaExtM = o.polje == KontroleUnosa::Presek::ZaExtM;
+        QLineEdit *field = zaExtM ? m_txtProizvoljnoX : m_txtProizvoljnoXZaExtT;
+        Messages::error(
+            this, QString::fromUtf8(KontroleUnosa::naslovGreske), QString::fromStdString(o.poruka));
+        field->setText(QString::fromStdString(o.reset));
+        if ((zaExtM ? m_fraExtM : m_fraExtT)->isVisible())
+            NumericField::focus(field);
+    }
+    return odbijanja.empty();
 }
 
 void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
 {
     if (!KontrolaPreseka())
         return;
-    const UlazniParametri ulaz = m_parametri.ulazniParametri();
     const double x = NumericField::value(m_txtProizvoljnoX).value_or(0.0);
-    const MomentUPreseku m = momentUPreseku(m_rezultati, x, ulaz.L, ulaz.P1, ulaz.e);
-    QLineEdit *pI = field("txtProizvoljnoKNmPI");
-    QLineEdit *pII = field("txtProizvoljnoKNmPII");
-    upisi(pI, m.MI);
-    upisi(pII, m.MII);
-    // The larger of the two as written, so that extM always equals one of the shown values.
-    const double MI = NumberText::parseSigned(tekst(pI)).value_or(m.MI);
-    const double MII = NumberText::parseSigned(tekst(pII)).value_or(m.MII);
-    upisi(field("txtEXTMProizvoljniPresek"), MII >= MI ? MII : MI);
-    napomeni(field("txtEXTMProizvoljniPresek"), TacneAnvelope::Velicina::ExtM, MII >= MI ? MII : MI,
-        TacneAnvelope::tacneVrednosti(ulaz, x).extM);
+    const MomentUPreseku m = momentUPreseku(m_rezultati, m_ulaz, x);
+    upisi(m_txtProizvoljnoKNmPI, m.MI);
+    upisi(m_txtProizvoljnoKNmPII, m.MII);
+    upisi(m_txtEXTMProizvoljniPresek, m.extM);
+    napomeni(m_txtEXTMProizvoljniPresek, TacneAnvelope::Velicina::ExtM, m.extM,
+        TacneAnvelope::tacneVrednosti(m_ulaz, x).extM);
     preformatiraj();
 }
 
@@ -538,53 +506,42 @@ void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
     if (!KontrolaPreseka())
         return;
     const double x = NumericField::value(m_txtProizvoljnoXZaExtT).value_or(0.0);
-    // The zone bounds as shown, rounded to two decimals, decide which line applies.
-    const double bMax
-        = NumberText::parseSigned(tekst(field("txtMaxTIIZonaVazenjaDesno"))).value_or(0.0);
-    const double bMin
-        = NumberText::parseSigned(tekst(field("txtMinTIZonaVazenjaDesno"))).value_or(0.0);
-    const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(m_rezultati, x, bMax, bMin);
-    upisi(field("txtProizvoljnoMaxT"), t.maxT);
-    upisi(field("txtProizvoljnoMinT"), t.minT);
-    const auto tacne = TacneAnvelope::tacneVrednosti(m_parametri.ulazniParametri(), x);
-    napomeni(field("txtProizvoljnoMaxT"), TacneAnvelope::Velicina::MaxT, t.maxT, tacne.maxT);
-    napomeni(field("txtProizvoljnoMinT"), TacneAnvelope::Velicina::MinT, t.minT, tacne.minT);
+    const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(m_rezultati, x);
+    upisi(m_txtProizvoljnoMaxT, t.maxT);
+    upisi(m_txtProizvoljnoMinT, t.minT);
+    const auto tacne = TacneAnvelope::tacneVrednosti(m_ulaz, x);
+    napomeni(m_txtProizvoljnoMaxT, TacneAnvelope::Velicina::MaxT, t.maxT, tacne.maxT);
+    napomeni(m_txtProizvoljnoMinT, TacneAnvelope::Velicina::MinT, t.minT, tacne.minT);
     preformatiraj();
 }
 
-void frmIzlazna::vratiFokusUlaznomProzoru()
-{
-    close();
-    m_parametri.activateWindow();
-    NumericField::focus(m_parametri.txtSila1());
-}
-
+// Both menu commands go back to the input window, which then puts the focus into its first field;
+// the close box closes without that.
 void frmIzlazna::mnuDatotekaIzlaz_Click()
 {
-    vratiFokusUlaznomProzoru();
+    accept();
 }
 
 void frmIzlazna::mnuProracunPromenaUlaznihParametara_Click()
 {
-    vratiFokusUlaznomProzoru();
+    accept();
 }
 
 void frmIzlazna::mnuProracunExtMUProizvoljnimPresecima_Click()
 {
-    frmListingExtM listing(m_rezultati, m_parametri, this);
+    frmListingExtM listing(m_rezultati, m_ulaz, this);
     listing.exec();
 }
 
 void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
 {
-    frmListingExtT listing(m_rezultati, m_parametri, this);
+    frmListingExtT listing(m_rezultati, m_ulaz, this);
     listing.exec();
 }
 
 ProracunskiList::Sadrzaj frmIzlazna::sadrzajIzvestaja() const
 {
-    const UlazniParametri ulaz = m_parametri.ulazniParametri();
-    return { ulaz, TacneAnvelope::rezime(TacneAnvelope::uporedi(m_rezultati, ulaz)),
+    return { m_ulaz, TacneAnvelope::rezime(TacneAnvelope::uporedi(m_rezultati, m_ulaz)),
         QDateTime::currentDateTime() };
 }
 
@@ -614,6 +571,6 @@ void frmIzlazna::mnuDatotekaStampa_Click()
 
 void frmIzlazna::mnuProracunTacneAnvelope_Click()
 {
-    frmTacneAnvelope prozor(m_parametri.ulazniParametri(), m_rezultati, this);
+    frmTacneAnvelope prozor(m_ulaz, m_rezultati, this);
     prozor.exec();
 }

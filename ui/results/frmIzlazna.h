@@ -4,14 +4,19 @@
 // display fields on the tabs "extM" and "extT", draws the diagram on "dijagram", evaluates both
 // envelopes at a section (KontrolaPreseka guards both section inputs) and opens the listings.
 // It keeps no numbers of its own: everything it shows lives in the texts of its fields. Its menu
-// also writes the calculation sheet as a PDF file or prints it.
+// also writes the calculation sheet as a PDF file or prints it. It gets the record and the inputs
+// it was computed from as values and never reaches back into the window that opened it: exec()
+// returns Accepted when the user went back through the menu, after which the opener puts the focus
+// into its first field.
 
+#include "core/EnvelopeDiagram.h"
+#include "core/RezultatiProracuna.h"
 #include "output/ProracunskiList.h"
 #include "ui/MenuDialog.h"
 #include "ui/SaveQuestion.h"
-#include "ui/diagram/EnvelopeDiagram.h"
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class DiagramCanvas;
@@ -21,8 +26,6 @@ class QLineEdit;
 class QProgressBar;
 class QTabBar;
 class QWidget;
-class RezultatiProracuna;
-class frmParametri;
 
 class frmIzlazna : public MenuDialog
 {
@@ -32,7 +35,7 @@ public:
     // The designed window sizes per tab are outer sizes in twips; see klijentskaVelicina().
     enum Tab { TabExtM = 0, TabExtT = 1, TabDijagram = 2 };
 
-    frmIzlazna(const RezultatiProracuna &rezultati, frmParametri &parametri, QWidget *parent);
+    frmIzlazna(const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent);
     ~frmIzlazna() override;
 
     // Whether the tab at index carries the highlighted look (separate from the selection).
@@ -46,6 +49,7 @@ public:
         m_fileNameQuestion = std::move(question);
     }
 
+private:
     void mnuDatotekaIzvestaj_Click();
     void mnuDatotekaStampa_Click();
     void mnuDatotekaIzlaz_Click();
@@ -57,8 +61,6 @@ public:
     void cmdTransverzalnaSilaUProizvoljnomPreseku_Click();
     void TabStrip1_Click();
     bool KontrolaPreseka();
-
-private:
     void createTabStrip();
     void createExtMPanel();
     void createExtTPanel();
@@ -69,17 +71,17 @@ private:
     void setOuterSize(int widthTwips, int heightTwips);
     void setHighlights(int highlighted);
     void nacrtajDijagram();
-    bool kontrolisiPresek(QLineEdit *field, QWidget *panel, double L);
-    void vratiFokusUlaznomProzoru();
     ProracunskiList::Sadrzaj sadrzajIzvestaja() const;
 
     QLineEdit *displayField(QWidget *parent, const char *name, QRect rect);
     QLabel *label(QWidget *parent, const char *name, const QString &text, QRect rect,
         Qt::Alignment alignment = Qt::AlignLeft);
-    QLineEdit *field(const char *name) const;
+    // A display field that shows the record value that value reads.
+    using Vrednost = double (RezultatiProracuna::*)() const;
+    QLineEdit *recordField(QWidget *parent, const char *name, QRect rect, Vrednost value);
 
-    const RezultatiProracuna &m_rezultati;
-    frmParametri &m_parametri;
+    const RezultatiProracuna m_rezultati;
+    const UlazniParametri m_ulaz; // as typed; they cannot change while this window is open
 
     QTabBar *m_TabStrip1 = nullptr;
     QGroupBox *m_fraExtM = nullptr;
@@ -89,7 +91,13 @@ private:
     QLabel *m_lblProcenat = nullptr;
     QLineEdit *m_txtProizvoljnoX = nullptr;
     QLineEdit *m_txtProizvoljnoXZaExtT = nullptr;
+    QLineEdit *m_txtProizvoljnoKNmPI = nullptr;
+    QLineEdit *m_txtProizvoljnoKNmPII = nullptr;
+    QLineEdit *m_txtEXTMProizvoljniPresek = nullptr;
+    QLineEdit *m_txtProizvoljnoMaxT = nullptr;
+    QLineEdit *m_txtProizvoljnoMinT = nullptr;
     std::vector<QLineEdit *> m_tekstovi; // all text fields, for the re-format pass
+    std::vector<std::pair<QLineEdit *, Vrednost>> m_poljaZapisa; // the fields of the record
     DiagramLoopVariables m_petlja; // dblXgrafik, dblYgrafik
     FileNameQuestion m_fileNameQuestion;
     SaveQuestion m_dlgIzvestaj;

@@ -1,5 +1,5 @@
+#include "core/EnvelopeDiagram.h"
 #include "ui/diagram/DiagramCanvas.h"
-#include "ui/diagram/EnvelopeDiagram.h"
 #include "ui/diagram/RasterSurface.h"
 #include "ui/diagram/WidgetProgress.h"
 

@@ -1,13 +1,12 @@
 #include "ui/exact/frmTacneAnvelope.h"
 #include "ui/results/frmIzlazna.h"
 
-#include "ModalWatcher.h"
-#include "ui/listing/ListingTestSupport.h"
+#include "Datoteke.h"
+#include "RefusalTexts.h"
+#include "UserInput.h"
 
 #include <QFileDialog>
 #include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTableWidget>
@@ -15,19 +14,19 @@
 
 namespace {
 
-QString tekst(QWidget *w, const char *label)
+const UlazniParametri ulaz { 206, 208, 5, 9 };
+
+// The record of these inputs, as the results window gets it.
+RezultatiProracuna zapis()
 {
-    return w->findChild<QLabel *>(QLatin1String(label))->text();
+    RezultatiProracuna r;
+    r.proracunaj(ulaz);
+    return r;
 }
 
-void klikni(QWidget *w, const char *button)
+QString tekst(const QWidget *w, const char *label)
 {
-    QTest::mouseClick(w->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
-}
-
-QLineEdit *polje(QWidget *w, const char *name)
-{
-    return w->findChild<QLineEdit *>(QLatin1String(name));
+    return kontrola<QLabel>(w, QLatin1String(label))->text();
 }
 
 } // namespace
@@ -45,8 +44,7 @@ private slots:
 
 void tst_frmTacneAnvelope::summaryAndSectionForStartValues()
 {
-    Ulaz ulaz;
-    frmTacneAnvelope w(ulaz.parametri.ulazniParametri(), ulaz.rezultati, nullptr);
+    frmTacneAnvelope w(ulaz, zapis(), nullptr);
     w.show();
     QCOMPARE(w.windowTitle(), QStringLiteral("Tacne anvelope"));
     QCOMPARE(tekst(&w, "lblRezimeExtM"),
@@ -60,8 +58,8 @@ void tst_frmTacneAnvelope::summaryAndSectionForStartValues()
     QCOMPARE(tekst(&w, "lblRezimeMinT"),
         QStringLiteral("minT: klasicna i tacna anvelopa se slazu na celom rasponu"));
 
-    otkucaj(polje(&w, "txtPresek"), QStringLiteral("4.5"));
-    klikni(&w, "cmdPresek");
+    unesi(polje(&w, QStringLiteral("txtPresek")), QStringLiteral("4.5"));
+    klikni(kontrola(&w, QStringLiteral("cmdPresek")));
     const QStringList ocekivano { "416.50", "468.00", "P2 u preseku, P1 van grede", "103.00",
         "104.00", "P2 neposredno desno od preseka, P1 van grede", "-104.00", "-104.00",
         "P2 neposredno levo od preseka, P1 van grede" };
@@ -74,37 +72,35 @@ void tst_frmTacneAnvelope::summaryAndSectionForStartValues()
 
     // Beyond the span: the results window's message, the field reset, the values kept.
     ModalWatcher watcher;
-    otkucaj(polje(&w, "txtPresek"), QStringLiteral("9.01"));
-    klikni(&w, "cmdPresek");
-    QCOMPARE(watcher.texts(),
-        QStringList(QStringLiteral("U polje za unos vrednosti promenljive X mora biti unesen "
-                                   "decimalan broj cija se vrednost krece izmedu nule i velicine "
-                                   "raspona grede!")));
-    QCOMPARE(watcher.boxes()[0].caption, QStringLiteral("Greska pri unosu parametara proracuna!"));
-    QCOMPARE(polje(&w, "txtPresek")->text(), QStringLiteral("0"));
+    unesi(polje(&w, QStringLiteral("txtPresek")), QStringLiteral("9.01"));
+    klikni(kontrola(&w, QStringLiteral("cmdPresek")));
+    QCOMPARE(watcher.texts(), QStringList(porukaPreseka));
+    QCOMPARE(watcher.boxes()[0].caption, naslovGreske);
+    QCOMPARE(polje(&w, QStringLiteral("txtPresek"))->text(), QStringLiteral("0"));
     QCOMPARE(tekst(&w, "lblTacnaExtM"), QStringLiteral("468.00"));
 
     // The plot is painted, in colour, over the whole area.
-    const QImage slika = w.findChild<PlotAnvelope *>(QStringLiteral("pctAnvelope"))->image();
-    QCOMPARE(slika.size(), w.findChild<QWidget *>(QStringLiteral("pctAnvelope"))->size());
+    const auto *plot = kontrola<PlotAnvelope>(&w, QStringLiteral("pctAnvelope"));
+    const QImage &slika = plot->image();
+    QCOMPARE(slika.size(), plot->size());
     QCOMPARE(slika.pixelColor(slika.width() / 2, slika.height() / 3) != Qt::white, true);
 }
 
 void tst_frmTacneAnvelope::tableAndCsvThroughTheSaveDialog()
 {
-    Ulaz ulaz;
-    frmTacneAnvelope w(ulaz.parametri.ulazniParametri(), ulaz.rezultati, nullptr);
+    frmTacneAnvelope w(ulaz, zapis(), nullptr);
     w.show();
-    auto *tabela = w.findChild<QTableWidget *>(QStringLiteral("tblPreseci"));
+    const auto *tabela = kontrola<QTableWidget>(&w, QStringLiteral("tblPreseci"));
+    QLineEdit *brojPolja = polje(&w, QStringLiteral("txtBrojPolja"));
     QCOMPARE(tabela->rowCount(), 11); // n = 10 when the window opens
 
     // The listing windows' rule: n = 0 is refused without a message, the table left empty.
-    otkucaj(brojPolja(&w), QStringLiteral("0"));
+    unesi(brojPolja, QStringLiteral("0"));
     komanda(&w, "mnuDatotekaProracun");
     QCOMPARE(tabela->rowCount(), 0);
-    QCOMPARE(brojPolja(&w)->text(), QStringLiteral("10"));
+    QCOMPARE(brojPolja->text(), QStringLiteral("10"));
 
-    otkucaj(brojPolja(&w), QStringLiteral("2"));
+    unesi(brojPolja, QStringLiteral("2"));
     komanda(&w, "mnuDatotekaProracun");
     QStringList red;
     for (int k = 0; k < 7; ++k)
@@ -120,7 +116,7 @@ void tst_frmTacneAnvelope::tableAndCsvThroughTheSaveDialog()
     watcher.onOtherModal = [&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dialog);
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QLineEdit *name = polje(dialog, QStringLiteral("fileNameEdit"));
         ime = name->text();
         name->setText(dir.filePath(QStringLiteral("preseci")));
         QTest::keyClick(name, Qt::Key_Return);
@@ -139,27 +135,32 @@ void tst_frmTacneAnvelope::tableAndCsvThroughTheSaveDialog()
 // The fourth "Proracun" command opens the window; a classical value that falls short says so.
 void tst_frmTacneAnvelope::resultsWindowNotesAndOpensIt()
 {
-    Ulaz ulaz;
-    frmIzlazna izlazna(ulaz.rezultati, ulaz.parametri, &ulaz.parametri);
+    frmIzlazna izlazna(zapis(), ulaz, nullptr);
     izlazna.show();
-    otkucaj(polje(&izlazna, "txtProizvoljnoX"), QStringLiteral("4.5"));
-    klikni(&izlazna, "cmdMomentSavijanjaUProizvoljnomPreseku");
-    QCOMPARE(polje(&izlazna, "txtEXTMProizvoljniPresek")->text(), QStringLiteral("416.50"));
-    QCOMPARE(polje(&izlazna, "txtEXTMProizvoljniPresek")->toolTip(),
+    const auto izracunaj = [&](const char *input, const QString &x, const char *button) {
+        unesi(polje(&izlazna, QLatin1String(input)), x);
+        klikni(kontrola(&izlazna, QLatin1String(button)));
+    };
+    const auto napomena
+        = [&](const char *output) { return polje(&izlazna, QLatin1String(output))->toolTip(); };
+    izracunaj("txtProizvoljnoX", QStringLiteral("4.5"), "cmdMomentSavijanjaUProizvoljnomPreseku");
+    QCOMPARE(polje(&izlazna, QStringLiteral("txtEXTMProizvoljniPresek"))->text(),
+        QStringLiteral("416.50"));
+    QCOMPARE(napomena("txtEXTMProizvoljniPresek"),
         QStringLiteral("Tacna vrednost (svi polozaji sila): 468.00, P2 u preseku, P1 van grede"));
-    otkucaj(polje(&izlazna, "txtProizvoljnoX"), QStringLiteral("6"));
-    klikni(&izlazna, "cmdMomentSavijanjaUProizvoljnomPreseku");
-    QCOMPARE(polje(&izlazna, "txtEXTMProizvoljniPresek")->toolTip(), QString());
-    izlazna.findChild<QTabBar *>(QStringLiteral("TabStrip1"))->setCurrentIndex(frmIzlazna::TabExtT);
-    otkucaj(polje(&izlazna, "txtProizvoljnoXZaExtT"), QStringLiteral("4"));
-    klikni(&izlazna, "cmdTransverzalnaSilaUProizvoljnomPreseku");
-    QCOMPARE(polje(&izlazna, "txtProizvoljnoMaxT")->toolTip(),
+    izracunaj("txtProizvoljnoX", QStringLiteral("6"), "cmdMomentSavijanjaUProizvoljnomPreseku");
+    QCOMPARE(napomena("txtEXTMProizvoljniPresek"), QString());
+    auto *tabovi = kontrola<QTabBar>(&izlazna, QStringLiteral("TabStrip1"));
+    klikni(tabovi, tabovi->tabRect(frmIzlazna::TabExtT).center());
+    izracunaj(
+        "txtProizvoljnoXZaExtT", QStringLiteral("4"), "cmdTransverzalnaSilaUProizvoljnomPreseku");
+    QCOMPARE(napomena("txtProizvoljnoMaxT"),
         QStringLiteral("Tacna vrednost (svi polozaji sila): 115.56, P2 neposredno desno od "
                        "preseka, P1 van grede"));
-    QCOMPARE(polje(&izlazna, "txtProizvoljnoMinT")->toolTip(), QString());
+    QCOMPARE(napomena("txtProizvoljnoMinT"), QString());
 
     QStringList komande;
-    for (const QAction *a : izlazna.findChild<QMenu *>(QStringLiteral("mnuProracun"))->actions())
+    for (const QAction *a : kontrola<QMenu>(&izlazna, QStringLiteral("mnuProracun"))->actions())
         komande << a->text();
     QCOMPARE(komande.last(), QStringLiteral("Tacne anvelope (svi polozaji sila)"));
     QCOMPARE(komande.size(), 4);

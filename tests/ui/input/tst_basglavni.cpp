@@ -1,17 +1,12 @@
 #include "ui/input/basGlavni.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
+#include "UserInput.h"
+
 #include <QDialog>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -19,8 +14,6 @@
 namespace {
 
 // A small window of the kind every numeric field lives in: three fields, a button and a menu.
-// Keys and clicks are sent to its QWindow, the route that real input takes, so that shortcuts,
-// focus-on-click and the application-wide filters all run as they do for a user.
 class ProbniProzor : public QMainWindow
 {
 public:
@@ -69,32 +62,6 @@ private:
         return f;
     }
 };
-
-void press(QWidget *window, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(window->windowHandle(), k, modifiers);
-}
-
-void type(QWidget *window, const QString &text)
-{
-    for (const QChar c : text)
-        QTest::keyClick(window->windowHandle(), c.toLatin1());
-}
-
-void click(QWidget *widget, QPoint pos = {})
-{
-    QWidget *window = widget->window();
-    if (pos.isNull())
-        pos = widget->rect().center();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, pos));
-    QCoreApplication::processEvents(); // the select-all that follows a click is queued
-}
-
-QString focusName(QWidget *window)
-{
-    QWidget *f = window->focusWidget();
-    return f ? f->objectName() : QString();
-}
 
 } // namespace
 
@@ -260,14 +227,14 @@ void tst_basGlavni::typedTextReplacesTheSelection()
 {
     ProbniProzor &w = otvori();
     QCOMPARE(w.prvo->selectedText(), QStringLiteral("206"));
-    type(&w, QStringLiteral("12.5"));
+    otkucaj(&w, QStringLiteral("12.5"));
     QCOMPARE(w.prvo->text(), QStringLiteral("12.5"));
 
     // A point over a selected text without one replaces it.
     NumericField::focus(w.drugo);
-    type(&w, QStringLiteral("."));
+    otkucaj(&w, QStringLiteral("."));
     QCOMPARE(w.drugo->text(), QStringLiteral("."));
-    type(&w, QStringLiteral("5"));
+    otkucaj(&w, QStringLiteral("5"));
     QCOMPARE(w.drugo->text(), QStringLiteral(".5"));
 }
 
@@ -307,9 +274,9 @@ void tst_basGlavni::refusedKeysDoNothing()
     QFETCH(bool, selectAll);
     ProbniProzor &w = otvori();
     // Typed, so that the field has something to undo.
-    type(&w, QStringLiteral("1.5"));
-    press(&w, Qt::Key_Left);
-    type(&w, QStringLiteral("2"));
+    otkucaj(&w, QStringLiteral("1.5"));
+    pritisni(&w, Qt::Key_Left);
+    otkucaj(&w, QStringLiteral("2"));
     QCOMPARE(w.prvo->text(), QStringLiteral("1.25"));
     QVERIFY(w.prvo->isUndoAvailable());
     if (selectAll)
@@ -318,7 +285,7 @@ void tst_basGlavni::refusedKeysDoNothing()
     const QString selected = w.prvo->selectedText();
     QSignalSpy returnPressed(w.prvo, &QLineEdit::returnPressed);
 
-    press(&w, Qt::Key(key), modifiers);
+    pritisni(&w, Qt::Key(key), modifiers);
 
     QCOMPARE(w.prvo->text(), QStringLiteral("1.25"));
     QCOMPARE(w.prvo->cursorPosition(), cursor);
@@ -349,9 +316,9 @@ void tst_basGlavni::enterAndEscapeDoNotReachTheDialog()
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     NumericField::focus(field);
 
-    press(&dialog, Qt::Key_Return);
-    press(&dialog, Qt::Key_Enter, Qt::KeypadModifier);
-    press(&dialog, Qt::Key_Escape);
+    pritisni(&dialog, Qt::Key_Return);
+    pritisni(&dialog, Qt::Key_Enter, Qt::KeypadModifier);
+    pritisni(&dialog, Qt::Key_Escape);
 
     QCOMPARE(clicks, 0);
     QCOMPARE(finished.count(), 0);
@@ -362,40 +329,40 @@ void tst_basGlavni::enterAndEscapeDoNotReachTheDialog()
 void tst_basGlavni::editingKeysKeepTheirEffect()
 {
     ProbniProzor &w = otvori();
-    type(&w, QStringLiteral("1234"));
-    press(&w, Qt::Key_Home);
+    otkucaj(&w, QStringLiteral("1234"));
+    pritisni(&w, Qt::Key_Home);
     QCOMPARE(w.prvo->cursorPosition(), 0);
-    press(&w, Qt::Key_Delete);
+    pritisni(&w, Qt::Key_Delete);
     QCOMPARE(w.prvo->text(), QStringLiteral("234"));
-    press(&w, Qt::Key_Right);
-    press(&w, Qt::Key_Backspace);
+    pritisni(&w, Qt::Key_Right);
+    pritisni(&w, Qt::Key_Backspace);
     QCOMPARE(w.prvo->text(), QStringLiteral("34"));
-    press(&w, Qt::Key_End);
-    press(&w, Qt::Key_Left);
-    type(&w, QStringLiteral("."));
+    pritisni(&w, Qt::Key_End);
+    pritisni(&w, Qt::Key_Left);
+    otkucaj(&w, QStringLiteral("."));
     QCOMPARE(w.prvo->text(), QStringLiteral("3.4"));
-    press(&w, Qt::Key_F1);
+    pritisni(&w, Qt::Key_F1);
     QCOMPARE(w.prvo->text(), QStringLiteral("3.4"));
     // Deleting the point lets a point be typed again.
-    press(&w, Qt::Key_Backspace);
-    type(&w, QStringLiteral("."));
+    pritisni(&w, Qt::Key_Backspace);
+    otkucaj(&w, QStringLiteral("."));
     QCOMPARE(w.prvo->text(), QStringLiteral("3.4"));
 }
 
 void tst_basGlavni::entryByTabSelectsAll()
 {
     ProbniProzor &w = otvori();
-    press(&w, Qt::Key_End); // nothing selected in the field that is left
-    press(&w, Qt::Key_Tab);
-    QCOMPARE(focusName(&w), QStringLiteral("drugo"));
+    pritisni(&w, Qt::Key_End); // nothing selected in the field that is left
+    pritisni(&w, Qt::Key_Tab);
+    QCOMPARE(fokus(&w), QStringLiteral("drugo"));
     QCOMPARE(w.drugo->selectedText(), QStringLiteral("208"));
-    press(&w, Qt::Key_Tab);
-    QCOMPARE(focusName(&w), QStringLiteral("trece"));
+    pritisni(&w, Qt::Key_Tab);
+    QCOMPARE(fokus(&w), QStringLiteral("trece"));
     QCOMPARE(w.trece->selectedText(), QStringLiteral("9"));
-    press(&w, Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(focusName(&w), QStringLiteral("drugo"));
+    pritisni(&w, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(fokus(&w), QStringLiteral("drugo"));
     QCOMPARE(w.drugo->selectedText(), QStringLiteral("208"));
-    type(&w, QStringLiteral("3"));
+    otkucaj(&w, QStringLiteral("3"));
     QCOMPARE(w.drugo->text(), QStringLiteral("3"));
 }
 
@@ -403,15 +370,15 @@ void tst_basGlavni::entryByClickSelectsAll()
 {
     ProbniProzor &w = otvori();
     // A click near the left edge would put the cursor before the first character.
-    click(w.drugo, QPoint(3, w.drugo->height() / 2));
-    QCOMPARE(focusName(&w), QStringLiteral("drugo"));
+    klikni(w.drugo, QPoint(3, w.drugo->height() / 2));
+    QCOMPARE(fokus(&w), QStringLiteral("drugo"));
     QCOMPARE(w.drugo->selectedText(), QStringLiteral("208"));
-    type(&w, QStringLiteral("4"));
+    otkucaj(&w, QStringLiteral("4"));
     QCOMPARE(w.drugo->text(), QStringLiteral("4"));
 
     // A click inside the field that has the focus only moves the cursor.
     w.drugo->setText(QStringLiteral("1234"));
-    click(w.drugo, QPoint(3, w.drugo->height() / 2));
+    klikni(w.drugo, QPoint(3, w.drugo->height() / 2));
     QCOMPARE(w.drugo->selectedText(), QString());
 }
 
@@ -429,25 +396,25 @@ void tst_basGlavni::emptyFieldCannotBeLeft()
     QFETCH(QString, way);
     ProbniProzor &w = otvori();
     NumericField::focus(w.drugo);
-    press(&w, Qt::Key_Backspace);
+    pritisni(&w, Qt::Key_Backspace);
     QCOMPARE(w.drugo->text(), QString());
 
     if (way == QLatin1String("Tab"))
-        press(&w, Qt::Key_Tab);
+        pritisni(&w, Qt::Key_Tab);
     else if (way == QLatin1String("Shift+Tab"))
-        press(&w, Qt::Key_Backtab, Qt::ShiftModifier);
+        pritisni(&w, Qt::Key_Backtab, Qt::ShiftModifier);
     else if (way == QLatin1String("field"))
-        click(w.trece);
+        klikni(w.trece);
     else
-        click(w.dugme);
+        klikni(w.dugme);
 
-    QCOMPARE(focusName(&w), QStringLiteral("drugo"));
+    QCOMPARE(fokus(&w), QStringLiteral("drugo"));
     QCOMPARE(QApplication::focusWidget(), w.drugo);
     QCOMPARE(w.klikova, 0);
     QCOMPARE(w.prvo->text(), QStringLiteral("206"));
     QCOMPARE(w.trece->text(), QStringLiteral("9"));
     // What is typed next goes into the emptied field.
-    type(&w, QStringLiteral("5"));
+    otkucaj(&w, QStringLiteral("5"));
     QCOMPARE(w.drugo->text(), QStringLiteral("5"));
     QCOMPARE(w.trece->text(), QStringLiteral("9"));
 }
@@ -455,25 +422,25 @@ void tst_basGlavni::emptyFieldCannotBeLeft()
 void tst_basGlavni::filledFieldCanBeLeft()
 {
     ProbniProzor &w = otvori();
-    type(&w, QStringLiteral("."));
-    click(w.dugme);
+    otkucaj(&w, QStringLiteral("."));
+    klikni(w.dugme);
     QCOMPARE(w.klikova, 1);
-    QCOMPARE(focusName(&w), QStringLiteral("dugme"));
-    click(w.trece);
-    QCOMPARE(focusName(&w), QStringLiteral("trece"));
+    QCOMPARE(fokus(&w), QStringLiteral("dugme"));
+    klikni(w.trece);
+    QCOMPARE(fokus(&w), QStringLiteral("trece"));
     QCOMPARE(w.trece->selectedText(), QStringLiteral("9"));
 }
 
 void tst_basGlavni::menuCommandRunsWithTheFieldEmpty()
 {
     ProbniProzor &w = otvori();
-    press(&w, Qt::Key_Delete);
+    pritisni(&w, Qt::Key_Delete);
     QCOMPARE(w.prvo->text(), QString());
 
     QMenuBar *bar = w.menuBar();
-    click(bar, bar->actionGeometry(w.meni->menuAction()).center());
+    klikni(bar, bar->actionGeometry(w.meni->menuAction()).center());
     QVERIFY(w.meni->isVisible());
-    QCOMPARE(focusName(&w), QStringLiteral("prvo"));
+    QCOMPARE(fokus(&w), QStringLiteral("prvo"));
     QVERIFY(QTest::qWaitForWindowExposed(w.meni));
     QTest::mouseClick(
         w.meni->windowHandle(), Qt::LeftButton, {}, w.meni->actionGeometry(w.komanda).center());
@@ -483,18 +450,18 @@ void tst_basGlavni::menuCommandRunsWithTheFieldEmpty()
     QCOMPARE(w.tekstPriKomandi, QString());
     QCOMPARE(w.fokusPriKomandi, w.prvo);
     QVERIFY(!w.meni->isVisible());
-    QCOMPARE(focusName(&w), QStringLiteral("prvo"));
+    QCOMPARE(fokus(&w), QStringLiteral("prvo"));
     QCOMPARE(w.prvo->text(), QString());
     // The field still holds on to the focus.
-    press(&w, Qt::Key_Tab);
-    QCOMPARE(focusName(&w), QStringLiteral("prvo"));
+    pritisni(&w, Qt::Key_Tab);
+    QCOMPARE(fokus(&w), QStringLiteral("prvo"));
 }
 
 void tst_basGlavni::maximumLengthLimitsTypingAndPasting()
 {
     ProbniProzor &w = otvori();
     NumericField::focus(w.trece); // at most 4 characters
-    type(&w, QStringLiteral("123456"));
+    otkucaj(&w, QStringLiteral("123456"));
     QCOMPARE(w.trece->text(), QStringLiteral("1234"));
 
     w.trece->selectAll();
@@ -509,7 +476,7 @@ void tst_basGlavni::maximumLengthLimitsTypingAndPasting()
     QGuiApplication::clipboard()->setText(QStringLiteral("98"));
     w.trece->paste();
     QCOMPARE(w.trece->text(), QStringLiteral("98"));
-    press(&w, Qt::Key_End);
+    pritisni(&w, Qt::Key_End);
     w.trece->paste();
     QCOMPARE(w.trece->text(), QStringLiteral("9898"));
     w.trece->paste();
@@ -524,23 +491,23 @@ void tst_basGlavni::programTextIsNotCutButCannotGrow()
     QCOMPARE(w.trece->text(), QStringLiteral("12.24"));
 
     // The user may shorten a longer text the program wrote, but not lengthen it.
-    press(&w, Qt::Key_End);
-    type(&w, QStringLiteral("5"));
+    pritisni(&w, Qt::Key_End);
+    otkucaj(&w, QStringLiteral("5"));
     QCOMPARE(w.trece->text(), QStringLiteral("12.24"));
     QGuiApplication::clipboard()->setText(QStringLiteral("9"));
     w.trece->paste();
     QCOMPARE(w.trece->text(), QStringLiteral("12.24"));
     w.trece->setText(QStringLiteral("9998.9"));
-    press(&w, Qt::Key_End);
-    press(&w, Qt::Key_Backspace);
+    pritisni(&w, Qt::Key_End);
+    pritisni(&w, Qt::Key_Backspace);
     QCOMPARE(w.trece->text(), QStringLiteral("9998."));
-    type(&w, QStringLiteral("7"));
+    otkucaj(&w, QStringLiteral("7"));
     QCOMPARE(w.trece->text(), QStringLiteral("9998."));
-    press(&w, Qt::Key_Backspace);
-    type(&w, QStringLiteral("7"));
+    pritisni(&w, Qt::Key_Backspace);
+    otkucaj(&w, QStringLiteral("7"));
     QCOMPARE(w.trece->text(), QStringLiteral("9998"));
-    press(&w, Qt::Key_Backspace);
-    type(&w, QStringLiteral("7"));
+    pritisni(&w, Qt::Key_Backspace);
+    otkucaj(&w, QStringLiteral("7"));
     QCOMPARE(w.trece->text(), QStringLiteral("9997"));
 }
 

@@ -1,13 +1,12 @@
-#include "ModalWatcher.h"
+#include "ui/results/frmIzlazna.h"
+
+#include "Datoteke.h"
 #include "OgranicenjeVelicine.h"
 #include "PdfText.h"
-#include "ui/listing/ListingTestSupport.h"
-
-#include "ui/results/frmIzlazna.h"
+#include "UserInput.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -22,6 +21,16 @@ namespace {
 
 // How a save can fail.
 enum class Kvar { DiskFull, FolderAsName, FolderOfNobody };
+
+const UlazniParametri ulaz { 206, 208, 5, 9 };
+
+// The record of these inputs, as the results window gets it.
+RezultatiProracuna zapis()
+{
+    RezultatiProracuna r;
+    r.proracunaj(ulaz);
+    return r;
+}
 
 // The sheet's text without its date and time, which differ between two writings a minute apart.
 QString bezVremena(QString text)
@@ -48,13 +57,10 @@ private slots:
 
 void tst_Izvestaj::fileMenuOffersSheetAndPrintBeforeExit()
 {
-    Ulaz ulaz;
-    frmIzlazna w(ulaz.rezultati, ulaz.parametri, nullptr);
-    const QMenu *datoteka = w.findChild<QMenu *>(QStringLiteral("mnuDatoteka"));
-    QVERIFY(datoteka);
+    frmIzlazna w(zapis(), ulaz, nullptr);
     QStringList names;
     QStringList texts;
-    for (const QAction *a : datoteka->actions()) {
+    for (const QAction *a : kontrola<QMenu>(&w, QStringLiteral("mnuDatoteka"))->actions()) {
         names << a->objectName();
         texts << a->text();
     }
@@ -68,8 +74,7 @@ void tst_Izvestaj::savesTheSheetAndPrintsTheSameSheet()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
     const QString papir = dir.filePath(QStringLiteral("papir.pdf"));
-    Ulaz ulaz;
-    frmIzlazna w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmIzlazna w(zapis(), ulaz, nullptr);
     w.setFileNameQuestion([&] { return pdf; });
     w.show();
     ModalWatcher watcher;
@@ -119,8 +124,7 @@ void tst_Izvestaj::failedSaveKeepsTheOldFileAndSaysWhy()
         path = QStringLiteral("/proc/list.pdf");
     }
 
-    Ulaz ulaz;
-    frmIzlazna w(ulaz.rezultati, ulaz.parametri, nullptr);
+    frmIzlazna w(zapis(), ulaz, nullptr);
     w.setFileNameQuestion([&] { return path; });
     w.show();
     ModalWatcher watcher;

@@ -3,8 +3,8 @@
 // The diagram of both envelopes: the moment envelope above the beam line, the shear envelope
 // around its own base line, drawn in 24 stages dot by dot, with progress after every stage.
 
+#include "core/DrawingSurface.h"
 #include "core/RezultatiProracuna.h"
-#include "ui/diagram/DrawingSurface.h"
 
 // The results window's loop variables, which keep their last values after a drawing.
 struct DiagramLoopVariables

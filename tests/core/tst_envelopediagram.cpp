@@ -1,5 +1,5 @@
-#include "ui/diagram/EnvelopeDiagram.h"
-#include "ui/diagram/RecordingSurface.h"
+#include "RecordingSurface.h"
+#include "core/EnvelopeDiagram.h"
 
 #include "Nearly.h"
 

@@ -1,5 +1,5 @@
+#include "core/ListingLines.h"
 #include "core/RezultatiProracuna.h"
-#include "ui/listing/ListingLines.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "ui/diagram/EnvelopeDiagram.h"
+#include "core/EnvelopeDiagram.h"
 
+#include "core/DiagramScales.h"
 #include "core/NumberText.h"
-#include "ui/diagram/DiagramScales.h"
 
 #include <cmath>
 

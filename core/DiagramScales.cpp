@@ -1,4 +1,4 @@
-#include "ui/diagram/DiagramScales.h"
+#include "core/DiagramScales.h"
 
 #include "core/NumberText.h"
 

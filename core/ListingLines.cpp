@@ -1,4 +1,4 @@
-#include "ui/listing/ListingLines.h"
+#include "core/ListingLines.h"
 
 #include "core/NumberText.h"
 #include "core/RezultatiProracuna.h"
