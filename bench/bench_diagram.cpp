@@ -4,8 +4,8 @@
 // the stages and one call per dot. The window case adds the real progress bar and label.
 
 #include "core/EnvelopeDiagram.h"
+#include "output/RasterSurface.h"
 #include "ui/diagram/DiagramCanvas.h"
-#include "ui/diagram/RasterSurface.h"
 #include "ui/diagram/WidgetProgress.h"
 
 #include <QApplication>

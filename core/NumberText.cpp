@@ -161,4 +161,11 @@ std::string reformat(std::string_view text, int decimals)
     return value ? fixed(*value, decimals) : std::string(text);
 }
 
+std::string full(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 } // namespace NumberText

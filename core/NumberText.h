@@ -13,6 +13,10 @@ namespace NumberText {
 // without trailing zeros, with a leading "-" when negative ("8.9", "-1030", "0.0000001").
 std::string general(double value);
 
+// The shortest text that reads back as the same double, for files that scripts read on (JSON):
+// "414", "2.5120772946859904", "1e-07".
+std::string full(double value);
+
 // The fixed formats "#0" (decimals 0), "#0.00" (2) and "#0.000" (3). The value is taken in its
 // 15-significant-digit form and rounded half away from zero, so 2.675 gives "2.68"; a result
 // that rounds to zero carries no minus sign.

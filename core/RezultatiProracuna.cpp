@@ -80,3 +80,45 @@ void RezultatiProracuna::proracunajTransverzalneSile(const UlazniParametri &ulaz
     m_dblMinTIIZonaVazenjaLevo = e;
     m_dblMinTIIZonaVazenjaDesno = L;
 }
+
+std::vector<PoljeRezultata> RezultatiProracuna::polja() const
+{
+    return {
+        { "dblR", m_dblR },
+        { "dblXr", m_dblXr },
+        { "dblA1", m_dblA1 },
+        { "dblA2", m_dblA2 },
+        { "dblX01I", m_dblX01I },
+        { "dblX02I", m_dblX02I },
+        { "dblXmaxI", m_dblXmaxI },
+        { "dblX01II", m_dblX01II },
+        { "dblX02II", m_dblX02II },
+        { "dblXmaxII", m_dblXmaxII },
+        { "dblXpreseka", m_dblXpreseka },
+        { "dblMmaxI", m_dblMmaxI },
+        { "dblMmaxII", m_dblMmaxII },
+        { "dblMpreseka", m_dblMpreseka },
+        { "dblKonstantaAI", m_dblKonstantaAI },
+        { "dblKonstantaBI", m_dblKonstantaBI },
+        { "dblKonstantaAII", m_dblKonstantaAII },
+        { "dblKonstantaBII", m_dblKonstantaBII },
+        { "dblKonstantaCII", m_dblKonstantaCII },
+        { "dblZonaVazenjaParaboleI", m_dblZonaVazenjaParaboleI },
+        { "dblZonaVazenjaParaboleII", m_dblZonaVazenjaParaboleII },
+        { "dblKAmaxTII", m_dblKAmaxTII },
+        { "dblKBmaxTII", m_dblKBmaxTII },
+        { "dblKAmaxTI", m_dblKAmaxTI },
+        { "dblKBmaxTI", m_dblKBmaxTI },
+        { "dblKAminTI", m_dblKAminTI },
+        { "dblKAminTII", m_dblKAminTII },
+        { "dblKBminTII", m_dblKBminTII },
+        { "dblMaxTIIZonaVazenjaLevo", m_dblMaxTIIZonaVazenjaLevo },
+        { "dblMaxTIIZonaVazenjaDesno", m_dblMaxTIIZonaVazenjaDesno },
+        { "dblMaxTIZonaVazenjaLevo", m_dblMaxTIZonaVazenjaLevo },
+        { "dblMaxTIZonaVazenjaDesno", m_dblMaxTIZonaVazenjaDesno },
+        { "dblMinTIZonaVazenjaLevo", m_dblMinTIZonaVazenjaLevo },
+        { "dblMinTIZonaVazenjaDesno", m_dblMinTIZonaVazenjaDesno },
+        { "dblMinTIIZonaVazenjaLevo", m_dblMinTIIZonaVazenjaLevo },
+        { "dblMinTIIZonaVazenjaDesno", m_dblMinTIIZonaVazenjaDesno },
+    };
+}

@@ -4,6 +4,8 @@
 // supported beam under a moving pair of coupled forces. Only proracunaj() writes it; every window
 // reads it through a const reference and the accessors named after the fields.
 
+#include <vector>
+
 // The four inputs as the user typed them: P1 left force (kN), P2 right force (kN), e distance from
 // P1 to P2 (m), L span (m).
 struct UlazniParametri
@@ -12,6 +14,13 @@ struct UlazniParametri
     double P2 = 0.0;
     double e = 0.0;
     double L = 0.0;
+};
+
+// One field of the record by its name, for output that lists them all.
+struct PoljeRezultata
+{
+    const char *ime;
+    double vrednost;
 };
 
 class RezultatiProracuna
@@ -57,6 +66,9 @@ public:
     double dblMinTIZonaVazenjaDesno() const { return m_dblMinTIZonaVazenjaDesno; }
     double dblMinTIIZonaVazenjaLevo() const { return m_dblMinTIIZonaVazenjaLevo; }
     double dblMinTIIZonaVazenjaDesno() const { return m_dblMinTIIZonaVazenjaDesno; }
+
+    // All 36 fields in their declared order, each under its accessor's name.
+    std::vector<PoljeRezultata> polja() const;
 
 private:
     void proracunajMomente(const UlazniParametri &ulaz);

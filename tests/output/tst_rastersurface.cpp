@@ -1,6 +1,6 @@
 #include "core/EnvelopeDiagram.h"
+#include "output/RasterSurface.h"
 #include "ui/diagram/DiagramCanvas.h"
-#include "ui/diagram/RasterSurface.h"
 #include "ui/diagram/WidgetProgress.h"
 
 #include <QFontMetrics>

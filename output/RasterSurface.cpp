@@ -1,4 +1,4 @@
-#include "ui/diagram/RasterSurface.h"
+#include "output/RasterSurface.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,0 +1,305 @@
+#include "cli/Ispis.h"
+
+#include "core/EvaluacijaPreseka.h"
+#include "core/KontroleUnosa.h"
+#include "core/ListingLines.h"
+#include "core/NumberText.h"
+
+#include <sstream>
+
+namespace {
+
+std::string d2(double v)
+{
+    return NumberText::fixed(v, 2);
+}
+
+std::string broj(double v)
+{
+    return NumberText::general(v);
+}
+
+bool razlikujuSe(const TacneAnvelope::Poredjenje &p)
+{
+    return p.extM.razlikujuSe() || p.maxT.razlikujuSe() || p.minT.razlikujuSe();
+}
+
+std::vector<std::string> tabExtM(const RezultatiProracuna &r)
+{
+    return {
+        "Proracun extremnih vrednosti momenata savijanja",
+        "Jednacine dijagrama extremnih vednosti momenata savijanja",
+        "  Jednacina parabole I = " + d2(r.dblKonstantaAI()) + "*X- " + d2(r.dblKonstantaBI())
+            + "*X^2",
+        "  Jednacina parabole II = " + d2(r.dblKonstantaAII()) + "*X- " + d2(r.dblKonstantaBII())
+            + "*X^2- " + d2(r.dblKonstantaCII()),
+        "Extremne vrednosti",
+        "  Parabola I  = Xmax [m] " + d2(r.dblXmaxI()) + "  Mmax [kNm] " + d2(r.dblMmaxI())
+            + "  Nulte tacke Xo1[m] " + d2(r.dblX01I()) + "  Xo2[m] " + d2(r.dblX02I()),
+        "  Parabola II = Xmax [m] " + d2(r.dblXmaxII()) + "  Mmax [kNm] " + d2(r.dblMmaxII())
+            + "  Nulte tacke Xo1[m] " + d2(r.dblX01II()) + "  Xo2[m] " + d2(r.dblX02II()),
+        "  Presek parabola I i II: X preseka [m] " + d2(r.dblXpreseka()) + "  Mpreseka [kNm] "
+            + d2(r.dblMpreseka()),
+        "Zone vazenja",
+        "  Zona vazenja parabole I  \u00B5[m]= " + d2(r.dblZonaVazenjaParaboleI()),
+        "  Zona vazenja parabole II \u00B5[m]= " + d2(r.dblZonaVazenjaParaboleII()),
+    };
+}
+
+std::vector<std::string> tabExtT(const RezultatiProracuna &r)
+{
+    const auto zona
+        = [](double levo, double desno) { return "   " + d2(levo) + " =<X[m]<= " + d2(desno); };
+    return {
+        "Proracun extremnih vrednosti transverzalnih sila",
+        "Jednacine dijagrama extremnih vrednosti transverzalnih sila",
+        "  maxT = - " + d2(r.dblKAmaxTII()) + "*X+ " + d2(r.dblKBmaxTII())
+            + zona(r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno()),
+        "  maxT = - " + d2(r.dblKAmaxTI()) + "*X+ " + d2(r.dblKBmaxTI())
+            + zona(r.dblMaxTIZonaVazenjaLevo(), r.dblMaxTIZonaVazenjaDesno()),
+        "  minT = - " + d2(r.dblKAminTI()) + "*X"
+            + zona(r.dblMinTIZonaVazenjaLevo(), r.dblMinTIZonaVazenjaDesno()),
+        "  minT = - " + d2(r.dblKAminTII()) + "*X+ " + d2(r.dblKBminTII())
+            + zona(r.dblMinTIIZonaVazenjaLevo(), r.dblMinTIIZonaVazenjaDesno()),
+    };
+}
+
+std::vector<std::string> presekLinije(const Proracun &p, bool tacne)
+{
+    const double x = *p.x;
+    const MomentUPreseku m = momentUPreseku(p.rezultati, p.ulaz, x);
+    const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(p.rezultati, x);
+    std::vector<std::string> linije {
+        "Extremne vrednosti momenta savijanja u zadatom preseku",
+        "  X[m] " + d2(x) + "  Parabola I " + d2(m.MI) + "  Parabola II " + d2(m.MII)
+            + "  ext M [kNm] " + d2(m.extM),
+        "Extremne vrednosti transverzalnih sila u zadatom preseku",
+        "  X[m] " + d2(x) + "  maxT[kN] " + d2(t.maxT) + "  minT[kN] " + d2(t.minT),
+    };
+    if (tacne) {
+        using TacneAnvelope::Velicina;
+        const TacneAnvelope::TacneVrednosti v = TacneAnvelope::tacneVrednosti(p.ulaz, x);
+        linije.push_back("Tacne vrednosti u preseku (svi polozaji sila)");
+        for (const auto &[velicina, tv] : { std::pair { Velicina::ExtM, v.extM },
+                 std::pair { Velicina::MaxT, v.maxT }, std::pair { Velicina::MinT, v.minT } })
+            linije.push_back("  " + TacneAnvelope::naziv(velicina) + " " + d2(tv.vrednost) + "  ("
+                + TacneAnvelope::opisPolozaja(velicina, tv.polozaj) + ")");
+    }
+    return linije;
+}
+
+std::vector<std::string> tabelaPreseka(const Proracun &p, bool tacne)
+{
+    std::vector<std::string> linije { "Preseci (n = " + broj(p.n) + ")" };
+    for (const double x : ListingLines::preseci(p.ulaz.L, p.n)) {
+        const auto k = TacneAnvelope::klasicneVrednosti(p.rezultati, p.ulaz, x);
+        std::string linija = "  x[m]= " + NumberText::fixed(x, 3) + "  extM " + d2(k.extM)
+            + "  maxT " + d2(k.maxT) + "  minT " + d2(k.minT);
+        if (tacne) {
+            const auto v = TacneAnvelope::tacneVrednosti(p.ulaz, x);
+            linija += "  tacno: extM " + d2(v.extM.vrednost) + "  maxT " + d2(v.maxT.vrednost)
+                + "  minT " + d2(v.minT.vrednost);
+        }
+        linije.push_back(linija);
+    }
+    return linije;
+}
+
+std::string tekst(const Proracun &p, const OpcijeKalkulatora &o)
+{
+    const UlazniParametri &u = p.ulaz;
+    std::vector<std::vector<std::string>> blokovi {
+        { "Ulazni parametri: P1 = " + broj(u.P1) + " kN, P2 = " + broj(u.P2)
+            + " kN, e = " + broj(u.e) + " m, L = " + broj(u.L) + " m" },
+        tabExtM(p.rezultati),
+        tabExtT(p.rezultati),
+    };
+    if (p.x)
+        blokovi.push_back(presekLinije(p, o.tacne));
+    if (o.brojPoljaZadat)
+        blokovi.push_back(tabelaPreseka(p, o.tacne));
+    if (o.tacne) {
+        const auto &max = p.poredjenje.maksimum;
+        blokovi.push_back({ "Tacne anvelope (svi polozaji sila)",
+            "  Apsolutni maksimum momenta " + d2(max.M) + " kNm u x = " + d2(max.x) + " m ("
+                + TacneAnvelope::opisPolozaja(TacneAnvelope::Velicina::ExtM, max.polozaj) + ")" });
+    }
+    // The summary closes the output whenever the classical envelope falls short.
+    if (o.tacne || razlikujuSe(p.poredjenje))
+        blokovi.push_back(TacneAnvelope::rezime(p.poredjenje));
+
+    std::string izlaz;
+    for (const auto &blok : blokovi) {
+        if (!izlaz.empty())
+            izlaz += "\n";
+        for (const std::string &linija : blok)
+            izlaz += linija + "\n";
+    }
+    return izlaz;
+}
+
+std::string csv(const Proracun &p, const OpcijeKalkulatora &o)
+{
+    const std::vector<double> xs
+        = p.x ? std::vector<double> { *p.x } : ListingLines::preseci(p.ulaz.L, p.n);
+    if (o.tacne) {
+        std::string izlaz;
+        for (const std::string &linija : TacneAnvelope::csvLinije(p.rezultati, p.ulaz, xs))
+            izlaz += linija + "\n";
+        return izlaz;
+    }
+    std::string izlaz = "x,extM,maxT,minT\n";
+    for (const double x : xs) {
+        const auto k = TacneAnvelope::klasicneVrednosti(p.rezultati, p.ulaz, x);
+        izlaz += broj(x) + "," + broj(k.extM) + "," + broj(k.maxT) + "," + broj(k.minT) + "\n";
+    }
+    return izlaz;
+}
+
+// JSON numbers at full precision: the shortest text that reads back as the same double.
+std::string j(double v)
+{
+    return NumberText::full(v);
+}
+
+std::string jText(const std::string &s)
+{
+    std::string izlaz = "\"";
+    for (const char c : s) {
+        if (c == '"' || c == '\\')
+            izlaz += '\\';
+        izlaz += c;
+    }
+    return izlaz + "\"";
+}
+
+std::string json(const Proracun &p, const OpcijeKalkulatora &o)
+{
+    std::ostringstream s;
+    const UlazniParametri &u = p.ulaz;
+    s << "{\n  \"ulaz\": {\"P1\": " << j(u.P1) << ", \"P2\": " << j(u.P2) << ", \"e\": " << j(u.e)
+      << ", \"L\": " << j(u.L) << "},\n  \"rezultati\": {";
+    const auto polja = p.rezultati.polja();
+    for (std::size_t i = 0; i < polja.size(); ++i)
+        s << (i ? "," : "") << "\n    \"" << polja[i].ime << "\": " << j(polja[i].vrednost);
+    s << "\n  }";
+    if (p.x) {
+        const MomentUPreseku m = momentUPreseku(p.rezultati, u, *p.x);
+        const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(p.rezultati, *p.x);
+        s << ",\n  \"presek\": {\"x\": " << j(*p.x) << ", \"MI\": " << j(m.MI)
+          << ", \"MII\": " << j(m.MII) << ", \"extM\": " << j(m.extM) << ", \"maxT\": " << j(t.maxT)
+          << ", \"minT\": " << j(t.minT) << "}";
+    }
+    if (o.brojPoljaZadat) {
+        s << ",\n  \"preseci\": [";
+        const auto xs = ListingLines::preseci(u.L, p.n);
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            const auto k = TacneAnvelope::klasicneVrednosti(p.rezultati, u, xs[i]);
+            s << (i ? "," : "") << "\n    {\"x\": " << j(xs[i]) << ", \"extM\": " << j(k.extM)
+              << ", \"maxT\": " << j(k.maxT) << ", \"minT\": " << j(k.minT) << "}";
+        }
+        s << "\n  ]";
+    }
+    if (o.tacne || razlikujuSe(p.poredjenje)) {
+        using TacneAnvelope::Velicina;
+        const auto &pr = p.poredjenje;
+        s << ",\n  \"tacne\": {\"maksimum\": {\"M\": " << j(pr.maksimum.M)
+          << ", \"x\": " << j(pr.maksimum.x) << "}";
+        for (const Velicina v : { Velicina::ExtM, Velicina::MaxT, Velicina::MinT }) {
+            const auto &r = pr.razlika(v);
+            s << ",\n    " << jText(TacneAnvelope::naziv(v))
+              << ": {\"najvecaRazlika\": " << j(r.najveca) << ", \"x\": " << j(r.x)
+              << ", \"klasicna\": " << j(r.klasicna) << ", \"tacna\": " << j(r.tacna)
+              << ", \"procenat\": " << j(r.procenat) << ", \"zone\": [";
+            for (std::size_t i = 0; i < r.zone.size(); ++i)
+                s << (i ? ", " : "") << "[" << j(r.zone[i].xOd) << ", " << j(r.zone[i].xDo) << "]";
+            s << "]}";
+        }
+        s << ",\n    \"rezime\": [";
+        const auto rez = TacneAnvelope::rezime(pr);
+        for (std::size_t i = 0; i < rez.size(); ++i)
+            s << (i ? ", " : "") << jText(rez[i]);
+        s << "]\n  }";
+    }
+    s << "\n}\n";
+    return s.str();
+}
+
+} // namespace
+
+Proracun proracunaj(const OpcijeKalkulatora &o)
+{
+    Proracun p;
+    const KontroleUnosa::TekstoviUlaza tekstovi { o.P1, o.P2, o.e, o.L };
+    if (!KontroleUnosa::KontrolaDuzine(tekstovi)) {
+        p.poruke.push_back("Nijedan od parametara P1, P2, e, L ne sme biti prazan.");
+        return p;
+    }
+    const KontroleUnosa::ProveraUlaza provera = KontroleUnosa::KontrolaVrednosti(tekstovi);
+    for (const KontroleUnosa::Ispravka &i : provera.ispravke) {
+        if (!i.poruka.empty())
+            p.poruke.push_back(i.poruka);
+    }
+    if (!provera.prihvaceno)
+        return p;
+    p.ulaz = provera.ulaz;
+    // The window sets e to 0 without a word when P1 is 0; a script is told.
+    if (NumberText::parseField(o.e).value_or(0.0) != p.ulaz.e)
+        p.poruke.push_back("Napomena: P1 = 0 znaci jednu silu (P2), pa se racuna sa e = 0.");
+
+    if (o.presek) {
+        const auto odbijanja = KontroleUnosa::KontrolaPreseka(*o.presek, "0", p.ulaz.L);
+        for (const auto &odbijanje : odbijanja)
+            p.poruke.push_back(odbijanje.poruka);
+        if (!odbijanja.empty())
+            return p;
+        p.x = NumberText::parseField(*o.presek);
+    }
+    const auto n = KontroleUnosa::KontrolaBrojaPolja(o.brojPolja);
+    if (!n) {
+        p.poruke.push_back(
+            "Broj polja n mora biti decimalan broj veci od nule koji ima najvise dva znaka!");
+        return p;
+    }
+    p.n = *n;
+
+    p.rezultati.proracunaj(p.ulaz);
+    p.poredjenje = TacneAnvelope::uporedi(p.rezultati, p.ulaz);
+    p.prihvacen = true;
+    return p;
+}
+
+std::string ispisi(const Proracun &p, const OpcijeKalkulatora &o)
+{
+    if (o.listing != OpcijeKalkulatora::Listing::None) {
+        const std::vector<std::string> linije = o.listing == OpcijeKalkulatora::Listing::Moment
+            ? ListingLines::momenti(p.rezultati, p.ulaz.L, p.ulaz.P1, p.ulaz.e, p.n)
+            : ListingLines::transverzalneSile(p.rezultati, p.ulaz.L, p.n);
+        std::string izlaz;
+        for (const std::string &linija : linije)
+            izlaz += linija + "\r\n";
+        return izlaz;
+    }
+    switch (o.format) {
+    case OpcijeKalkulatora::Format::Csv:
+        return csv(p, o);
+    case OpcijeKalkulatora::Format::Json:
+        return json(p, o);
+    case OpcijeKalkulatora::Format::Text:
+        break;
+    }
+    return tekst(p, o);
+}
+
+std::string upozorenje(const Proracun &p, const OpcijeKalkulatora &o)
+{
+    // Text and JSON carry the summary themselves.
+    const bool nosiRezime = o.listing == OpcijeKalkulatora::Listing::None
+        && o.format != OpcijeKalkulatora::Format::Csv;
+    if (nosiRezime || !razlikujuSe(p.poredjenje))
+        return {};
+    std::string izlaz;
+    for (const std::string &linija : TacneAnvelope::rezime(p.poredjenje))
+        izlaz += linija + "\n";
+    return izlaz;
+}

@@ -1,0 +1,123 @@
+#include "cli/Opcije.h"
+
+#include <string_view>
+
+namespace {
+
+bool jeOpcija(std::string_view a)
+{
+    // "-5" would be a negative number, which no input admits; "-" alone is no option either.
+    return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9') && a[1] != '.';
+}
+
+} // namespace
+
+std::string uputstvo()
+{
+    return "Upotreba: kelvane-calc P1 P2 e L [opcije]\n"
+           "Anvelope ekstremnih momenata savijanja i transverzalnih sila proste grede pod dve\n"
+           "spregnute pokretne sile (P1 levo, P2 na rastojanju e desno od nje). P1 i P2 u kN,\n"
+           "e i L u m, decimalna tacka \".\".\n"
+           "\n"
+           "  -x, --at X             extM, maxT i minT u preseku X\n"
+           "  -n, --sections N       listing u N + 1 preseka (podrazumevano 10)\n"
+           "  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po\n"
+           "                         bajt kao datoteka koju snima prozor listinga\n"
+           "  --exact                tacne anvelope (svi polozaji sila) pored klasicnih\n"
+           "  --format text|csv|json text (podrazumevano), csv: red po preseku, json: sva polja\n"
+           "                         proracuna punom tacnoscu\n"
+           "  --pdf FILE             proracunski list u PDF-u\n"
+           "  --png FILE             dijagram kao na kartici \"dijagram\" (620 x 465)\n"
+           "  -h, --help             ovo uputstvo\n"
+           "  --version              verzija programa\n"
+           "\n"
+           "Izlazni status: 0 uspeh, 1 datoteka nije snimljena, 2 neispravan unos.\n";
+}
+
+CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
+{
+    CitanjeOpcija c;
+    OpcijeKalkulatora &o = c.opcije;
+    std::vector<std::string> ulazi;
+    for (std::size_t i = 0; i < argumenti.size(); ++i) {
+        const std::string &a = argumenti[i];
+        if (!jeOpcija(a)) {
+            ulazi.push_back(a);
+            continue;
+        }
+        if (a == "-h" || a == "--help") {
+            o.pomoc = true;
+            continue;
+        }
+        if (a == "--version") {
+            o.verzija = true;
+            continue;
+        }
+        if (a == "--exact") {
+            o.tacne = true;
+            continue;
+        }
+        // Every other option takes a value, given either as the next argument or after "=".
+        std::string ime = a;
+        std::optional<std::string> vrednost;
+        if (const auto jednako = a.find('=');
+            a.rfind("--", 0) == 0 && jednako != std::string::npos) {
+            ime = a.substr(0, jednako);
+            vrednost = a.substr(jednako + 1);
+        }
+        const bool poznata = ime == "-x" || ime == "--at" || ime == "-n" || ime == "--sections"
+            || ime == "--listing" || ime == "--format" || ime == "--pdf" || ime == "--png";
+        if (!poznata) {
+            c.greska = "Nepoznata opcija: " + a;
+            return c;
+        }
+        if (!vrednost) {
+            if (i + 1 >= argumenti.size()) {
+                c.greska = "Opcija " + ime + " trazi vrednost.";
+                return c;
+            }
+            vrednost = argumenti[++i];
+        }
+        if (ime == "-x" || ime == "--at") {
+            o.presek = *vrednost;
+        } else if (ime == "-n" || ime == "--sections") {
+            o.brojPolja = *vrednost;
+            o.brojPoljaZadat = true;
+        } else if (ime == "--listing") {
+            if (*vrednost == "m")
+                o.listing = OpcijeKalkulatora::Listing::Moment;
+            else if (*vrednost == "t")
+                o.listing = OpcijeKalkulatora::Listing::Sila;
+            else {
+                c.greska = "Opcija --listing prima m ili t.";
+                return c;
+            }
+        } else if (ime == "--format") {
+            if (*vrednost == "text")
+                o.format = OpcijeKalkulatora::Format::Text;
+            else if (*vrednost == "csv")
+                o.format = OpcijeKalkulatora::Format::Csv;
+            else if (*vrednost == "json")
+                o.format = OpcijeKalkulatora::Format::Json;
+            else {
+                c.greska = "Opcija --format prima text, csv ili json.";
+                return c;
+            }
+        } else if (ime == "--pdf") {
+            o.pdf = *vrednost;
+        } else {
+            o.png = *vrednost;
+        }
+    }
+    if (o.pomoc || o.verzija)
+        return c;
+    if (ulazi.size() != 4) {
+        c.greska = "Potrebna su tacno cetiri ulazna parametra: P1 P2 e L.";
+        return c;
+    }
+    o.P1 = ulazi[0];
+    o.P2 = ulazi[1];
+    o.e = ulazi[2];
+    o.L = ulazi[3];
+    return c;
+}

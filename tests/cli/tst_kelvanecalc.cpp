@@ -1,0 +1,203 @@
+// kelvane-calc run as a real process, as a script runs it: its output lines, exit codes and error
+// texts, and its files against what the windows write for the same inputs.
+
+#include "ListingExamples.h"
+#include "RefusalTexts.h"
+#include "UserInput.h"
+
+#include "ui/diagram/DiagramCanvas.h"
+#include "ui/results/frmIzlazna.h"
+
+#include <QProcess>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Izlaz
+{
+    int status = -1;
+    QByteArray out, err;
+};
+
+// Runs the tool with no display at all, as on a build server.
+Izlaz pokreni(const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        env.remove(QLatin1String(name));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KELVANE_CALC), args);
+    if (!p.waitForFinished(30000))
+        return {};
+    return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+        p.readAllStandardError() };
+}
+
+QStringList linije(const QByteArray &text)
+{
+    return QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+const QStringList pocetne { "206", "208", "5", "9" };
+
+} // namespace
+
+class tst_KelvaneCalc : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answersLikeTheWindows_data();
+    void answersLikeTheWindows();
+    void listingIsTheSavedFile_data();
+    void listingIsTheSavedFile();
+    void pictureIsTheTabsDrawing();
+    void writesTheSheetOrSaysWhyNot();
+};
+
+void tst_KelvaneCalc::answersLikeTheWindows_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("out"); // lines of standard output, in this order
+    QTest::addColumn<QStringList>("err"); // lines of standard error, in this order
+
+    QTest::newRow("extM at 4.5, then the exact summary")
+        << (pocetne + QStringList { "-x", "4.5" }) << 0
+        << QStringList { "Ulazni parametri: P1 = 206 kN, P2 = 208 kN, e = 5 m, L = 9 m",
+               "  Jednacina parabole I = 298.44*X- 46.00*X^2",
+               "  Jednacina parabole II = 528.44*X- 46.00*X^2- 1030.00",
+               "  minT = - 23.11*X   0.00 =<X[m]<= 5.00",
+               "  X[m] 4.50  Parabola I 411.50  Parabola II 416.50  ext M [kNm] 416.50",
+               "  X[m] 4.50  maxT[kN] 103.00  minT[kN] -104.00",
+               "extM: klasicna anvelopa je po apsolutnoj vrednosti manja od tacne za x = 3.952 do "
+               "5.000; najveca razlika 54.00 kNm (11.5 % tacne vrednosti) u x = 4.478" }
+        << QStringList {};
+    QTest::newRow("shear on a zone bound takes the first line")
+        << QStringList { "206", "208", "0.996", "9", "--at", "8.002" } << 0
+        << QStringList { "  X[m] 8.00  maxT[kN] 22.89  minT[kN] -345.29" } << QStringList {};
+    QTest::newRow("exact values and their positions")
+        << (pocetne + QStringList { "-x", "4.5", "--exact" }) << 0
+        << QStringList { "  extM 468.00  (P2 u preseku, P1 van grede)",
+               "  Apsolutni maksimum momenta 487.68 kNm u x = 5.74 m (P2 u preseku, P1 na gredi)" }
+        << QStringList {};
+    QTest::newRow("a single force: e is taken as 0, and said so")
+        << QStringList { "0", "150", "3", "6" } << 0
+        << QStringList { "Ulazni parametri: P1 = 0 kN, P2 = 150 kN, e = 0 m, L = 6 m" }
+        << QStringList { "Napomena: P1 = 0 znaci jednu silu (P2), pa se racuna sa e = 0." };
+    QTest::newRow("CSV rows at the listing's sections")
+        << (pocetne + QStringList { "--format", "csv", "-n", "2" }) << 0
+        << QStringList { "x,extM,maxT,minT", "0,0,298.444444444444,0", "4.5,416.5,103,-104",
+               "9,0,0,-299.555555555556" }
+        << QStringList { "extM: klasicna anvelopa je po apsolutnoj vrednosti manja od tacne za x "
+                         "= 3.952 do 5.000; najveca razlika 54.00 kNm (11.5 % tacne vrednosti) u "
+                         "x = 4.478" };
+    QTest::newRow("JSON at full precision")
+        << (pocetne + QStringList { "--format=json" }) << 0
+        << QStringList { "    \"dblR\": 414,", "    \"dblA1\": 2.5120772946859904," }
+        << QStringList {};
+
+    QTest::newRow("two refusals in the input window's order") << QStringList { ".", "208", "5",
+        "." } << 2 << QStringList {} << QStringList { porukaP1, porukaRaspon };
+    QTest::newRow("no silent correction of e") << QStringList { "206", "208", "9",
+        "9" } << 2 << QStringList {} << QStringList { porukaRastojanje };
+    QTest::newRow("a comma is no decimal point") << QStringList { "206", "208", "5,5", "9" } << 2
+                                                 << QStringList {} << QStringList { porukaRazmak };
+    QTest::newRow("more than a field takes") << QStringList { "206", "208", "5", "10000" } << 2
+                                             << QStringList {} << QStringList { porukaRaspon };
+    QTest::newRow("section beyond the span") << (pocetne + QStringList { "-x", "9.01" }) << 2
+                                             << QStringList {} << QStringList { porukaPreseka };
+    QTest::newRow("field count of 100")
+        << (pocetne + QStringList { "-n", "100" }) << 2 << QStringList {}
+        << QStringList { "Broj polja n mora biti decimalan broj veci od nule koji ima najvise dva "
+                         "znaka!" };
+    QTest::newRow("unknown option")
+        << (pocetne + QStringList { "--at-x", "1" }) << 2 << QStringList {}
+        << QStringList { "Nepoznata opcija: --at-x", "Uputstvo: kelvane-calc --help" };
+    QTest::newRow("version") << QStringList { "--version" } << 0
+                             << QStringList { "kelvane-calc 1.0.0" } << QStringList {};
+}
+
+void tst_KelvaneCalc::answersLikeTheWindows()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QStringList, out);
+    QFETCH(QStringList, err);
+    const Izlaz izlaz = pokreni(args);
+    QCOMPARE(izlaz.status, status);
+    // Each expected line is there, in order; the text path ends with the summary when there is one.
+    const auto poRedu = [](const QStringList &actual, const QStringList &expected) {
+        qsizetype at = 0;
+        for (const QString &line : expected) {
+            at = actual.indexOf(line, at);
+            QVERIFY2(at >= 0, qPrintable(line + QStringLiteral(" not in:\n") + actual.join('\n')));
+        }
+    };
+    poRedu(linije(izlaz.out), out);
+    poRedu(linije(izlaz.err), err);
+    if (status != 0)
+        QVERIFY(izlaz.out.isEmpty());
+    if (err.isEmpty())
+        QVERIFY2(izlaz.err.isEmpty(), izlaz.err.constData());
+}
+
+void tst_KelvaneCalc::listingIsTheSavedFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("moment") << "m" << momentnaListaPocetnihVrednosti;
+    QTest::newRow("shear") << "t" << transverzalnaListaPocetnihVrednosti;
+}
+
+void tst_KelvaneCalc::listingIsTheSavedFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, file);
+    const Izlaz izlaz = pokreni(pocetne + QStringList { "--listing", kind });
+    QCOMPARE(izlaz.status, 0);
+    QCOMPARE(izlaz.out, file);
+    // The summary cannot go into the file's bytes; a script still sees it.
+    QVERIFY(izlaz.err.startsWith("extM: klasicna anvelopa je po apsolutnoj vrednosti manja"));
+}
+
+void tst_KelvaneCalc::pictureIsTheTabsDrawing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dijagram.png"));
+    QCOMPARE(pokreni(pocetne + QStringList { "--png", path }).status, 0);
+
+    const UlazniParametri ulaz { 206, 208, 5, 9 };
+    RezultatiProracuna r;
+    r.proracunaj(ulaz);
+    frmIzlazna izlazna(r, ulaz, nullptr);
+    izlazna.show();
+    kontrola<QTabBar>(&izlazna, QStringLiteral("TabStrip1"))
+        ->setCurrentIndex(frmIzlazna::TabDijagram);
+    const QImage tab = kontrola<DiagramCanvas>(&izlazna, QStringLiteral("pctGrafik"))->image();
+    const QImage file(path);
+    QCOMPARE(file.size(), tab.size());
+    QCOMPARE(
+        file.convertToFormat(QImage::Format_ARGB32), tab.convertToFormat(QImage::Format_ARGB32));
+}
+
+void tst_KelvaneCalc::writesTheSheetOrSaysWhyNot()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.pdf"));
+    const Izlaz written = pokreni(pocetne + QStringList { "--pdf", path });
+    QCOMPARE(written.status, 0);
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+
+    const Izlaz failed = pokreni(pocetne + QStringList { "--pdf", dir.path() });
+    QCOMPARE(failed.status, 1);
+    QVERIFY2(failed.err.startsWith("Datoteka " + dir.path().toUtf8() + " nije snimljena: "),
+        failed.err.constData());
+}
+
+QTEST_MAIN(tst_KelvaneCalc)
+#include "tst_kelvanecalc.moc"
