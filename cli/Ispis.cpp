@@ -275,10 +275,7 @@ std::string ispisi(const Proracun &p, const OpcijeKalkulatora &o)
         const std::vector<std::string> linije = o.listing == OpcijeKalkulatora::Listing::Moment
             ? ListingLines::momenti(p.rezultati, p.ulaz.L, p.ulaz.P1, p.ulaz.e, p.n)
             : ListingLines::transverzalneSile(p.rezultati, p.ulaz.L, p.n);
-        std::string izlaz;
-        for (const std::string &linija : linije)
-            izlaz += linija + "\r\n";
-        return izlaz;
+        return ListingLines::datoteka(linije);
     }
     switch (o.format) {
     case OpcijeKalkulatora::Format::Csv:

@@ -72,4 +72,12 @@ std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double L
     return linije;
 }
 
+std::string datoteka(const std::vector<std::string> &linije)
+{
+    std::string bajtovi;
+    for (const std::string &linija : linije)
+        bajtovi += linija + "\r\n";
+    return bajtovi;
+}
+
 } // namespace ListingLines

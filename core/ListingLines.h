@@ -27,4 +27,8 @@ std::vector<std::string> momenti(
 // above -1e-6 are listed as zero.
 std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double L, double n);
 
+// A listing's text file: every line followed by CR LF, with no header, no byte-order mark and
+// nothing after the last line end.
+std::string datoteka(const std::vector<std::string> &linije);
+
 } // namespace ListingLines

@@ -6,7 +6,7 @@
 
 #include "ModalWatcher.h"
 
-#include "ui/input/basGlavni.h"
+#include "ui/basGlavni.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "ui/SaveQuestion.h"
 
+#include "core/ListingLines.h"
 #include "output/SaveFile.h"
 #include "ui/Messages.h"
-#include "ui/listing/ListingFile.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -51,6 +51,9 @@ bool saveWithMessage(QWidget *parent, const QString &path, const QByteArray &byt
 
 bool saveLines(QWidget *parent, const QString &path, const QStringList &lines)
 {
-    return saveWithMessage(parent, path, ListingFile::bytes(lines),
+    std::vector<std::string> linije;
+    for (const QString &line : lines)
+        linije.push_back(line.toStdString());
+    return saveWithMessage(parent, path, QByteArray::fromStdString(ListingLines::datoteka(linije)),
         QStringLiteral("Greska pri snimanju listinga!"), QStringLiteral("Listing"));
 }

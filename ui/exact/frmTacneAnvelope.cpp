@@ -5,8 +5,8 @@
 #include "core/NumberText.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
+#include "ui/basGlavni.h"
 #include "ui/exact/CrtezAnvelopa.h"
-#include "ui/input/basGlavni.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

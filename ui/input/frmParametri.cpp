@@ -6,7 +6,7 @@
 #include "ui/Twips.h"
 #include "ui/about/frmAbout.h"
 #include "ui/about/frmPomoc.h"
-#include "ui/input/basGlavni.h"
+#include "ui/basGlavni.h"
 #include "ui/results/frmIzlazna.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "core/KontroleUnosa.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
-#include "ui/input/basGlavni.h"
+#include "ui/basGlavni.h"
 #include "ui/listing/TabStopDelegate.h"
 
 #include <QKeyEvent>

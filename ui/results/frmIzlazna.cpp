@@ -8,10 +8,10 @@
 #include "ui/Messages.h"
 #include "ui/SaveQuestion.h"
 #include "ui/Twips.h"
+#include "ui/basGlavni.h"
 #include "ui/diagram/DiagramCanvas.h"
 #include "ui/diagram/WidgetProgress.h"
 #include "ui/exact/frmTacneAnvelope.h"
-#include "ui/input/basGlavni.h"
 #include "ui/listing/frmListingExtM.h"
 #include "ui/listing/frmListingExtT.h"
 

@@ -1,4 +1,4 @@
-#include "ui/input/basGlavni.h"
+#include "ui/basGlavni.h"
 
 #include "UserInput.h"
 
