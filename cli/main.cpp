@@ -1,23 +1,15 @@
-// kelvane-calc: the calculation of the windows from the command line. The text path touches no
-// Qt at all, so that it starts at once; only --pdf and --png bring up Qt's painting, on the
-// offscreen platform, so that no display is needed.
+// kelvane-calc: the calculation of the windows from the command line. The tool itself links no
+// Qt, so that a text result comes at once; only --pdf and --png load the module that paints with
+// Qt, on the offscreen platform, so that no display is needed.
 
+#include "cli/Datoteke.h"
 #include "cli/Ispis.h"
 #include "cli/Opcije.h"
-#include "core/KontroleUnosa.h"
-#include "core/ListingLines.h"
-#include "core/NumberText.h"
-#include "core/TacneAnvelope.h"
-#include "output/DijagramSlika.h"
-#include "output/ProracunskiList.h"
-#include "output/SaveFile.h"
 
-#include <QDateTime>
-#include <QGuiApplication>
+#include <dlfcn.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <iostream>
-#include <memory>
 
 namespace {
 
@@ -31,27 +23,41 @@ std::string verzija()
         + std::to_string(KELVANE_VERSION_PATCH);
 }
 
-// Qt's painting needs an application object; the offscreen platform needs no display.
-std::unique_ptr<QGuiApplication> qtZaCrtanje(int &argc, char **argv)
+// The module that writes the files: beside the tool in the build tree, in the library folder of
+// the installation.
+void *otvoriModul(std::string &greska)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's own notes (a missing runtime folder, say) are no business of a script reading
-    // standard error: the tool reports its failures itself.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::cerr << message.toStdString() << "\n";
-    });
-    return std::make_unique<QGuiApplication>(argc, argv);
+    std::error_code ec;
+    const std::filesystem::path folder
+        = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    for (const std::filesystem::path &modul :
+        { folder / modulDatoteka, folder / ".." / KELVANE_MODUL_FOLDER / modulDatoteka }) {
+        if (void *handle = dlopen(modul.c_str(), RTLD_NOW | RTLD_LOCAL))
+            return handle;
+        if (std::filesystem::exists(modul))
+            greska = dlerror();
+    }
+    if (greska.empty())
+        greska = std::string("nema modula ") + modulDatoteka;
+    return nullptr;
 }
 
-bool snimi(const std::string &putanja, const QByteArray &bajtovi)
+bool zapisiDatoteke(const Proracun &p, const OpcijeKalkulatora &o)
 {
-    const SaveFile::Result rezultat = SaveFile::write(QString::fromStdString(putanja), bajtovi);
-    if (!rezultat)
-        std::cerr << "Datoteka " << putanja << " nije snimljena: " << rezultat.reason.toStdString()
-                  << "\n";
-    return rezultat.saved;
+    std::string greske;
+    void *modul = otvoriModul(greske);
+    const auto zapisi = modul
+        ? reinterpret_cast<KelvaneCalcDatoteke>(dlsym(modul, "kelvaneCalcDatoteke"))
+        : nullptr;
+    if (!zapisi) {
+        std::cerr << "Datoteke nisu snimljene: " << greske << "\n";
+        return false;
+    }
+    const ZahtevDatoteka zahtev { &p.rezultati, p.ulaz, TacneAnvelope::rezime(p.poredjenje),
+        o.pdf.value_or(""), o.png.value_or("") };
+    const bool snimljeno = zapisi(zahtev, greske);
+    std::cerr << greske;
+    return snimljeno;
 }
 
 } // namespace
@@ -87,15 +93,6 @@ int main(int argc, char *argv[])
     if (!o.pdf && !o.png)
         return izlazUspeh;
 
-    auto qt = qtZaCrtanje(argc, argv);
-    bool snimljeno = true;
-    if (o.pdf) {
-        ProracunskiList::Sadrzaj sadrzaj { proracun.ulaz,
-            TacneAnvelope::rezime(proracun.poredjenje), QDateTime::currentDateTime() };
-        snimljeno = snimi(*o.pdf, ProracunskiList::pdf(proracun.rezultati, sadrzaj)) && snimljeno;
-    }
-    if (o.png)
-        snimljeno
-            = snimi(*o.png, DijagramSlika::png(proracun.rezultati, proracun.ulaz)) && snimljeno;
+    const bool snimljeno = zapisiDatoteke(proracun, o);
     return snimljeno ? izlazUspeh : izlazSnimanje;
 }

@@ -1,0 +1,45 @@
+#include "cli/Datoteke.h"
+
+#include "output/DijagramSlika.h"
+#include "output/ProracunskiList.h"
+#include "output/SaveFile.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+
+namespace {
+
+void snimi(const std::string &putanja, const QByteArray &bajtovi, std::string &greske)
+{
+    const SaveFile::Result rezultat = SaveFile::write(QString::fromStdString(putanja), bajtovi);
+    if (!rezultat)
+        greske
+            += "Datoteka " + putanja + " nije snimljena: " + rezultat.reason.toStdString() + "\n";
+}
+
+} // namespace
+
+extern "C" bool kelvaneCalcDatoteke(const ZahtevDatoteka &zahtev, std::string &greske)
+{
+    // Qt's painting needs an application object; the offscreen platform needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own notes (a missing runtime folder, say) are no business of a script reading
+    // standard error: the tool reports its failures itself.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    int argc = 1;
+    char ime[] = "kelvane-calc";
+    char *argv[] = { ime, nullptr };
+    QGuiApplication app(argc, argv);
+
+    const RezultatiProracuna &r = *zahtev.rezultati;
+    const std::size_t pre = greske.size();
+    if (!zahtev.pdf.empty()) {
+        const ProracunskiList::Sadrzaj sadrzaj { zahtev.ulaz, zahtev.rezime,
+            QDateTime::currentDateTime() };
+        snimi(zahtev.pdf, ProracunskiList::pdf(r, sadrzaj), greske);
+    }
+    if (!zahtev.png.empty())
+        snimi(zahtev.png, DijagramSlika::png(r, zahtev.ulaz), greske);
+    return greske.size() == pre;
+}

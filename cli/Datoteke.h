@@ -1,0 +1,26 @@
+#pragma once
+
+// The files of kelvane-calc, the calculation sheet and the diagram's picture, written by a
+// module that the tool loads only when a file is asked for: Qt's painting brings dozens of
+// libraries that a text result would otherwise wait for at every start.
+
+#include "core/RezultatiProracuna.h"
+
+#include <string>
+#include <vector>
+
+struct ZahtevDatoteka
+{
+    const RezultatiProracuna *rezultati = nullptr;
+    UlazniParametri ulaz;
+    std::vector<std::string> rezime; // the exact-envelope summary for the sheet
+    std::string pdf, png; // paths; empty when not asked for
+};
+
+// Writes what the request names; on failure adds one line per file, naming it and the system's
+// reason, to greske. True when every file was written.
+extern "C" bool kelvaneCalcDatoteke(const ZahtevDatoteka &zahtev, std::string &greske);
+using KelvaneCalcDatoteke = bool (*)(const ZahtevDatoteka &, std::string &);
+
+// The module's file name; beside the tool in the build, under the library folder when installed.
+inline constexpr const char *modulDatoteka = "kelvane-calc-datoteke.so";
