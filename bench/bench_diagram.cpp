@@ -3,6 +3,7 @@
 // surface of the screen and on a surface that does nothing, the floor set by the arithmetic of
 // the stages and one call per dot. The window case adds the real progress bar and label.
 
+#include "BenchMain.h"
 #include "core/EnvelopeDiagram.h"
 #include "output/RasterSurface.h"
 #include "ui/diagram/DiagramCanvas.h"
@@ -36,15 +37,6 @@ public:
     void text(const std::string &text) override { benchmark::DoNotOptimize(text.data()); }
 };
 
-class NullProgress : public ProgressDisplay
-{
-public:
-    void showBar(bool) override { }
-    void setRange(int, int) override { }
-    void setValue(float) override { }
-    void setLabel(const std::string &) override { }
-};
-
 RezultatiProracuna calculate(const UlazniParametri &ulaz)
 {
     RezultatiProracuna r;
@@ -55,7 +47,7 @@ RezultatiProracuna calculate(const UlazniParametri &ulaz)
 void drawOn(benchmark::State &state, const UlazniParametri &ulaz, DrawingSurface &surface)
 {
     const RezultatiProracuna r = calculate(ulaz);
-    NullProgress progress;
+    NoProgress progress;
     DiagramLoopVariables loop;
     for (auto _ : state)
         nacrtajDijagram(r, ulaz, surface, progress, loop);
@@ -117,14 +109,5 @@ BENCHMARK(BM_WorstCase_Raster)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    // Fonts and widgets need an application; no display is needed.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

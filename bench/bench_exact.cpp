@@ -2,6 +2,7 @@
 // tooltip or a table cell costs), the whole comparison with the classical envelopes, and
 // frmTacneAnvelope opened and painted as the user waits for it.
 
+#include "BenchMain.h"
 #include "core/TacneAnvelope.h"
 #include "ui/exact/frmTacneAnvelope.h"
 
@@ -54,16 +55,7 @@ BENCHMARK(BM_WindowOpenAndPaint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    // Fonts and widgets need an application; no display is needed.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     // The offscreen platform warns at every resizable window it creates; the timings matter here.
     QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 // command-line calculator will run it. The first case is one sheet in a fresh process: it pays
 // for loading the fonts, which the user pays once per run.
 
+#include "BenchMain.h"
 #include "output/ProracunskiList.h"
 
 #include <QGuiApplication>
@@ -70,14 +71,5 @@ BENCHMARK(BM_Sheet_PdfFile)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    // Fonts need an application; no display is needed.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -36,3 +36,13 @@ public:
     // Sets the label's text and shows it at once, while the drawing still holds the thread.
     virtual void setLabel(const std::string &text) = 0;
 };
+
+// A drawing with no one to watch it: a file, a benchmark.
+class NoProgress : public ProgressDisplay
+{
+public:
+    void showBar(bool) override { }
+    void setRange(int, int) override { }
+    void setValue(float) override { }
+    void setLabel(const std::string &) override { }
+};

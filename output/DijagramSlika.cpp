@@ -7,24 +7,10 @@
 
 namespace DijagramSlika {
 
-namespace {
-
-// A file has no progress bar to show.
-class BezNapretka : public ProgressDisplay
-{
-public:
-    void showBar(bool) override { }
-    void setRange(int, int) override { }
-    void setValue(float) override { }
-    void setLabel(const std::string &) override { }
-};
-
-} // namespace
-
 QImage slika(const RezultatiProracuna &r, const UlazniParametri &ulaz, QColor boja)
 {
     RasterSurface surface(velicina, boja);
-    BezNapretka napredak;
+    NoProgress napredak;
     DiagramLoopVariables petlja;
     nacrtajDijagram(r, ulaz, surface, napredak, petlja);
     return surface.image();

@@ -1,5 +1,6 @@
 #include "core/KontroleUnosa.h"
 
+#include "ProveraRedovi.h"
 #include "RefusalTexts.h"
 
 #include <QTest>
@@ -51,69 +52,66 @@ private slots:
 
 void tst_KontroleUnosa::valueChecksRunInOrder_data()
 {
-    QTest::addColumn<QStringList>("typed"); // P1, P2, e, L
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QStringList>("after"); // the four texts after the checks
-    QTest::addColumn<QList<double>>("computed"); // the inputs of the calculation; none: refused
-    const auto row = [](const char *tag, const char *typed, const QStringList &messages,
-                         const char *after, const QList<double> &computed = {}) {
-        const QString comma = QStringLiteral(", ");
-        QTest::newRow(tag) << QString::fromLatin1(typed).split(comma) << messages
-                           << QString::fromLatin1(after).split(comma) << computed;
-    };
+    koloneProvere();
 
-    row("start values", "206, 208, 5, 9", {}, "206, 208, 5, 9", { 206, 208, 5, 9 });
-    row("distance just under the span", "206, 208, 8.99, 9", {}, "206, 208, 8.99, 9",
+    redProvere("start values", "206, 208, 5, 9", {}, "206, 208, 5, 9", { 206, 208, 5, 9 });
+    redProvere("distance just under the span", "206, 208, 8.99, 9", {}, "206, 208, 8.99, 9",
         { 206, 208, 8.99, 9 });
     // P1 = 0 is a single force: e becomes 0 silently, before e's own check.
-    row("single force", "0, 150, 3, 6", {}, "0, 150, 0, 6", { 0, 150, 0, 6 });
-    row("single force, e a lone point", "0., 150, ., 6", {}, "0., 150, 0, 6", { 0, 150, 0, 6 });
-    row("P1 a lone point", "., 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
-    row("P1 and L lone points, P1 first", "., 208, 5, .", { porukaP1, porukaRaspon },
+    redProvere("single force", "0, 150, 3, 6", {}, "0, 150, 0, 6", { 0, 150, 0, 6 });
+    redProvere(
+        "single force, e a lone point", "0., 150, ., 6", {}, "0., 150, 0, 6", { 0, 150, 0, 6 });
+    redProvere("P1 a lone point", "., 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
+    redProvere("P1 and L lone points, P1 first", "., 208, 5, .", { porukaP1, porukaRaspon },
         "206, 208, 5, 9");
-    row("P2 a lone point", "206, ., 5, 9", { porukaP2 }, "206, 208, 5, 9");
-    row("P2 zero", "206, 0, 5, 9", { porukaP2Nula }, "206, 208, 5, 9");
-    row("P2 zero written .0", "206, .0, 5, 9", { porukaP2Nula }, "206, 208, 5, 9");
-    row("P1 and P2 zero: e set to 0, P2 refused", "0, 0, 5, 9", { porukaP2Nula }, "0, 208, 0, 9");
-    row("P1 a lone point and P2 zero", "., 0, 5, 9", { porukaP1, porukaP2Nula }, "206, 208, 5, 9");
-    row("e a lone point", "206, 208, ., 9", { porukaRazmak }, "206, 208, 5, 9");
-    row("e a lone point, its reset not under L", "206, 208, ., 4",
+    redProvere("P2 a lone point", "206, ., 5, 9", { porukaP2 }, "206, 208, 5, 9");
+    redProvere("P2 zero", "206, 0, 5, 9", { porukaP2Nula }, "206, 208, 5, 9");
+    redProvere("P2 zero written .0", "206, .0, 5, 9", { porukaP2Nula }, "206, 208, 5, 9");
+    redProvere(
+        "P1 and P2 zero: e set to 0, P2 refused", "0, 0, 5, 9", { porukaP2Nula }, "0, 208, 0, 9");
+    redProvere(
+        "P1 a lone point and P2 zero", "., 0, 5, 9", { porukaP1, porukaP2Nula }, "206, 208, 5, 9");
+    redProvere("e a lone point", "206, 208, ., 9", { porukaRazmak }, "206, 208, 5, 9");
+    redProvere("e a lone point, its reset not under L", "206, 208, ., 4",
         { porukaRazmak, porukaRastojanje }, "206, 208, 3.9, 4");
-    row("L a lone point", "206, 208, 5, .", { porukaRaspon }, "206, 208, 5, 9");
-    row("L zero: reset to 9, e = 5 then passes", "206, 208, 5, 0", { porukaRaspon },
+    redProvere("L a lone point", "206, 208, 5, .", { porukaRaspon }, "206, 208, 5, 9");
+    redProvere("L zero: reset to 9, e = 5 then passes", "206, 208, 5, 0", { porukaRaspon },
         "206, 208, 5, 9");
-    row("L zero, e beyond the reset span", "206, 208, 12, .0", { porukaRaspon, porukaRastojanje },
-        "206, 208, 8.9, 9");
-    row("e equal to L", "206, 208, 9, 9", { porukaRastojanje }, "206, 208, 8.9, 9");
-    row("e greater than L", "206, 208, 9.5, 9.4", { porukaRastojanje }, "206, 208, 9.3, 9.4");
-    row("L = 12.3 gives 12.2", "206, 208, 20, 12.3", { porukaRastojanje }, "206, 208, 12.2, 12.3");
-    row("L = 0.3 gives 0.2, not 0.19999999999999998", "206, 208, 1, 0.3", { porukaRastojanje },
-        "206, 208, 0.2, 0.3");
-    row("L = 0.15 gives 0.05", "206, 208, 1, .15", { porukaRastojanje }, "206, 208, 0.05, .15");
-    row("L = 0.1 gives 0", "206, 208, 1, .1", { porukaRastojanje }, "206, 208, 0, .1");
+    redProvere("L zero, e beyond the reset span", "206, 208, 12, .0",
+        { porukaRaspon, porukaRastojanje }, "206, 208, 8.9, 9");
+    redProvere("e equal to L", "206, 208, 9, 9", { porukaRastojanje }, "206, 208, 8.9, 9");
+    redProvere(
+        "e greater than L", "206, 208, 9.5, 9.4", { porukaRastojanje }, "206, 208, 9.3, 9.4");
+    redProvere(
+        "L = 12.3 gives 12.2", "206, 208, 20, 12.3", { porukaRastojanje }, "206, 208, 12.2, 12.3");
+    redProvere("L = 0.3 gives 0.2, not 0.19999999999999998", "206, 208, 1, 0.3",
+        { porukaRastojanje }, "206, 208, 0.2, 0.3");
+    redProvere(
+        "L = 0.15 gives 0.05", "206, 208, 1, .15", { porukaRastojanje }, "206, 208, 0.05, .15");
+    redProvere("L = 0.1 gives 0", "206, 208, 1, .1", { porukaRastojanje }, "206, 208, 0, .1");
     // L - 0.1 would be negative: a negative distance means nothing, so 0 is written.
-    row("L = 0.05 gives 0, not -0.05", "206, 208, 1, 0.05", { porukaRastojanje },
+    redProvere("L = 0.05 gives 0, not -0.05", "206, 208, 1, 0.05", { porukaRastojanje },
         "206, 208, 0, 0.05");
-    row("L = 9999 gives 9998.9, longer than the field takes", "206, 208, 9999, 9999",
+    redProvere("L = 9999 gives 9998.9, longer than the field takes", "206, 208, 9999, 9999",
         { porukaRastojanje }, "206, 208, 9998.9, 9999");
-    row("every field a lone point", "., ., ., .",
+    redProvere("every field a lone point", "., ., ., .",
         { porukaP1, porukaP2, porukaRazmak, porukaRaspon }, "206, 208, 5, 9");
     // Pasted texts that are no number are refused like the lone point, with the same reset.
-    row("P1 pasted letters", "abc, 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
-    row("P1 pasted plus sign", "+5, 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
-    row("P2 pasted negative", "206, -3, 5, 9", { porukaP2 }, "206, 208, 5, 9");
-    row("P2 pasted two points", "206, 1..5, 5, 9", { porukaP2 }, "206, 208, 5, 9");
-    row("e pasted exponent", "206, 208, 1e5, 9", { porukaRazmak }, "206, 208, 5, 9");
-    row("e pasted space", "206, 208,  2, 9", { porukaRazmak }, "206, 208, 5, 9");
-    row("L pasted comma", "206, 208, 5, 1,5", { porukaRaspon }, "206, 208, 5, 9");
-    row("L pasted nan", "206, 208, 5, nan", { porukaRaspon }, "206, 208, 5, 9");
+    redProvere("P1 pasted letters", "abc, 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
+    redProvere("P1 pasted plus sign", "+5, 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
+    redProvere("P2 pasted negative", "206, -3, 5, 9", { porukaP2 }, "206, 208, 5, 9");
+    redProvere("P2 pasted two points", "206, 1..5, 5, 9", { porukaP2 }, "206, 208, 5, 9");
+    redProvere("e pasted exponent", "206, 208, 1e5, 9", { porukaRazmak }, "206, 208, 5, 9");
+    redProvere("e pasted space", "206, 208,  2, 9", { porukaRazmak }, "206, 208, 5, 9");
+    redProvere("L pasted comma", "206, 208, 5, 1,5", { porukaRaspon }, "206, 208, 5, 9");
+    redProvere("L pasted nan", "206, 208, 5, nan", { porukaRaspon }, "206, 208, 5, 9");
     // Values beyond what the fields take when typed arrive only without typing.
-    row("the largest typed values", "99999, 99999, 9998, 9999", {}, "99999, 99999, 9998, 9999",
-        { 99999, 99999, 9998, 9999 });
-    row("P1 beyond its field", "100000, 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
-    row("P2 beyond its field", "206, 99999.5, 5, 9", { porukaP2 }, "206, 208, 5, 9");
-    row("e beyond its field", "206, 208, 10000, 9", { porukaRazmak }, "206, 208, 5, 9");
-    row("L 1e16 beyond its field", "206, 208, 5, 10000000000000000", { porukaRaspon },
+    redProvere("the largest typed values", "99999, 99999, 9998, 9999", {},
+        "99999, 99999, 9998, 9999", { 99999, 99999, 9998, 9999 });
+    redProvere("P1 beyond its field", "100000, 208, 5, 9", { porukaP1 }, "206, 208, 5, 9");
+    redProvere("P2 beyond its field", "206, 99999.5, 5, 9", { porukaP2 }, "206, 208, 5, 9");
+    redProvere("e beyond its field", "206, 208, 10000, 9", { porukaRazmak }, "206, 208, 5, 9");
+    redProvere("L 1e16 beyond its field", "206, 208, 5, 10000000000000000", { porukaRaspon },
         "206, 208, 5, 9");
 }
 

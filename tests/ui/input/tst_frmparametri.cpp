@@ -1,5 +1,6 @@
 #include "ui/input/frmParametri.h"
 
+#include "ProveraRedovi.h"
 #include "RecordFields.h"
 #include "RefusalTexts.h"
 #include "UserInput.h"
@@ -232,29 +233,21 @@ void tst_frmParametri::fieldsTakeAtMostTheirLength()
 
 void tst_frmParametri::commandChecksTheFields_data()
 {
-    QTest::addColumn<QStringList>("typed"); // P1, P2, e, L
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QStringList>("after"); // the four texts after the command
-    QTest::addColumn<QList<double>>("computed"); // the inputs of the calculation; none: refused
-    const auto row = [](const char *tag, const char *typed, const QStringList &messages,
-                         const char *after, const QList<double> &computed = {}) {
-        const QString comma = QStringLiteral(", ");
-        QTest::newRow(tag) << QString::fromLatin1(typed).split(comma) << messages
-                           << QString::fromLatin1(after).split(comma) << computed;
-    };
+    koloneProvere();
     // The rules themselves are checked without a window; these rows show their order on screen.
-    row("start values", "206, 208, 5, 9", {}, "206, 208, 5, 9", { 206, 208, 5, 9 });
-    row("single force", "0, 150, 3, 6", {}, "0, 150, 0, 6", { 0, 150, 0, 6 });
-    row("P1 and L lone points, P1 first", "., 208, 5, .", { porukaP1, porukaRaspon },
+    redProvere("start values", "206, 208, 5, 9", {}, "206, 208, 5, 9", { 206, 208, 5, 9 });
+    redProvere("single force", "0, 150, 3, 6", {}, "0, 150, 0, 6", { 0, 150, 0, 6 });
+    redProvere("P1 and L lone points, P1 first", "., 208, 5, .", { porukaP1, porukaRaspon },
         "206, 208, 5, 9");
-    row("P1 and P2 zero: e set to 0, P2 refused", "0, 0, 5, 9", { porukaP2Nula }, "0, 208, 0, 9");
-    row("e a lone point, its reset not under L", "206, 208, ., 4",
+    redProvere(
+        "P1 and P2 zero: e set to 0, P2 refused", "0, 0, 5, 9", { porukaP2Nula }, "0, 208, 0, 9");
+    redProvere("e a lone point, its reset not under L", "206, 208, ., 4",
         { porukaRazmak, porukaRastojanje }, "206, 208, 3.9, 4");
-    row("e equal to L", "206, 208, 9, 9", { porukaRastojanje }, "206, 208, 8.9, 9");
-    row("L = 0.05 gives 0", "206, 208, 1, 0.05", { porukaRastojanje }, "206, 208, 0, 0.05");
-    row("L = 9999 gives 9998.9, longer than the field takes", "206, 208, 9999, 9999",
+    redProvere("e equal to L", "206, 208, 9, 9", { porukaRastojanje }, "206, 208, 8.9, 9");
+    redProvere("L = 0.05 gives 0", "206, 208, 1, 0.05", { porukaRastojanje }, "206, 208, 0, 0.05");
+    redProvere("L = 9999 gives 9998.9, longer than the field takes", "206, 208, 9999, 9999",
         { porukaRastojanje }, "206, 208, 9998.9, 9999");
-    row("every field a lone point", "., ., ., .",
+    redProvere("every field a lone point", "., ., ., .",
         { porukaP1, porukaP2, porukaRazmak, porukaRaspon }, "206, 208, 5, 9");
 }
 
