@@ -162,6 +162,19 @@ void podnaslov(Platno &c, double x, double y, const QString &text)
     c.tekst(x, y, sirina, 5, text, slova(9, true), Qt::AlignLeft | Qt::AlignVCenter, akcenat);
 }
 
+// The heading of an envelope's section: its title, the caption of its equations and their units
+// on the right. Returns where the equations start.
+double zaglavljeJednacina(Platno &c, double y, int broj, const QString &naslov,
+    const QString &jednacine, const QString &jedinice)
+{
+    naslovOdeljka(c, y, broj, naslov);
+    const double yr = y + naslovVisina + 1;
+    podnaslov(c, levo, yr, jednacine);
+    c.tekst(levo + 110, yr, desno - levo - 110, 5, jedinice, slova(8),
+        Qt::AlignRight | Qt::AlignVCenter, siva);
+    return yr;
+}
+
 // The heading of every page: program, subject, date and time in a framed title block.
 void zaglavlje(Platno &c, const QString &vreme)
 {
@@ -344,13 +357,10 @@ Blok ulazniParametri(int broj, const UlazniParametri &u)
 Blok momenti(int broj, const RezultatiProracuna &r)
 {
     return { naslovVisina + 66 + razmak, [&r, broj](Platno &c, double y) {
-                naslovOdeljka(
-                    c, y, broj, QStringLiteral("Proracun extremnih vrednosti momenata savijanja"));
-                double yr = y + naslovVisina + 1;
-                podnaslov(c, levo, yr,
-                    QStringLiteral("Jednacine dijagrama extremnih vednosti momenata savijanja"));
-                c.tekst(levo + 110, yr, desno - levo - 110, 5, QStringLiteral("X [m], M [kNm]"),
-                    slova(8), Qt::AlignRight | Qt::AlignVCenter, siva);
+                double yr = zaglavljeJednacina(c, y, broj,
+                    QStringLiteral("Proracun extremnih vrednosti momenata savijanja"),
+                    QStringLiteral("Jednacine dijagrama extremnih vednosti momenata savijanja"),
+                    QStringLiteral("X [m], M [kNm]"));
                 yr += 5.5;
                 // The rows read as the tab shows them: M = A*X - B*X^2 and M = A*X - B*X^2 - C.
                 const auto jednacina = [&](double yj, const QString &oznaka, double A, double B,
@@ -436,13 +446,10 @@ Blok momenti(int broj, const RezultatiProracuna &r)
 Blok sile(int broj, const RezultatiProracuna &r)
 {
     return { naslovVisina + 40 + razmak, [&r, broj](Platno &c, double y) {
-                naslovOdeljka(
-                    c, y, broj, QStringLiteral("Proracun extremnih vrednosti transverzalnih sila"));
-                double yr = y + naslovVisina + 1;
-                podnaslov(c, levo, yr,
-                    QStringLiteral("Jednacine dijagrama extremnih vrednosti transverzalnih sila"));
-                c.tekst(levo + 110, yr, desno - levo - 110, 5, QStringLiteral("X [m], T [kN]"),
-                    slova(8), Qt::AlignRight | Qt::AlignVCenter, siva);
+                double yr = zaglavljeJednacina(c, y, broj,
+                    QStringLiteral("Proracun extremnih vrednosti transverzalnih sila"),
+                    QStringLiteral("Jednacine dijagrama extremnih vrednosti transverzalnih sila"),
+                    QStringLiteral("X [m], T [kN]"));
                 yr += 6;
 
                 // maxT = -A*X + B (rows 1, 2), minT = -A*X (row 3), minT = -A*X + B (row 4),

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -161,4 +162,18 @@ inline void izaberi(QWidget *window, const char *commandName)
 inline void komanda(QWidget *window, const char *commandName)
 {
     kontrola<QAction>(window, QLatin1String(commandName))->trigger();
+}
+
+// Answers Qt's save dialog as a user does: types the path into its name field and presses Enter.
+// Returns the name the dialog offered.
+inline QString upisiImeDatoteke(QWidget *modal, const QString &path)
+{
+    auto *dialog = qobject_cast<QFileDialog *>(modal);
+    if (!dialog)
+        qFatal("not a file dialog: %s", qPrintable(modal->objectName()));
+    QLineEdit *name = polje(dialog, QStringLiteral("fileNameEdit"));
+    const QString offered = name->text();
+    name->setText(path);
+    QTest::keyClick(name, Qt::Key_Return);
+    return offered;
 }

@@ -74,10 +74,8 @@ void tst_WholeProgram::typicalUseFromStartToExit()
                 komanda(modal, "mnuDatotekaSnimi");
                 komanda(modal, "mnuDatotekaIzlaz");
             });
-        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            QLineEdit *fileName = polje(dialog, QStringLiteral("fileNameEdit"));
-            fileName->setText(dir.filePath(QStringLiteral("extM")));
-            QTest::keyClick(fileName, Qt::Key_Return);
+        } else if (qobject_cast<QFileDialog *>(modal)) {
+            upisiImeDatoteke(modal, dir.filePath(QStringLiteral("extM")));
         }
     };
 

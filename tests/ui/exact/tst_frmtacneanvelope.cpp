@@ -114,12 +114,7 @@ void tst_frmTacneAnvelope::tableAndCsvThroughTheSaveDialog()
     ModalWatcher watcher;
     QString ime;
     watcher.onOtherModal = [&](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
-        QLineEdit *name = polje(dialog, QStringLiteral("fileNameEdit"));
-        ime = name->text();
-        name->setText(dir.filePath(QStringLiteral("preseci")));
-        QTest::keyClick(name, Qt::Key_Return);
+        ime = upisiImeDatoteke(modal, dir.filePath(QStringLiteral("preseci")));
     };
     komanda(&w, "mnuDatotekaSnimi");
     QCOMPARE(ime, QStringLiteral("tacneAnvelope"));
