@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kelvane-calc: the calculation of the windows from the command line. The tool itself links no
 // Qt, so that a text result comes at once; only --pdf and --png load the module that paints with
 // Qt, on the offscreen platform, so that no display is needed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The exact envelopes of extM, maxT and minT over every load position of the pair, in which a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing and builds Kelvane's Debian package in build-package/, without the
 # tests and benchmarks; prints the package's path.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Kelvane needs to build and test, and nothing when all of it is there.
 set -euo pipefail
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kelvane-calc run as a real process, as a script runs it: its output lines, exit codes and error
 // texts, and its files against what the windows write for the same inputs.
 

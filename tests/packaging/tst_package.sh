@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and builds the Debian package from it, then checks
 # what a user would get: the programs, the menu entry, the icon files, the manual page and the
 # package's dependencies.
