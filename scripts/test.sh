@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks that every source names its licence and every C++ source
 # follows .clang-format, builds Kelvane with its tests and runs every test through CTest: once as
-# released, once under AddressSanitizer and UndefinedBehaviorSanitizer. The Windows-only registry adapter, which no
-# build here compiles, is checked with the Windows cross compiler.
+# released, once under AddressSanitizer and UndefinedBehaviorSanitizer. The Windows-only registry
+# adapter, which no build here compiles, is checked with the Windows cross compiler.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
