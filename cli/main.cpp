@@ -7,6 +7,7 @@
 #include "cli/Datoteke.h"
 #include "cli/Ispis.h"
 #include "cli/Opcije.h"
+#include "core/VersionText.h"
 
 #include <dlfcn.h>
 
@@ -18,12 +19,6 @@ namespace {
 constexpr int izlazUspeh = 0;
 constexpr int izlazSnimanje = 1;
 constexpr int izlazUnos = 2;
-
-std::string verzija()
-{
-    return std::to_string(KELVANE_VERSION_MAJOR) + "." + std::to_string(KELVANE_VERSION_MINOR) + "."
-        + std::to_string(KELVANE_VERSION_PATCH);
-}
 
 // The module that writes the files: beside the tool in the build tree, in the library folder of
 // the installation.
@@ -79,7 +74,7 @@ int main(int argc, char *argv[])
         return izlazUspeh;
     }
     if (o.verzija) {
-        std::cout << "kelvane-calc " << verzija() << "\n";
+        std::cout << versionText("kelvane-calc");
         return izlazUspeh;
     }
 
