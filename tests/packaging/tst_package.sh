@@ -57,7 +57,7 @@ for page in kelvane kelvane-calc; do
         fail "the manual page of $page does not carry the version $version"
 done
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/kelvane" --version |
-    grep -qF "License GPLv3+" || fail "kelvane --version does not name the licence without a display"
+    grep -qF "License GPLv3+" || fail "without a display, kelvane --version names no licence"
 # The installed tool finds its installed module, with no display.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     "$root/usr/bin/kelvane-calc" 206 208 5 9 --png "$tmp/dijagram.png" > /dev/null 2>&1 ||
