@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The envelope diagram drawn whole, dot by dot, for the start values of the input window and for
 // the worst inputs the checks admit (about 3.2 million dots). Each case runs on the raster
 // surface of the screen and on a surface that does nothing, the floor set by the arithmetic of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The numbers that fix the diagram's geometry before the first dot: the three scales with their

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The diagram of both envelopes: the moment envelope above the beam line, the shear envelope

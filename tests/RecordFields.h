@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // All 36 fields of the calculation record in their declared order, for tests that compare whole

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Inputs at the limits of every field, typed and run through the calculation, the results window,
 // the diagram and both listings: every run ends, every number shown is a finite number in its
 // format, and the diagram draws no more dots than its sampling steps imply.

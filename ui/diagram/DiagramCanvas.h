@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // pctGrafik: the drawing area of the results window. It owns an off-screen image that the diagram

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // frmIzlazna: the results window, modal over the input window. It shows the calculation record in
