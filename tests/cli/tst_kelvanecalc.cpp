@@ -7,7 +7,7 @@
 #include "RefusalTexts.h"
 #include "UserInput.h"
 
-#include "ui/diagram/DiagramCanvas.h"
+#include "ui/dijagram/PlatnoDijagrama.h"
 #include "ui/results/frmIzlazna.h"
 
 #include <QProcess>
@@ -181,7 +181,7 @@ void tst_KelvaneCalc::pictureIsTheTabsDrawing()
     izlazna.show();
     kontrola<QTabBar>(&izlazna, QStringLiteral("TabStrip1"))
         ->setCurrentIndex(frmIzlazna::TabDijagram);
-    const QImage tab = kontrola<DiagramCanvas>(&izlazna, QStringLiteral("pctGrafik"))->image();
+    const QImage tab = kontrola<PlatnoDijagrama>(&izlazna, QStringLiteral("pctGrafik"))->image();
     const QImage file(path);
     QCOMPARE(file.size(), tab.size());
     QCOMPARE(
