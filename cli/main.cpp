@@ -8,6 +8,9 @@
 
 #include <dlfcn.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
@@ -42,6 +45,21 @@ void *otvoriModul(std::string &greska)
     return nullptr;
 }
 
+// Writes text to standard output and makes sure it got there: a full disk or a closed output
+// would otherwise lose the listing while the exit status says success. The stream's state and
+// ferror are sticky, so a failure of an earlier write is seen too.
+bool napisi(const std::string &text)
+{
+    errno = 0;
+    std::cout << text;
+    std::cout.flush();
+    if (std::fflush(stdout) == 0 && std::cout && !std::ferror(stdout))
+        return true;
+    std::cerr << "Standardni izlaz nije zapisan: " << std::strerror(errno != 0 ? errno : EIO)
+              << "\n";
+    return false;
+}
+
 bool zapisiDatoteke(const Proracun &p, const OpcijeKalkulatora &o)
 {
     std::string greske;
@@ -72,14 +90,9 @@ int main(int argc, char *argv[])
                   << "Uputstvo: kelvane-calc --help\n";
         return izlazUnos;
     }
-    if (o.pomoc) {
-        std::cout << uputstvo();
-        return izlazUspeh;
-    }
-    if (o.verzija) {
-        std::cout << "kelvane-calc " << verzija() << "\n";
-        return izlazUspeh;
-    }
+    if (o.pomoc || o.verzija)
+        return napisi(o.pomoc ? uputstvo() : "kelvane-calc " + verzija() + "\n") ? izlazUspeh
+                                                                                 : izlazSnimanje;
 
     const Proracun proracun = proracunaj(o);
     for (const std::string &poruka : proracun.poruke)
@@ -87,8 +100,8 @@ int main(int argc, char *argv[])
     if (!proracun.prihvacen)
         return izlazUnos;
 
-    std::cout << ispisi(proracun, o);
-    std::cout.flush();
+    if (!napisi(ispisi(proracun, o)))
+        return izlazSnimanje;
     std::cerr << upozorenje(proracun, o);
     if (!o.pdf && !o.png)
         return izlazUspeh;

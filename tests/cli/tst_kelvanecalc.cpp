@@ -53,6 +53,7 @@ private slots:
     void answersLikeTheWindows();
     void listingIsTheSavedFile_data();
     void listingIsTheSavedFile();
+    void outputThatCannotBeWrittenFails();
     void pictureIsTheTabsDrawing();
     void writesTheSheetOrSaysWhyNot();
 };
@@ -109,10 +110,16 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
                                              << QStringList {} << QStringList { porukaRaspon };
     QTest::newRow("section beyond the span") << (pocetne + QStringList { "-x", "9.01" }) << 2
                                              << QStringList {} << QStringList { porukaPreseka };
-    QTest::newRow("field count of 100")
-        << (pocetne + QStringList { "-n", "100" }) << 2 << QStringList {}
-        << QStringList { "Broj polja n mora biti decimalan broj veci od nule koji ima najvise dva "
-                         "znaka!" };
+    for (const char *n : { "100", "1.5", "0.001" })
+        QTest::addRow("field count of %s", n)
+            << (pocetne + QStringList { "-n", n }) << 2 << QStringList {}
+            << QStringList { "Broj polja n mora biti ceo broj od 1 do 99!" };
+    QTest::newRow("an empty file name")
+        << (pocetne + QStringList { "--pdf", "" }) << 2 << QStringList {}
+        << QStringList { "Opcija --pdf trazi ime datoteke." };
+    QTest::newRow("an empty file name after =")
+        << (pocetne + QStringList { "--png=" }) << 2 << QStringList {}
+        << QStringList { "Opcija --png trazi ime datoteke." };
     QTest::newRow("unknown option")
         << (pocetne + QStringList { "--at-x", "1" }) << 2 << QStringList {}
         << QStringList { "Nepoznata opcija: --at-x", "Uputstvo: kelvane-calc --help" };
@@ -161,6 +168,17 @@ void tst_KelvaneCalc::listingIsTheSavedFile()
     QCOMPARE(izlaz.out, file);
     // The summary cannot go into the file's bytes; a script still sees it.
     QVERIFY(izlaz.err.startsWith("extM: klasicna anvelopa je po apsolutnoj vrednosti manja"));
+}
+
+void tst_KelvaneCalc::outputThatCannotBeWrittenFails()
+{
+    QProcess p;
+    p.setStandardOutputFile(QStringLiteral("/dev/full"));
+    p.start(QStringLiteral(KELVANE_CALC), pocetne + QStringList { "--listing", "m" });
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY(p.readAllStandardError().startsWith(
+        "Standardni izlaz nije zapisan: " + qt_error_string(ENOSPC).toUtf8()));
 }
 
 void tst_KelvaneCalc::pictureIsTheTabsDrawing()
