@@ -59,9 +59,23 @@ void tst_SmallScreen::windowsOpenWithCaptionAndMenuOnTheScreen()
         seen << QStringLiteral("dijagram: ") + smestaj(izlazna);
         izaberi(izlazna, "mnuProracunExtMUProizvoljnimPresecima");
         izaberi(izlazna, "mnuProracunExtTUProizvoljnimPresecima");
+        izaberi(izlazna, "mnuProracunTacneAnvelope");
     });
     p.uProzoru(QStringLiteral("frmListingExtM"), zapamti);
     p.uProzoru(QStringLiteral("frmListingExtT"), zapamti);
+    p.uProzoru(QStringLiteral("frmTacneAnvelope"), [&](QDialog *w) {
+        zapamti(w);
+        // At any size its panels keep their least sizes and lie apart; the window scrolls them.
+        w->resize(w->minimumSize());
+        QRegion zauzeto;
+        for (const char *ime : { "fraRezime", "pctAnvelope", "fraPresek", "fraPreseci" }) {
+            const auto *panel = w->findChild<QWidget *>(QLatin1String(ime));
+            QVERIFY(!zauzeto.intersects(panel->geometry()));
+            QVERIFY(panel->height() >= std::max(
+                        panel->minimumSizeHint().height(), panel->heightForWidth(panel->width())));
+            zauzeto += panel->geometry();
+        }
+    });
     p.proracunaj();
 
     QCOMPARE(seen,
@@ -72,6 +86,7 @@ void tst_SmallScreen::windowsOpenWithCaptionAndMenuOnTheScreen()
             "dijagram: elsewhere, at the start, cut",
             "frmListingExtM: centred, centred, whole",
             "frmListingExtT: at the start, centred, cut",
+            "frmTacneAnvelope: centred, centred, whole",
         }));
 }
 
