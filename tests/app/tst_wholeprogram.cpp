@@ -122,11 +122,8 @@ void tst_WholeProgram::startedWithoutADisplaySaysSoAndEnds_data()
     QTest::addColumn<QStringList>("variables"); // NAME=value
     QTest::newRow("no display") << QStringList {};
     QTest::newRow("an empty DISPLAY") << QStringList { "DISPLAY=" };
-    // A display number that no X server here takes.
     QTest::newRow("a display that does not answer") << QStringList { "DISPLAY=:4711" };
     QTest::newRow("an unknown platform") << QStringList { "QT_QPA_PLATFORM=bogus" };
-    QTest::newRow("a Wayland display that does not answer")
-        << QStringList { "QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=wayland-4711" };
 }
 
 void tst_WholeProgram::startedWithoutADisplaySaysSoAndEnds()
