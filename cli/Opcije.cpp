@@ -32,8 +32,7 @@ std::string uputstvo()
            "  -h, --help             ovo uputstvo\n"
            "  --version              verzija programa\n"
            "\n"
-           "Izlazni status: 0 uspeh, 1 neuspelo zapisivanje izlaza ili datoteke, 2 neispravan\n"
-           "unos.\n";
+           "Izlazni status: 0 uspeh, 1 neuspelo zapisivanje, 2 neispravan unos.\n";
 }
 
 CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
