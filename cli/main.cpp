@@ -60,7 +60,7 @@ bool napisi(const std::string &text)
     return false;
 }
 
-bool zapisiDatoteke(const Proracun &p, const OpcijeKalkulatora &o)
+bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
     std::string greske;
     void *modul = otvoriModul(greske);
@@ -71,8 +71,8 @@ bool zapisiDatoteke(const Proracun &p, const OpcijeKalkulatora &o)
         std::cerr << "Datoteke nisu snimljene: " << greske << "\n";
         return false;
     }
-    const ZahtevDatoteka zahtev { &p.rezultati, p.ulaz, TacneAnvelope::rezime(p.poredjenje),
-        o.pdf.value_or(""), o.png.value_or("") };
+    const ZahtevDatoteka zahtev { &p.rezultati, p.rezultati.ulaz(),
+        TacneAnvelope::rezime(p.poredjenje), o.pdf.value_or(""), o.png.value_or("") };
     const bool snimljeno = zapisi(zahtev, greske);
     std::cerr << greske;
     return snimljeno;
@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
         return napisi(o.pomoc ? uputstvo() : "kelvane-calc " + verzija() + "\n") ? izlazUspeh
                                                                                  : izlazSnimanje;
 
-    const Proracun proracun = proracunaj(o);
+    const ProracunKalkulatora proracun = proracunaj(o);
     for (const std::string &poruka : proracun.poruke)
         std::cerr << poruka << "\n";
     if (!proracun.prihvacen)
