@@ -27,12 +27,12 @@ std::vector<double> preseci(double L, double n)
         return x;
     // n fields have n + 1 sections; a field's fraction (n below 1) adds none. Counted, not bound
     // by L plus a tolerance: a step below the tolerance would list sections far past L.
-    const auto broj = std::size_t(std::floor(n)) + 1;
-    x.reserve(broj);
+    const auto brojPreseka = std::size_t(std::floor(n)) + 1;
+    x.reserve(brojPreseka);
     const double dx = L / n;
     // Repeated addition, not i * dx: the last section depends on how the sums round.
     double xi = 0.0;
-    for (std::size_t i = 0; i < broj; ++i, xi = xi + dx)
+    for (std::size_t i = 0; i < brojPreseka; ++i, xi = xi + dx)
         x.push_back(xi);
     return x;
 }
