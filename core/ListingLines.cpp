@@ -34,27 +34,27 @@ std::vector<double> preseci(double L, double n)
     return x;
 }
 
-std::vector<std::string> momenti(
+std::vector<RedMomenta> redoviMomenata(
     const RezultatiProracuna &r, double L, double P1, double e, double n)
 {
     const double k = r.dblR() / L;
     const double A1 = r.dblA1();
     const double A2 = r.dblA2();
-    std::vector<std::string> linije;
+    std::vector<RedMomenta> redovi;
     for (const double x : preseci(L, n)) {
         const double MI = (L - A1) * k * x - x * x * k;
         const double MII = (L - A2) * k * x - x * x * k - P1 * e;
         double M = MI > MII ? MI : MII;
         if (M < tolerancija)
             M = 0.0;
-        linije.push_back("x[m]= " + broj(x) + "\t\t" + "M[kNm]= " + broj(M));
+        redovi.push_back({ x, M });
     }
-    return linije;
+    return redovi;
 }
 
-std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double L, double n)
+std::vector<RedSila> redoviSila(const RezultatiProracuna &r, double L, double n)
 {
-    std::vector<std::string> linije;
+    std::vector<RedSila> redovi;
     for (const double x : preseci(L, n)) {
         double maxT = x <= r.dblMaxTIIZonaVazenjaDesno()
             ? (r.dblKAmaxTII() * x - r.dblKBmaxTII()) * (-1)
@@ -66,9 +66,26 @@ std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double L
             maxT = 0.0;
         if (minT > -tolerancija)
             minT = 0.0;
-        linije.push_back("x[m]= " + broj(x) + "\t\t" + "maxT[kN]= " + broj(maxT) + "\t\t"
-            + "minT[kN]= " + broj(minT));
+        redovi.push_back({ x, maxT, minT });
     }
+    return redovi;
+}
+
+std::vector<std::string> momenti(
+    const RezultatiProracuna &r, double L, double P1, double e, double n)
+{
+    std::vector<std::string> linije;
+    for (const RedMomenta &red : redoviMomenata(r, L, P1, e, n))
+        linije.push_back("x[m]= " + broj(red.x) + "\t\t" + "M[kNm]= " + broj(red.M));
+    return linije;
+}
+
+std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double L, double n)
+{
+    std::vector<std::string> linije;
+    for (const RedSila &red : redoviSila(r, L, n))
+        linije.push_back("x[m]= " + broj(red.x) + "\t\t" + "maxT[kN]= " + broj(red.maxT) + "\t\t"
+            + "minT[kN]= " + broj(red.minT));
     return linije;
 }
 

@@ -16,6 +16,23 @@ namespace ListingLines {
 // is not positive.
 std::vector<double> preseci(double L, double n);
 
+// The listings' values as numbers, one row per section, for outputs that lay them out themselves.
+struct RedMomenta
+{
+    double x = 0.0; // m
+    double M = 0.0; // kNm
+};
+struct RedSila
+{
+    double x = 0.0; // m
+    double maxT = 0.0, minT = 0.0; // kN
+};
+
+// The rows behind momenti() and transverzalneSile(), with the same values and zero rule.
+std::vector<RedMomenta> redoviMomenata(
+    const RezultatiProracuna &r, double L, double P1, double e, double n);
+std::vector<RedSila> redoviSila(const RezultatiProracuna &r, double L, double n);
+
 // One line per section: "x[m]= " x, two tabs, "M[kNm]= " M, numbers as "#0.000". M is the larger
 // of parabolas I and II, evaluated from R, A1 and A2 of the record and the inputs L, P1 and e;
 // a moment below 1e-6 is listed as zero.

@@ -11,10 +11,12 @@
 #include <QByteArray>
 #include <QDateTime>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class QPagedPaintDevice;
+class QPainter;
 
 namespace ProracunskiList {
 
@@ -25,6 +27,12 @@ struct Sadrzaj
     std::vector<std::string> tacnaAnvelopa; // summary lines of the exact-envelope comparison
     QDateTime vreme; // printed in every page's heading
 };
+
+// Paints every page on the painter, whose origin is the paper's corner, at the given device dots
+// per millimetre; novaStrana moves to a fresh page and says whether it could. Returns the number
+// of pages painted. Any paint device serves: a PDF, a printer, an image of one page.
+int nacrtaj(QPainter &painter, double tackePoMm, const std::function<bool()> &novaStrana,
+    const RezultatiProracuna &r, const Sadrzaj &sadrzaj);
 
 // Sets the device to A4 portrait without margins and paints every page, starting on the
 // device's current page; returns the number of pages. The painter's origin must be the paper's
