@@ -14,7 +14,7 @@ namespace ProracunskiList {
 
 namespace {
 
-std::vector<Blok> sastavi(const RezultatiProracuna &r, const Sadrzaj &s)
+std::vector<Blok> sastavi(const Platno &mera, const RezultatiProracuna &r, const Sadrzaj &s)
 {
     int broj = 0;
     std::vector<Blok> blokovi;
@@ -24,7 +24,7 @@ std::vector<Blok> sastavi(const RezultatiProracuna &r, const Sadrzaj &s)
     blokovi.push_back(sile(++broj, r));
     blokovi.push_back(dijagramBlok(++broj, r, s.ulaz));
     if (!s.tacnaAnvelopa.empty())
-        blokovi.push_back(tacnaAnvelopa(++broj, s.tacnaAnvelopa));
+        blokovi.push_back(tacnaAnvelopa(mera, ++broj, s.tacnaAnvelopa));
     blokovi.push_back(listing(++broj, r, s.ulaz));
     return blokovi;
 }
@@ -50,10 +50,10 @@ int nacrtaj(QPainter &painter, double tackePoMm, const std::function<bool()> &no
     const RezultatiProracuna &r, const Sadrzaj &sadrzaj)
 {
     // Lay out first, so that every footer knows the number of pages.
-    const std::vector<Blok> blokovi = sastavi(r, sadrzaj);
-    const auto raspored = strane(blokovi);
     painter.setRenderHint(QPainter::Antialiasing);
     Platno c(painter, tackePoMm);
+    const std::vector<Blok> blokovi = sastavi(c, r, sadrzaj);
+    const auto raspored = strane(blokovi);
     const QString vreme = sadrzaj.vreme.toString(QStringLiteral("dd.MM.yyyy. HH:mm"));
     const int ukupno = int(raspored.size());
     for (int i = 0; i < ukupno; ++i) {

@@ -319,19 +319,21 @@ Blok sile(int broj, const RezultatiProracuna &r)
             } };
 }
 
-Blok tacnaAnvelopa(int broj, const std::vector<std::string> &linije)
+Blok tacnaAnvelopa(const Platno &mera, int broj, const std::vector<std::string> &linije)
 {
-    constexpr double visinaLinije = 5;
-    return { naslovVisina + 1 + visinaLinije * double(linije.size()) + razmak,
-        [&linije, broj](Platno &c, double y) {
-            naslovOdeljka(c, y, broj, QStringLiteral("Poredjenje sa tacnom anvelopom"));
-            double yl = y + naslovVisina + 1;
-            for (const std::string &linija : linije) {
-                c.tekst(levo + 4, yl, sirina - 4, visinaLinije, QString::fromStdString(linija),
-                    slova(9));
-                yl += visinaLinije;
-            }
-        } };
+    // A line a little higher than the text, as the fixed rows were.
+    constexpr double prored = 1.2;
+    const double w = sirina - 4;
+    double visina = 0;
+    for (const std::string &linija : linije)
+        visina += mera.visinaPreloma(w, QString::fromStdString(linija), slova(9)) + prored;
+    return { naslovVisina + 1 + visina + razmak, [&linije, broj, w](Platno &c, double y) {
+                naslovOdeljka(c, y, broj, QStringLiteral("Poredjenje sa tacnom anvelopom"));
+                double yl = y + naslovVisina + 1 + prored / 2;
+                for (const std::string &linija : linije)
+                    yl += c.prelom(levo + 4, yl, w, QString::fromStdString(linija), slova(9))
+                        + prored;
+            } };
 }
 
 Blok listing(int broj, const RezultatiProracuna &r, const UlazniParametri &u)

@@ -22,7 +22,7 @@ Blok naslovLista();
 Blok ulazniParametri(int broj, const UlazniParametri &u);
 Blok momenti(int broj, const RezultatiProracuna &r);
 Blok sile(int broj, const RezultatiProracuna &r);
-Blok tacnaAnvelopa(int broj, const std::vector<std::string> &linije);
+Blok tacnaAnvelopa(const Platno &mera, int broj, const std::vector<std::string> &linije);
 Blok listing(int broj, const RezultatiProracuna &r, const UlazniParametri &u);
 
 } // namespace ProracunskiList

@@ -3,6 +3,8 @@
 
 #include "core/NumberText.h"
 
+#include <QFontMetricsF>
+
 namespace ProracunskiList {
 
 QString verzija()
@@ -31,6 +33,36 @@ QString dve(double value)
 QString ulazni(double value)
 {
     return QString::fromStdString(NumberText::general(value));
+}
+
+void Platno::tekst(double x, double y, double w, double h, const QString &text, const QFont &font,
+    Qt::Alignment poravnanje, const QColor &boja)
+{
+    QFont f = font;
+    const double sirinaTeksta = QFontMetricsF(f, m_p.device()).horizontalAdvance(text);
+    if (sirinaTeksta > mm(w) && sirinaTeksta > 0.0)
+        f.setPointSizeF(f.pointSizeF() * mm(w) / sirinaTeksta * 0.98);
+    m_p.setFont(f);
+    m_p.setPen(boja);
+    m_p.drawText(pravougaonik(x, y, w, h), int(poravnanje), text);
+}
+
+double Platno::visinaPreloma(double w, const QString &text, const QFont &font) const
+{
+    const QRectF okvir = QFontMetricsF(font, m_p.device())
+                             .boundingRect(QRectF(0, 0, mm(w), mm(1000)),
+                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    return okvir.height() / m_k;
+}
+
+double Platno::prelom(
+    double x, double y, double w, const QString &text, const QFont &font, const QColor &boja)
+{
+    const double h = visinaPreloma(w, text, font);
+    m_p.setFont(font);
+    m_p.setPen(boja);
+    m_p.drawText(pravougaonik(x, y, w, h), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    return h;
 }
 
 void crtajTabelu(Platno &c, double y, const Tabela &t, const QStringList &zaglavlje,

@@ -90,13 +90,15 @@ public:
     {
         m_p.fillRect(pravougaonik(x, y, w, h), boja);
     }
+    // One line in the box; a text wider than the box is set smaller until it fits, so that no
+    // value ever runs past its cell or the margin.
     void tekst(double x, double y, double w, double h, const QString &text, const QFont &font,
-        Qt::Alignment poravnanje = Qt::AlignLeft | Qt::AlignVCenter, const QColor &boja = crna)
-    {
-        m_p.setFont(font);
-        m_p.setPen(boja);
-        m_p.drawText(pravougaonik(x, y, w, h), int(poravnanje), text);
-    }
+        Qt::Alignment poravnanje = Qt::AlignLeft | Qt::AlignVCenter, const QColor &boja = crna);
+    // Text broken into lines at blanks within the width w (mm), from the top y; returns the
+    // height it takes (mm). visinaPreloma measures without painting.
+    double prelom(double x, double y, double w, const QString &text, const QFont &font,
+        const QColor &boja = crna);
+    double visinaPreloma(double w, const QString &text, const QFont &font) const;
     void putanja(const QPainterPath &path, const QPen &pen, const QBrush &brush = Qt::NoBrush)
     {
         m_p.setPen(pen);

@@ -1,7 +1,9 @@
+#include "Datoteke.h"
 #include "PdfText.h"
 
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/TacneAnvelope.h"
 #include "output/ProracunskiList.h"
 
 #include <QRegularExpression>
@@ -70,6 +72,13 @@ QString red(const QStringList &texts)
         + QStringLiteral("(\\s|$)");
 }
 
+// The sheet's contents as the results window gives them.
+ProracunskiList::Sadrzaj sadrzajZa(const RezultatiProracuna &r, const UlazniParametri &u)
+{
+    return { u, TacneAnvelope::rezime(TacneAnvelope::uporedi(r, u)),
+        QDateTime(QDate(2025, 3, 14), QTime(9, 5)) };
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(UlazniParametri)
@@ -81,6 +90,8 @@ class tst_ProracunskiList : public QObject
 private slots:
     void sheetShowsEveryValue_data();
     void sheetShowsEveryValue();
+    void noTextCrossesTheMargins_data();
+    void noTextCrossesTheMargins();
 };
 
 void tst_ProracunskiList::sheetShowsEveryValue_data()
@@ -202,6 +213,39 @@ void tst_ProracunskiList::sheetShowsEveryValue()
         naListu(row.split(' '));
     for (int k = 1; k <= strane; ++k)
         naListu({ QStringLiteral("strana %1 od %2").arg(k).arg(strane) });
+}
+
+void tst_ProracunskiList::noTextCrossesTheMargins_data()
+{
+    QTest::addColumn<UlazniParametri>("ulaz");
+    QTest::newRow("start values") << UlazniParametri { 206, 208, 5, 9 };
+    QTest::newRow("heavy force far ahead") << UlazniParametri { 150, 60, 7, 9 };
+    QTest::newRow("largest inputs") << UlazniParametri { 99999, 99999, 9998.9, 9999 };
+    QTest::newRow("smallest inputs") << UlazniParametri { 0.0001, 0.0001, 0, 0.0001 };
+}
+
+// Every word of every page within the printable area: 20 to 195 mm across, above the footer's
+// last line, in the PDF's points.
+void tst_ProracunskiList::noTextCrossesTheMargins()
+{
+    QFETCH(UlazniParametri, ulaz);
+    RezultatiProracuna r;
+    r.proracunaj(ulaz);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.pdf"));
+    upisiDatoteku(path, ProracunskiList::pdf(r, sadrzajZa(r, ulaz)));
+    const double mm = 72 / 25.4;
+    const auto reci = pdfReci(path);
+    QVERIFY(reci.size() > 100);
+    for (const PdfRec &w : reci) {
+        QVERIFY2(w.xMin >= 20 * mm - 0.1 && w.xMax <= 195 * mm + 0.1 && w.yMin >= 10 * mm
+                && w.yMax <= 290 * mm,
+            qPrintable(QStringLiteral("page %1: \"%2\" at %3..%4 pt")
+                           .arg(w.strana)
+                           .arg(w.tekst)
+                           .arg(w.xMin)
+                           .arg(w.xMax)));
+    }
 }
 
 QTEST_MAIN(tst_ProracunskiList)

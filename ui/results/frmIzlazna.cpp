@@ -563,6 +563,14 @@ void frmIzlazna::mnuDatotekaStampa_Click()
     dialog.setObjectName(QStringLiteral("dlgStampa"));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    // Printing to a file is a save like any other: written whole by the save routine, which
+    // never blocks on a pipe and keeps the old file when the disk is full.
+    if (!printer.outputFileName().isEmpty()) {
+        saveWithMessage(this, printer.outputFileName(),
+            ProracunskiList::pdf(m_rezultati, sadrzajIzvestaja()),
+            QStringLiteral("Greska pri stampanju izvestaja!"), QStringLiteral("Izvestaj"));
+        return;
+    }
     if (ProracunskiList::nacrtaj(printer, m_rezultati, sadrzajIzvestaja()) == 0) {
         Messages::error(this, QStringLiteral("Greska pri stampanju izvestaja!"),
             QStringLiteral("Izvestaj nije odstampan."));
