@@ -53,8 +53,8 @@ bool zapisiDatoteke(const Proracun &p, const OpcijeKalkulatora &o)
         std::cerr << "Datoteke nisu snimljene: " << greske << "\n";
         return false;
     }
-    const ZahtevDatoteka zahtev { &p.rezultati, p.ulaz, TacneAnvelope::rezime(p.poredjenje),
-        o.pdf.value_or(""), o.png.value_or("") };
+    const ZahtevDatoteka zahtev { &p.rezultati, p.ulaz, o.dokument, o.pdf.value_or(""),
+        o.png.value_or("") };
     const bool snimljeno = zapisi(zahtev, greske);
     std::cerr << greske;
     return snimljeno;

@@ -2,6 +2,7 @@
 
 #include "output/ProracunskiListBlokovi.h"
 #include "output/ProracunskiListDijagram.h"
+#include "output/ProracunskiListRezime.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -14,17 +15,21 @@ namespace ProracunskiList {
 
 namespace {
 
-std::vector<Blok> sastavi(const Platno &mera, const RezultatiProracuna &r, const Sadrzaj &s)
+// Page 1 leads with what a design rests on: the document, the inputs, the governing values; the
+// method follows, then the classical equations, the diagram and the listing.
+std::vector<Blok> sastavi(const Platno &mera, const RezultatiProracuna &r, const Sadrzaj &s,
+    const TacneAnvelope::Poredjenje &p)
 {
     int broj = 0;
     std::vector<Blok> blokovi;
     blokovi.push_back(naslovLista());
+    blokovi.push_back(dokumentBlok(s.dokument));
     blokovi.push_back(ulazniParametri(++broj, s.ulaz));
+    blokovi.push_back(merodavneBlok(mera, ++broj, p, s.ulaz));
+    blokovi.push_back(metodBlok(mera, ++broj, r));
     blokovi.push_back(momenti(++broj, r));
     blokovi.push_back(sile(++broj, r));
-    blokovi.push_back(dijagramBlok(++broj, r, s.ulaz));
-    if (!s.tacnaAnvelopa.empty())
-        blokovi.push_back(tacnaAnvelopa(mera, ++broj, s.tacnaAnvelopa));
+    blokovi.push_back(dijagramBlok(mera, ++broj, p, s.ulaz.L));
     blokovi.push_back(listing(++broj, r, s.ulaz));
     return blokovi;
 }
@@ -52,7 +57,8 @@ int nacrtaj(QPainter &painter, double tackePoMm, const std::function<bool()> &no
     // Lay out first, so that every footer knows the number of pages.
     painter.setRenderHint(QPainter::Antialiasing);
     Platno c(painter, tackePoMm);
-    const std::vector<Blok> blokovi = sastavi(c, r, sadrzaj);
+    const TacneAnvelope::Poredjenje poredjenje = TacneAnvelope::uporedi(r, sadrzaj.ulaz);
+    const std::vector<Blok> blokovi = sastavi(c, r, sadrzaj, poredjenje);
     const auto raspored = strane(blokovi);
     const QString vreme = sadrzaj.vreme.toString(QStringLiteral("dd.MM.yyyy. HH:mm"));
     const int ukupno = int(raspored.size());

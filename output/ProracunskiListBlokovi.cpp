@@ -3,6 +3,9 @@
 
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/TacneAnvelope.h"
+
+#include <cmath>
 
 namespace ProracunskiList {
 
@@ -167,7 +170,7 @@ Blok momenti(int broj, const RezultatiProracuna &r)
     return { naslovVisina + 66 + razmak, [&r, broj](Platno &c, double y) {
                 double yr = zaglavljeJednacina(c, y, broj,
                     QStringLiteral("Proracun extremnih vrednosti momenata savijanja"),
-                    QStringLiteral("Jednacine dijagrama extremnih vednosti momenata savijanja"),
+                    QStringLiteral("Jednacine dijagrama extremnih vrednosti momenata savijanja"),
                     QStringLiteral("X [m], M [kNm]"));
                 yr += 5.5;
                 // The rows read as the tab shows them: M = A*X - B*X^2 and M = A*X - B*X^2 - C.
@@ -319,42 +322,55 @@ Blok sile(int broj, const RezultatiProracuna &r)
             } };
 }
 
-Blok tacnaAnvelopa(const Platno &mera, int broj, const std::vector<std::string> &linije)
-{
-    // A line a little higher than the text, as the fixed rows were.
-    constexpr double prored = 1.2;
-    const double w = sirina - 4;
-    double visina = 0;
-    for (const std::string &linija : linije)
-        visina += mera.visinaPreloma(w, QString::fromStdString(linija), slova(9)) + prored;
-    return { naslovVisina + 1 + visina + razmak, [&linije, broj, w](Platno &c, double y) {
-                naslovOdeljka(c, y, broj, QStringLiteral("Poredjenje sa tacnom anvelopom"));
-                double yl = y + naslovVisina + 1 + prored / 2;
-                for (const std::string &linija : linije)
-                    yl += c.prelom(levo + 4, yl, w, QString::fromStdString(linija), slova(9))
-                        + prored;
-            } };
-}
-
 Blok listing(int broj, const RezultatiProracuna &r, const UlazniParametri &u)
 {
+    using TacneAnvelope::zaokruzivanje;
     const auto momenti = ListingLines::redoviMomenata(r, u.L, u.P1, u.e, brojPolja);
     const auto sile = ListingLines::redoviSila(r, u.L, brojPolja);
     const auto tri = [](double v) { return QString::fromStdString(NumberText::fixed(v, 3)); };
+    // A classical value short of the exact one by more than the rounding is marked: its cell
+    // shaded and a star after it, so that the mark survives a black-and-white copy.
+    const auto kratka
+        = [](double k, double t) { return std::abs(t) - std::abs(k) > zaokruzivanje; };
+    const auto klasicna = [&](double k, double t) {
+        return tri(k) + (kratka(k, t) ? QStringLiteral("*") : QString());
+    };
     std::vector<QStringList> redovi;
-    for (std::size_t i = 0; i < momenti.size() && i < sile.size(); ++i)
-        redovi.push_back({ QString::number(i), tri(momenti[i].x), tri(momenti[i].M),
-            tri(sile[i].maxT), tri(sile[i].minT) });
-    const Tabela t { { levo, levo + 22, levo + 60, levo + 98, levo + 136, desno }, 6.5, 5.5, true };
-    return { naslovVisina + 2 + t.visinaZaglavlja + t.visinaReda * double(redovi.size()) + razmak,
+    std::vector<std::vector<bool>> oznacene;
+    for (std::size_t i = 0; i < momenti.size() && i < sile.size(); ++i) {
+        const TacneAnvelope::TacneVrednosti t = TacneAnvelope::tacneVrednosti(u, momenti[i].x);
+        const double M = momenti[i].M, maxT = sile[i].maxT, minT = sile[i].minT;
+        redovi.push_back({ QString::number(i), tri(momenti[i].x), klasicna(M, t.extM.vrednost),
+            tri(t.extM.vrednost), klasicna(maxT, t.maxT.vrednost), tri(t.maxT.vrednost),
+            klasicna(minT, t.minT.vrednost), tri(t.minT.vrednost) });
+        oznacene.push_back({ false, false, kratka(M, t.extM.vrednost), false,
+            kratka(maxT, t.maxT.vrednost), false, kratka(minT, t.minT.vrednost), false });
+    }
+    const double k = (sirina - 33) / 6; // mm, one value column
+    Tabela t { { levo, levo + 13, levo + 33, levo + 33 + k, levo + 33 + 2 * k, levo + 33 + 3 * k,
+                   levo + 33 + 4 * k, levo + 33 + 5 * k, desno },
+        6.5, 5.5, true, oznacene };
+    constexpr double napomena = 6;
+    return { naslovVisina + 2 + t.visinaZaglavlja + t.visinaReda * double(redovi.size()) + napomena
+            + razmak,
         [t, redovi, broj](Platno &c, double y) {
             naslovOdeljka(c, y, broj,
-                QStringLiteral("Extremne vrednosti u presecima grede (n = %1)")
+                Tekst::tr("Extremne vrednosti u presecima grede (n = %1; x u m, extM u kNm, maxT i "
+                          "minT u kN)")
                     .arg(ulazni(brojPolja)));
-            crtajTabelu(c, y + naslovVisina + 2, t,
-                { QStringLiteral("Presek"), QStringLiteral("x [m]"), QStringLiteral("extM [kNm]"),
-                    QStringLiteral("maxT [kN]"), QStringLiteral("minT [kN]") },
+            const double yt = y + naslovVisina + 2;
+            crtajTabelu(c, yt, t,
+                { Tekst::tr("Presek"), QStringLiteral("x"), Tekst::tr("extM klas."),
+                    Tekst::tr("extM tacna"), Tekst::tr("maxT klas."), Tekst::tr("maxT tacna"),
+                    Tekst::tr("minT klas."), Tekst::tr("minT tacna") },
                 redovi);
+            const double yn = yt + t.visinaZaglavlja + t.visinaReda * double(redovi.size()) + 1;
+            c.popuni(levo, yn + 1.2, 6, 3.2, upozorenje);
+            c.tekst(levo + 8, yn, sirina - 8, 5.5,
+                Tekst::tr("* klasicna vrednost je po apsolutnoj vrednosti manja od tacne "
+                          "(nesigurna strana); klas. = klasicna anvelopa, tacna = svi polozaji "
+                          "sila"),
+                slova(8), Qt::AlignLeft | Qt::AlignVCenter, siva);
         } };
 }
 

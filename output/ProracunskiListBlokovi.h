@@ -2,8 +2,8 @@
 #pragma once
 
 // The blocks of the calculation sheet, in the order it reads: the page heading and footer, the
-// title, the inputs with the beam sketch, the moment and shear equations, the exact-envelope
-// summary and the listing. The diagram's block is in ProracunskiListDijagram.
+// title, the inputs with the beam sketch, the moment and shear equations and the listing. The
+// diagram's block is in ProracunskiListDijagram, the summary and method in ProracunskiListRezime.
 
 #include "output/ProracunskiListPlatno.h"
 
@@ -22,7 +22,6 @@ Blok naslovLista();
 Blok ulazniParametri(int broj, const UlazniParametri &u);
 Blok momenti(int broj, const RezultatiProracuna &r);
 Blok sile(int broj, const RezultatiProracuna &r);
-Blok tacnaAnvelopa(const Platno &mera, int broj, const std::vector<std::string> &linije);
 Blok listing(int broj, const RezultatiProracuna &r, const UlazniParametri &u);
 
 } // namespace ProracunskiList

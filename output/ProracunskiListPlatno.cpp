@@ -81,6 +81,8 @@ void crtajTabelu(Platno &c, double y, const Tabela &t, const QStringList &zaglav
             const double xl = t.ivice[k];
             const double xr = t.ivice[k + 1];
             const Qt::Alignment a = k == 0 ? Qt::AlignHCenter : Qt::AlignRight;
+            if (i < t.oznacene.size() && std::size_t(k) < t.oznacene[i].size() && t.oznacene[i][k])
+                c.popuni(xl, yr, xr - xl, t.visinaReda, upozorenje);
             c.tekst(xl + 2, yr, xr - xl - 4, t.visinaReda, redovi[i][k], slova(9, k > 0),
                 a | Qt::AlignVCenter);
         }

@@ -6,6 +6,7 @@
 // blocks themselves live in ProracunskiListBlokovi and ProracunskiListDijagram.
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -41,6 +42,15 @@ inline const QColor linijaTabele(0x8a, 0x94, 0x9e);
 inline const QColor zaglavljeTabele(0xe4, 0xe9, 0xef);
 inline const QColor senka(0xf5, 0xf7, 0xf9); // every other row of a long table
 inline const QColor ispuna(0xe6, 0xe6, 0xe6); // the area under the governing envelope
+
+// The sheet's texts, in one translation context.
+struct Tekst
+{
+    Q_DECLARE_TR_FUNCTIONS(ProracunskiList)
+};
+
+// A value that falls short of the exact one, in the listing and on the diagram.
+inline const QColor upozorenje(0xfb, 0xe0, 0xd4);
 
 QString verzija();
 QFont slova(double points, bool bold = false);
@@ -127,6 +137,7 @@ struct Tabela
     double visinaZaglavlja;
     double visinaReda;
     bool senceniRedovi = false;
+    std::vector<std::vector<bool>> oznacene = {}; // [row][column]: filled in the warning colour
 };
 
 void crtajTabelu(Platno &c, double y, const Tabela &t, const QStringList &zaglavlje,

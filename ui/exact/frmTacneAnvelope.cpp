@@ -6,7 +6,7 @@
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/basGlavni.h"
-#include "ui/exact/CrtezAnvelopa.h"
+#include "output/CrtezAnvelopa.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

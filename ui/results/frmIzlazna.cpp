@@ -11,6 +11,7 @@
 #include "ui/basGlavni.h"
 #include "ui/diagram/DiagramCanvas.h"
 #include "ui/diagram/WidgetProgress.h"
+#include "ui/dlgPodaciDokumenta.h"
 #include "ui/exact/frmTacneAnvelope.h"
 #include "ui/listing/frmListingExtM.h"
 #include "ui/listing/frmListingExtT.h"
@@ -92,11 +93,25 @@ void upisi(QLineEdit *field, double value)
     field->setText(QString::fromStdString(NumberText::general(value)));
 }
 
-// Where the classical value shown falls short of the exact one, the field says so on hovering.
+// A classical value short of the exact one reads in this colour, not only in its tooltip.
+const QColor bojaUpozorenja(0xc0, 0x39, 0x2b);
+
+void upozori(QLineEdit *field, bool kratka)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text,
+        kratka ? bojaUpozorenja : palette.color(QPalette::Active, QPalette::Text));
+    field->setPalette(palette);
+}
+
+// Where the classical value shown falls short of the exact one, the field says so in its colour
+// and on hovering.
 void napomeni(QLineEdit *field, TacneAnvelope::Velicina v, double klasicna,
     const TacneAnvelope::TacnaVrednost &tacna)
 {
-    field->setToolTip(QString::fromStdString(TacneAnvelope::napomena(v, klasicna, tacna)));
+    const QString napomena = QString::fromStdString(TacneAnvelope::napomena(v, klasicna, tacna));
+    field->setToolTip(napomena);
+    upozori(field, !napomena.isEmpty());
 }
 
 } // namespace
@@ -218,12 +233,14 @@ void frmIzlazna::createExtMPanel()
         ->setWordWrap(true);
     label(f1, "lblParabola1", QStringLiteral("Parabola I  ="), twipsRect(45, 780, 1335, 285));
     recordField(f1, "txtXmax1", twipsRect(1365, 720, 975, 390), &RezultatiProracuna::dblXmaxI);
-    recordField(f1, "txtMmax1", twipsRect(2445, 720, 1335, 390), &RezultatiProracuna::dblMmaxI);
+    m_txtMmax1 = recordField(
+        f1, "txtMmax1", twipsRect(2445, 720, 1335, 390), &RezultatiProracuna::dblMmaxI);
     recordField(f1, "txtX011", twipsRect(3885, 720, 975, 390), &RezultatiProracuna::dblX01I);
     recordField(f1, "txtX021", twipsRect(4965, 720, 975, 390), &RezultatiProracuna::dblX02I);
     label(f1, "lblParabola2", QStringLiteral("Parabola II ="), twipsRect(45, 1260, 1335, 285));
     recordField(f1, "txtXmax2", twipsRect(1365, 1200, 975, 390), &RezultatiProracuna::dblXmaxII);
-    recordField(f1, "txtMmax2", twipsRect(2445, 1200, 1335, 390), &RezultatiProracuna::dblMmaxII);
+    m_txtMmax2 = recordField(
+        f1, "txtMmax2", twipsRect(2445, 1200, 1335, 390), &RezultatiProracuna::dblMmaxII);
     recordField(f1, "txtX012", twipsRect(3885, 1200, 975, 390), &RezultatiProracuna::dblX01II);
     recordField(f1, "txtX022", twipsRect(4965, 1200, 975, 390), &RezultatiProracuna::dblX02II);
     recordField(
@@ -396,8 +413,30 @@ void frmIzlazna::Form_Load()
     m_txtProizvoljnoX->setText(QStringLiteral("0"));
     m_txtProizvoljnoXZaExtT->setText(QStringLiteral("0"));
     preformatiraj();
+    napomeniMaksimum();
     m_TabStrip1->setCurrentIndex(TabExtM);
     TabStrip1_Click();
+}
+
+// The parabola maxima are no bound when one force alone at midspan gives more: both fields then
+// read in the warning colour and name the exact absolute maximum.
+void frmIzlazna::napomeniMaksimum()
+{
+    const TacneAnvelope::ApsolutniMaksimum m
+        = TacneAnvelope::apsolutniMaksimum(TacneAnvelope::tacneAnvelope(m_ulaz));
+    const bool vece = m.M - std::max(m_rezultati.dblMmaxI(), m_rezultati.dblMmaxII())
+        > TacneAnvelope::zaokruzivanje;
+    const QString napomena = vece
+        ? tr("Apsolutni maksimum (svi polozaji sila): %1 kNm u x = %2 m, %3")
+              .arg(QString::fromStdString(NumberText::fixed(m.M, 2)),
+                  QString::fromStdString(NumberText::fixed(m.x, 3)),
+                  QString::fromStdString(
+                      TacneAnvelope::opisPolozaja(TacneAnvelope::Velicina::ExtM, m.polozaj)))
+        : QString();
+    for (QLineEdit *f : { m_txtMmax1, m_txtMmax2 }) {
+        f->setToolTip(napomena);
+        upozori(f, vece);
+    }
 }
 
 void frmIzlazna::preformatiraj()
@@ -539,23 +578,31 @@ void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
     listing.exec();
 }
 
-ProracunskiList::Sadrzaj frmIzlazna::sadrzajIzvestaja() const
+std::optional<ProracunskiList::Sadrzaj> frmIzlazna::sadrzajIzvestaja()
 {
-    return { m_ulaz, TacneAnvelope::rezime(TacneAnvelope::uporedi(m_rezultati, m_ulaz)),
-        QDateTime::currentDateTime() };
+    const std::optional<PodaciDokumenta> dokument = dlgPodaciDokumenta::pitaj(this);
+    if (!dokument)
+        return std::nullopt;
+    return ProracunskiList::Sadrzaj { m_ulaz, *dokument, QDateTime::currentDateTime() };
 }
 
 void frmIzlazna::mnuDatotekaIzvestaj_Click()
 {
+    const auto sadrzaj = sadrzajIzvestaja();
+    if (!sadrzaj)
+        return;
     const QString path = m_fileNameQuestion();
     if (path.isEmpty())
         return;
-    saveWithMessage(this, path, ProracunskiList::pdf(m_rezultati, sadrzajIzvestaja()),
+    saveWithMessage(this, path, ProracunskiList::pdf(m_rezultati, *sadrzaj),
         QStringLiteral("Greska pri snimanju izvestaja!"), QStringLiteral("Izvestaj"));
 }
 
 void frmIzlazna::mnuDatotekaStampa_Click()
 {
+    const auto sadrzaj = sadrzajIzvestaja();
+    if (!sadrzaj)
+        return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -566,12 +613,11 @@ void frmIzlazna::mnuDatotekaStampa_Click()
     // Printing to a file is a save like any other: written whole by the save routine, which
     // never blocks on a pipe and keeps the old file when the disk is full.
     if (!printer.outputFileName().isEmpty()) {
-        saveWithMessage(this, printer.outputFileName(),
-            ProracunskiList::pdf(m_rezultati, sadrzajIzvestaja()),
+        saveWithMessage(this, printer.outputFileName(), ProracunskiList::pdf(m_rezultati, *sadrzaj),
             QStringLiteral("Greska pri stampanju izvestaja!"), QStringLiteral("Izvestaj"));
         return;
     }
-    if (ProracunskiList::nacrtaj(printer, m_rezultati, sadrzajIzvestaja()) == 0) {
+    if (ProracunskiList::nacrtaj(printer, m_rezultati, *sadrzaj) == 0) {
         Messages::error(this, QStringLiteral("Greska pri stampanju izvestaja!"),
             QStringLiteral("Izvestaj nije odstampan."));
     }
