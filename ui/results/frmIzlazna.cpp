@@ -15,6 +15,7 @@
 #include "ui/exact/frmTacneAnvelope.h"
 #include "ui/listing/frmListingExtM.h"
 #include "ui/listing/frmListingExtT.h"
+#include "ui/results/UpozorenjeKlasicne.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -91,27 +92,6 @@ std::string tekst(const QLineEdit *field)
 void upisi(QLineEdit *field, double value)
 {
     field->setText(QString::fromStdString(NumberText::general(value)));
-}
-
-// A classical value short of the exact one reads in this colour, not only in its tooltip.
-const QColor bojaUpozorenja(0xc0, 0x39, 0x2b);
-
-void upozori(QLineEdit *field, bool kratka)
-{
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text,
-        kratka ? bojaUpozorenja : palette.color(QPalette::Active, QPalette::Text));
-    field->setPalette(palette);
-}
-
-// Where the classical value shown falls short of the exact one, the field says so in its colour
-// and on hovering.
-void napomeni(QLineEdit *field, TacneAnvelope::Velicina v, double klasicna,
-    const TacneAnvelope::TacnaVrednost &tacna)
-{
-    const QString napomena = QString::fromStdString(TacneAnvelope::napomena(v, klasicna, tacna));
-    field->setToolTip(napomena);
-    upozori(field, !napomena.isEmpty());
 }
 
 } // namespace
@@ -413,30 +393,9 @@ void frmIzlazna::Form_Load()
     m_txtProizvoljnoX->setText(QStringLiteral("0"));
     m_txtProizvoljnoXZaExtT->setText(QStringLiteral("0"));
     preformatiraj();
-    napomeniMaksimum();
+    UpozorenjeKlasicne::napomeniMaksimum(m_txtMmax1, m_txtMmax2, m_rezultati, m_ulaz);
     m_TabStrip1->setCurrentIndex(TabExtM);
     TabStrip1_Click();
-}
-
-// The parabola maxima are no bound when one force alone at midspan gives more: both fields then
-// read in the warning colour and name the exact absolute maximum.
-void frmIzlazna::napomeniMaksimum()
-{
-    const TacneAnvelope::ApsolutniMaksimum m
-        = TacneAnvelope::apsolutniMaksimum(TacneAnvelope::tacneAnvelope(m_ulaz));
-    const bool vece = m.M - std::max(m_rezultati.dblMmaxI(), m_rezultati.dblMmaxII())
-        > TacneAnvelope::zaokruzivanje;
-    const QString napomena = vece
-        ? tr("Apsolutni maksimum (svi polozaji sila): %1 kNm u x = %2 m, %3")
-              .arg(QString::fromStdString(NumberText::fixed(m.M, 2)),
-                  QString::fromStdString(NumberText::fixed(m.x, 3)),
-                  QString::fromStdString(
-                      TacneAnvelope::opisPolozaja(TacneAnvelope::Velicina::ExtM, m.polozaj)))
-        : QString();
-    for (QLineEdit *f : { m_txtMmax1, m_txtMmax2 }) {
-        f->setToolTip(napomena);
-        upozori(f, vece);
-    }
 }
 
 void frmIzlazna::preformatiraj()
@@ -535,7 +494,7 @@ void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
     upisi(m_txtProizvoljnoKNmPI, m.MI);
     upisi(m_txtProizvoljnoKNmPII, m.MII);
     upisi(m_txtEXTMProizvoljniPresek, m.extM);
-    napomeni(m_txtEXTMProizvoljniPresek, TacneAnvelope::Velicina::ExtM, m.extM,
+    UpozorenjeKlasicne::napomeni(m_txtEXTMProizvoljniPresek, TacneAnvelope::Velicina::ExtM, m.extM,
         TacneAnvelope::tacneVrednosti(m_ulaz, x).extM);
     preformatiraj();
 }
@@ -549,8 +508,10 @@ void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
     upisi(m_txtProizvoljnoMaxT, t.maxT);
     upisi(m_txtProizvoljnoMinT, t.minT);
     const auto tacne = TacneAnvelope::tacneVrednosti(m_ulaz, x);
-    napomeni(m_txtProizvoljnoMaxT, TacneAnvelope::Velicina::MaxT, t.maxT, tacne.maxT);
-    napomeni(m_txtProizvoljnoMinT, TacneAnvelope::Velicina::MinT, t.minT, tacne.minT);
+    UpozorenjeKlasicne::napomeni(
+        m_txtProizvoljnoMaxT, TacneAnvelope::Velicina::MaxT, t.maxT, tacne.maxT);
+    UpozorenjeKlasicne::napomeni(
+        m_txtProizvoljnoMinT, TacneAnvelope::Velicina::MinT, t.minT, tacne.minT);
     preformatiraj();
 }
 

@@ -69,7 +69,6 @@ private:
     void createMenu();
     void Form_Load();
     void preformatiraj();
-    void napomeniMaksimum();
     void setOuterSize(int widthTwips, int heightTwips);
     void setHighlights(int highlighted);
     void nacrtajDijagram();

@@ -7,9 +7,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -62,6 +64,7 @@ private slots:
     void savesTheSheetAndPrintsTheSameSheet();
     void failedSaveKeepsTheOldFileAndSaysWhy_data();
     void failedSaveKeepsTheOldFileAndSaysWhy();
+    void documentFieldsAreAskedAndRemembered();
 };
 
 void tst_Izvestaj::fileMenuOffersSheetAndPrintBeforeExit()
@@ -179,6 +182,47 @@ void tst_Izvestaj::failedSaveKeepsTheOldFileAndSaysWhy()
     if (kvar == Kvar::FolderAsName)
         QVERIFY(QFileInfo(path).isDir());
     QVERIFY(w.isVisible());
+}
+
+// The fields typed before one sheet appear on it and greet the next one; cancelling the dialog
+// writes nothing.
+void tst_Izvestaj::documentFieldsAreAskedAndRemembered()
+{
+    QSettings(QStringLiteral("Kelvane"), QStringLiteral("Kelvane"))
+        .remove(QStringLiteral("dokument"));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
+    frmIzlazna w(zapis(), ulaz, nullptr);
+    w.setFileNameQuestion([&] { return pdf; });
+    w.show();
+    const QStringList unos { "Most Sava 2", "N1", "M. Petrovic", "J. Ilic", "B" };
+    const char *polja[]
+        = { "txtProjekat", "txtElement", "txtAutor", "txtKontrolisao", "txtRevizija" };
+    QStringList zateceno;
+    ModalWatcher watcher;
+    bool odustani = false;
+    watcher.onOtherModal = [&](QWidget *modal) {
+        QCOMPARE(modal->objectName(), QStringLiteral("dlgPodaciDokumenta"));
+        zateceno.clear();
+        for (int i = 0; i < 5; ++i) {
+            auto *f = kontrola<QLineEdit>(modal, QLatin1String(polja[i]));
+            zateceno << f->text();
+            f->setFocus();
+            QTest::keyClicks(f, unos[i]);
+        }
+        QTest::keyClick(modal, odustani ? Qt::Key_Escape : Qt::Key_Return);
+    };
+    komanda(&w, "mnuDatotekaIzvestaj");
+    QCOMPARE(zateceno, QStringList({ "", "", "", "", "" }));
+    const QString text = pdfTekst(pdf);
+    for (const QString &u : unos)
+        QVERIFY2(text.contains(u), qPrintable(u));
+
+    QFile::remove(pdf);
+    odustani = true;
+    komanda(&w, "mnuDatotekaIzvestaj");
+    QCOMPARE(zateceno, unos);
+    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_MAIN(tst_Izvestaj)
