@@ -10,6 +10,12 @@
 
 namespace MerodavneVrednosti {
 
+// Whether the force of the pair other than the one at the section stands on the span.
+inline bool drugaNaGredi(Polozaj p)
+{
+    return p.naGrediJe(1 - p.uPreseku);
+}
+
 // The hand formula of the absolute maximum moment.
 enum class Obrazac {
     ParSila, // R (L - d)^2 / 4L: both forces on the span, the resultant d from the force at x
@@ -21,9 +27,9 @@ struct MaksimalniMoment
 {
     double M = 0.0; // kNm
     double x = 0.0; // m
-    TacneAnvelope::Polozaj polozaj;
+    Polozaj polozaj;
     Obrazac obrazac = Obrazac::Zbir;
-    double d = 0.0; // m, for ParSila: |x_r - position of the force at x| measured from P1
+    double d = 0.0; // m, for ParSila: from the force at x to the resultant
     double P = 0.0; // kN, the force at x
 };
 
@@ -33,7 +39,7 @@ struct OslonackaSila
 {
     double T = 0.0; // kN, signed: V = R_A minus the forces left of the section
     double x = 0.0; // m
-    TacneAnvelope::Polozaj polozaj;
+    Polozaj polozaj;
     double drugaX = 0.0; // m, where the other force stands (meaningful while on the span)
 };
 
@@ -43,6 +49,7 @@ struct Merodavne
     OslonackaSila A, B;
 };
 
-Merodavne merodavne(const TacneAnvelope::Poredjenje &p, const UlazniParametri &u);
+// For the pair of the record, from its comparison p.
+Merodavne merodavne(const TacneAnvelope::Poredjenje &p, const RezultatiProracuna &r);
 
 } // namespace MerodavneVrednosti

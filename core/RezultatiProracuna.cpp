@@ -14,6 +14,7 @@ double kvadrat(double y)
 
 void RezultatiProracuna::proracunaj(const UlazniParametri &ulaz)
 {
+    m_ulaz = ulaz;
     proracunajMomente(ulaz);
     proracunajTransverzalneSile(ulaz);
 }

@@ -169,7 +169,7 @@ void osa(QPainter &painter, const Preslikavanje &mM, const Preslikavanje &mT, do
 void nacrtajAnvelope(
     QPainter &painter, const QRectF &rect, const Poredjenje &p, double L, bool osaX)
 {
-    if (!(L > 0.0) || p.tacne.extM.empty() || rect.width() <= 0 || rect.height() <= 0)
+    if (!(L > 0.0) || p.tacne[Velicina::ExtM].empty() || rect.width() <= 0 || rect.height() <= 0)
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -179,8 +179,8 @@ void nacrtajAnvelope(
     const QFontMetricsF fm(painter.font(), painter.device());
     const double red = fm.height();
     // The values at the supports, where each shear envelope is largest, stand left of the plot.
-    const double T0 = p.tacne.maxT.front().jednacina(0.0);
-    const double TL = p.tacne.minT.back().jednacina(L);
+    const double T0 = p.tacne[Velicina::MaxT].front().jednacina(0.0);
+    const double TL = p.tacne[Velicina::MinT].back().jednacina(L);
     const QString t0 = tekst(NumberText::fixed(T0, 2)) + QStringLiteral(" kN");
     const QString tL = tekst(NumberText::fixed(TL, 2)) + QStringLiteral(" kN");
     const double levo
@@ -197,14 +197,15 @@ void nacrtajAnvelope(
     natpis(painter, gornji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("extM [kNm]"));
     legenda(painter, QPointF(levo + 90 * px, gornji.top() + 2 * px), px, bojaMomenta,
         QStringLiteral("tacna (svi polozaji sila)"));
-    osenci(painter, p.extM, p.tacne.extM, p.klasicne.extM, mM, gornji, bojaMomenta);
+    osenci(painter, p.razlike[Velicina::ExtM], p.tacne[Velicina::ExtM], p.klasicne[Velicina::ExtM],
+        mM, gornji, bojaMomenta);
     const Olovke oM = olovke(px, bojaMomenta);
     painter.setPen(oM.osa);
     painter.drawLine(mM(0, 0), mM(L, 0));
     painter.setPen(oM.klasicna);
-    painter.drawPath(kriva(p.klasicne.extM, mM));
+    painter.drawPath(kriva(p.klasicne[Velicina::ExtM], mM));
     painter.setPen(oM.tacna);
-    painter.drawPath(kriva(p.tacne.extM, mM));
+    painter.drawPath(kriva(p.tacne[Velicina::ExtM], mM));
     // The absolute maximum: a dot on the curve, its value and section beside it.
     const QPointF vrh = mM(p.maksimum.x, p.maksimum.M);
     painter.setBrush(bojaMomenta);
@@ -227,8 +228,8 @@ void nacrtajAnvelope(
     const double ispodOse = osaX ? 2 * red + 4 * px : 0.0;
     const QRectF donji(
         rect.left(), gornji.bottom(), rect.width(), rect.height() - gornji.height() - ispodOse);
-    const double gore = std::max(najveca(p.tacne.maxT, 1.0), 1e-12);
-    const double dole = najveca(p.tacne.minT, -1.0);
+    const double gore = std::max(najveca(p.tacne[Velicina::MaxT], 1.0), 1e-12);
+    const double dole = najveca(p.tacne[Velicina::MinT], -1.0);
     const double vrhT = donji.top() + red + 8 * px;
     const double visina = donji.bottom() - 6 * px - vrhT;
     const double sy = -visina / (gore + dole);
@@ -237,16 +238,18 @@ void nacrtajAnvelope(
     natpis(painter, donji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("maxT, minT [kN]"));
     legenda(painter, QPointF(levo + 110 * px, donji.top() + 2 * px), px, bojaSile,
         QStringLiteral("tacna (svi polozaji sila)"));
-    osenci(painter, p.maxT, p.tacne.maxT, p.klasicne.maxT, mT, donji, bojaSile);
-    osenci(painter, p.minT, p.tacne.minT, p.klasicne.minT, mT, donji, bojaSile);
+    osenci(painter, p.razlike[Velicina::MaxT], p.tacne[Velicina::MaxT], p.klasicne[Velicina::MaxT],
+        mT, donji, bojaSile);
+    osenci(painter, p.razlike[Velicina::MinT], p.tacne[Velicina::MinT], p.klasicne[Velicina::MinT],
+        mT, donji, bojaSile);
     const Olovke oT = olovke(px, bojaSile);
     painter.setPen(oT.osa);
     painter.drawLine(mT(0, 0), mT(L, 0));
-    for (const auto *pair : { &p.klasicne.maxT, &p.klasicne.minT }) {
+    for (const auto *pair : { &p.klasicne[Velicina::MaxT], &p.klasicne[Velicina::MinT] }) {
         painter.setPen(oT.klasicna);
         painter.drawPath(kriva(*pair, mT));
     }
-    for (const auto *pair : { &p.tacne.maxT, &p.tacne.minT }) {
+    for (const auto *pair : { &p.tacne[Velicina::MaxT], &p.tacne[Velicina::MinT] }) {
         painter.setPen(oT.tacna);
         painter.drawPath(kriva(*pair, mT));
     }

@@ -25,12 +25,12 @@ std::vector<Blok> sastavi(const Platno &mera, const RezultatiProracuna &r, const
     blokovi.push_back(naslovLista());
     blokovi.push_back(dokumentBlok(s.dokument));
     blokovi.push_back(ulazniParametri(++broj, s.ulaz));
-    blokovi.push_back(merodavneBlok(mera, ++broj, p, s.ulaz));
+    blokovi.push_back(merodavneBlok(mera, ++broj, p, r));
     blokovi.push_back(metodBlok(mera, ++broj, r));
     blokovi.push_back(momenti(++broj, r));
     blokovi.push_back(sile(++broj, r));
     blokovi.push_back(dijagramBlok(mera, ++broj, p, s.ulaz.L));
-    blokovi.push_back(listing(++broj, r, s.ulaz));
+    blokovi.push_back(listing(++broj, r));
     return blokovi;
 }
 
@@ -57,7 +57,7 @@ int nacrtaj(QPainter &painter, double tackePoMm, const std::function<bool()> &no
     // Lay out first, so that every footer knows the number of pages.
     painter.setRenderHint(QPainter::Antialiasing);
     Platno c(painter, tackePoMm);
-    const TacneAnvelope::Poredjenje poredjenje = TacneAnvelope::uporedi(r, sadrzaj.ulaz);
+    const TacneAnvelope::Poredjenje poredjenje = TacneAnvelope::uporedi(r);
     const std::vector<Blok> blokovi = sastavi(c, r, sadrzaj, poredjenje);
     const auto raspored = strane(blokovi);
     const QString vreme = sadrzaj.vreme.toString(QStringLiteral("dd.MM.yyyy. HH:mm"));

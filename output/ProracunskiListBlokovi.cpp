@@ -322,11 +322,11 @@ Blok sile(int broj, const RezultatiProracuna &r)
             } };
 }
 
-Blok listing(int broj, const RezultatiProracuna &r, const UlazniParametri &u)
+Blok listing(int broj, const RezultatiProracuna &r)
 {
     using TacneAnvelope::zaokruzivanje;
-    const auto momenti = ListingLines::redoviMomenata(r, u.L, u.P1, u.e, brojPolja);
-    const auto sile = ListingLines::redoviSila(r, u.L, brojPolja);
+    const auto momenti = ListingLines::redoviMomenata(r, brojPolja);
+    const auto sile = ListingLines::redoviSila(r, brojPolja);
     const auto tri = [](double v) { return QString::fromStdString(NumberText::fixed(v, 3)); };
     // A classical value short of the exact one by more than the rounding is marked: its cell
     // shaded and a star after it, so that the mark survives a black-and-white copy.
@@ -338,13 +338,15 @@ Blok listing(int broj, const RezultatiProracuna &r, const UlazniParametri &u)
     std::vector<QStringList> redovi;
     std::vector<std::vector<bool>> oznacene;
     for (std::size_t i = 0; i < momenti.size() && i < sile.size(); ++i) {
-        const TacneAnvelope::TacneVrednosti t = TacneAnvelope::tacneVrednosti(u, momenti[i].x);
+        const TacneAnvelope::TacneVrednosti t = TacneAnvelope::tacneVrednosti(r, momenti[i].x);
         const double M = momenti[i].M, maxT = sile[i].maxT, minT = sile[i].minT;
-        redovi.push_back({ QString::number(i), tri(momenti[i].x), klasicna(M, t.extM.vrednost),
-            tri(t.extM.vrednost), klasicna(maxT, t.maxT.vrednost), tri(t.maxT.vrednost),
-            klasicna(minT, t.minT.vrednost), tri(t.minT.vrednost) });
-        oznacene.push_back({ false, false, kratka(M, t.extM.vrednost), false,
-            kratka(maxT, t.maxT.vrednost), false, kratka(minT, t.minT.vrednost), false });
+        redovi.push_back({ QString::number(i), tri(momenti[i].x),
+            klasicna(M, t[Velicina::ExtM].vrednost), tri(t[Velicina::ExtM].vrednost),
+            klasicna(maxT, t[Velicina::MaxT].vrednost), tri(t[Velicina::MaxT].vrednost),
+            klasicna(minT, t[Velicina::MinT].vrednost), tri(t[Velicina::MinT].vrednost) });
+        oznacene.push_back({ false, false, kratka(M, t[Velicina::ExtM].vrednost), false,
+            kratka(maxT, t[Velicina::MaxT].vrednost), false,
+            kratka(minT, t[Velicina::MinT].vrednost), false });
     }
     const double k = (sirina - 33) / 6; // mm, one value column
     Tabela t { { levo, levo + 13, levo + 33, levo + 33 + k, levo + 33 + 2 * k, levo + 33 + 3 * k,

@@ -22,6 +22,6 @@ Blok naslovLista();
 Blok ulazniParametri(int broj, const UlazniParametri &u);
 Blok momenti(int broj, const RezultatiProracuna &r);
 Blok sile(int broj, const RezultatiProracuna &r);
-Blok listing(int broj, const RezultatiProracuna &r, const UlazniParametri &u);
+Blok listing(int broj, const RezultatiProracuna &r);
 
 } // namespace ProracunskiList

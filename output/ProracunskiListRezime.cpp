@@ -3,6 +3,7 @@
 
 #include "core/MerodavneVrednosti.h"
 #include "core/NumberText.h"
+#include "core/TacneAnvelopeTekst.h"
 
 #include <cmath>
 #include <memory>
@@ -24,9 +25,9 @@ QString polozaj(Velicina v, Polozaj p)
     return QString::fromStdString(opisPolozaja(v, p));
 }
 
-QString imeSile(Sila s)
+QString imeSile(int s)
 {
-    return s == Sila::P1 ? QStringLiteral("P1") : QStringLiteral("P2");
+    return s == 0 ? QStringLiteral("P1") : QStringLiteral("P2");
 }
 
 // A labelled paragraph: the label in bold on the left, the text wrapped beside it.
@@ -89,12 +90,11 @@ QString oslonacka(const MerodavneVrednosti::OslonackaSila &s, Velicina v, const 
 {
     const bool a = v == Velicina::MaxT;
     const QString sila = a ? QStringLiteral("R_A") : QStringLiteral("R_B");
-    const QString obrazac = s.polozaj.drugaNaGredi
+    const QString obrazac = MerodavneVrednosti::drugaNaGredi(s.polozaj)
         ? Tekst::tr("%1 = %2 + %3 (L - e) / L")
-              .arg(sila, imeSile(s.polozaj.uPreseku),
-                  imeSile(s.polozaj.uPreseku == Sila::P1 ? Sila::P2 : Sila::P1))
+              .arg(sila, imeSile(s.polozaj.uPreseku), imeSile(1 - s.polozaj.uPreseku))
         : Tekst::tr("%1 = %2").arg(sila, imeSile(s.polozaj.uPreseku));
-    const QString gde = s.polozaj.drugaNaGredi
+    const QString gde = MerodavneVrednosti::drugaNaGredi(s.polozaj)
         ? Tekst::tr("; druga sila u x = %1 m").arg(tri(s.drugaX))
         : QString();
     return Tekst::tr("%1(x = %2 m) = %3 kN; %4%5. Obrazac: %6 = %7 kN, %1 = %8.")
@@ -144,9 +144,10 @@ Blok dokumentBlok(const PodaciDokumenta &d)
 }
 
 Blok merodavneBlok(
-    const Platno &mera, int broj, const TacneAnvelope::Poredjenje &p, const UlazniParametri &u)
+    const Platno &mera, int broj, const TacneAnvelope::Poredjenje &p, const RezultatiProracuna &r)
 {
-    const MerodavneVrednosti::Merodavne m = MerodavneVrednosti::merodavne(p, u);
+    const UlazniParametri &u = r.ulaz();
+    const MerodavneVrednosti::Merodavne m = MerodavneVrednosti::merodavne(p, r);
     std::vector<Stavka> stavke {
         { Tekst::tr("Apsolutni maksimum momenta"),
             Tekst::tr("Mmax = %1 kNm u x = %2 m; %3. ")

@@ -15,7 +15,7 @@ namespace ProracunskiList {
 
 Blok dokumentBlok(const PodaciDokumenta &d);
 Blok merodavneBlok(
-    const Platno &mera, int broj, const TacneAnvelope::Poredjenje &p, const UlazniParametri &u);
+    const Platno &mera, int broj, const TacneAnvelope::Poredjenje &p, const RezultatiProracuna &r);
 Blok metodBlok(const Platno &mera, int broj, const RezultatiProracuna &r);
 
 } // namespace ProracunskiList

@@ -2,6 +2,7 @@
 #include "ui/results/UpozorenjeKlasicne.h"
 
 #include "core/NumberText.h"
+#include "core/TacneAnvelopeTekst.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -30,25 +31,24 @@ QString tekst(const std::string &s)
 
 } // namespace
 
-void napomeni(QLineEdit *field, TacneAnvelope::Velicina v, double klasicna,
-    const TacneAnvelope::TacnaVrednost &tacna)
+void napomeni(
+    QLineEdit *field, Velicina v, double klasicna, const TacneAnvelope::TacnaVrednost &tacna)
 {
     const QString napomena = tekst(TacneAnvelope::napomena(v, klasicna, tacna));
     field->setToolTip(napomena);
     oboji(field, !napomena.isEmpty());
 }
 
-void napomeniMaksimum(
-    QLineEdit *mmaxI, QLineEdit *mmaxII, const RezultatiProracuna &r, const UlazniParametri &u)
+void napomeniMaksimum(QLineEdit *mmaxI, QLineEdit *mmaxII, const RezultatiProracuna &r)
 {
-    const TacneAnvelope::ApsolutniMaksimum m
-        = TacneAnvelope::apsolutniMaksimum(TacneAnvelope::tacneAnvelope(u));
+    const TacneAnvelope::ApsolutniMaksimum m = TacneAnvelope::apsolutniMaksimum(
+        TacneAnvelope::tacneAnvelope(TacneAnvelope::par(r.ulaz()), r.ulaz().L));
     const bool vece = m.M - std::max(r.dblMmaxI(), r.dblMmaxII()) > TacneAnvelope::zaokruzivanje;
     const QString napomena = vece
         ? QCoreApplication::translate(
             "frmIzlazna", "Apsolutni maksimum (svi polozaji sila): %1 kNm u x = %2 m, %3")
               .arg(tekst(NumberText::fixed(m.M, 2)), tekst(NumberText::fixed(m.x, 3)),
-                  tekst(TacneAnvelope::opisPolozaja(TacneAnvelope::Velicina::ExtM, m.polozaj)))
+                  tekst(TacneAnvelope::opisPolozaja(Velicina::ExtM, m.polozaj)))
         : QString();
     for (QLineEdit *f : { mmaxI, mmaxII }) {
         f->setToolTip(napomena);

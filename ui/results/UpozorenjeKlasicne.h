@@ -11,12 +11,11 @@ class QLineEdit;
 namespace UpozorenjeKlasicne {
 
 // A classical value shown at a section: marked when it falls short by more than the rounding.
-void napomeni(QLineEdit *field, TacneAnvelope::Velicina v, double klasicna,
-    const TacneAnvelope::TacnaVrednost &tacna);
+void napomeni(
+    QLineEdit *field, Velicina v, double klasicna, const TacneAnvelope::TacnaVrednost &tacna);
 
 // The parabola maxima are no bound when the exact absolute maximum exceeds both (one force alone
 // at midspan, say): both fields are then marked with it.
-void napomeniMaksimum(
-    QLineEdit *mmaxI, QLineEdit *mmaxII, const RezultatiProracuna &r, const UlazniParametri &u);
+void napomeniMaksimum(QLineEdit *mmaxI, QLineEdit *mmaxII, const RezultatiProracuna &r);
 
 } // namespace UpozorenjeKlasicne

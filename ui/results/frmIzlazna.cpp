@@ -3,7 +3,7 @@
 #include "core/EvaluacijaPreseka.h"
 #include "core/KontroleUnosa.h"
 #include "core/NumberText.h"
-#include "core/TacneAnvelope.h"
+#include "core/TacneAnvelopeTekst.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/SaveQuestion.h"
@@ -96,11 +96,9 @@ void upisi(QLineEdit *field, double value)
 
 } // namespace
 
-frmIzlazna::frmIzlazna(
-    const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent)
+frmIzlazna::frmIzlazna(const RezultatiProracuna &rezultati, QWidget *parent)
     : MenuDialog(parent)
     , m_rezultati(rezultati)
-    , m_ulaz(ulaz)
     , m_dlgIzvestaj(this, "dlgIzvestaj", QStringLiteral("Rezultati proracuna - proracunski list"),
           QStringLiteral("Izvestaj"), QStringLiteral("pdf"))
 {
@@ -393,7 +391,7 @@ void frmIzlazna::Form_Load()
     m_txtProizvoljnoX->setText(QStringLiteral("0"));
     m_txtProizvoljnoXZaExtT->setText(QStringLiteral("0"));
     preformatiraj();
-    UpozorenjeKlasicne::napomeniMaksimum(m_txtMmax1, m_txtMmax2, m_rezultati, m_ulaz);
+    UpozorenjeKlasicne::napomeniMaksimum(m_txtMmax1, m_txtMmax2, m_rezultati);
     m_TabStrip1->setCurrentIndex(TabExtM);
     TabStrip1_Click();
 }
@@ -464,7 +462,7 @@ void frmIzlazna::TabStrip1_Click()
 void frmIzlazna::nacrtajDijagram()
 {
     WidgetProgress progress(m_ProgressBar1, m_lblProcenat);
-    ::nacrtajDijagram(m_rezultati, m_ulaz, m_pctGrafik->surface(), progress, m_petlja);
+    ::nacrtajDijagram(m_rezultati, m_pctGrafik->surface(), progress, m_petlja);
     m_pctGrafik->update();
 }
 
@@ -472,7 +470,7 @@ void frmIzlazna::nacrtajDijagram()
 bool frmIzlazna::KontrolaPreseka()
 {
     const auto odbijanja = KontroleUnosa::KontrolaPreseka(
-        tekst(m_txtProizvoljnoX), tekst(m_txtProizvoljnoXZaExtT), m_ulaz.L);
+        tekst(m_txtProizvoljnoX), tekst(m_txtProizvoljnoXZaExtT), m_rezultati.ulaz().L);
     for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
         const bool zaExtM = o.polje == KontroleUnosa::Presek::ZaExtM;
         QLineEdit *field = zaExtM ? m_txtProizvoljnoX : m_txtProizvoljnoXZaExtT;
@@ -490,12 +488,12 @@ void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
     if (!KontrolaPreseka())
         return;
     const double x = NumericField::value(m_txtProizvoljnoX).value_or(0.0);
-    const MomentUPreseku m = momentUPreseku(m_rezultati, m_ulaz, x);
+    const MomentUPreseku m = momentUPreseku(m_rezultati, x);
     upisi(m_txtProizvoljnoKNmPI, m.MI);
     upisi(m_txtProizvoljnoKNmPII, m.MII);
     upisi(m_txtEXTMProizvoljniPresek, m.extM);
-    UpozorenjeKlasicne::napomeni(m_txtEXTMProizvoljniPresek, TacneAnvelope::Velicina::ExtM, m.extM,
-        TacneAnvelope::tacneVrednosti(m_ulaz, x).extM);
+    UpozorenjeKlasicne::napomeni(m_txtEXTMProizvoljniPresek, Velicina::ExtM, m.extM,
+        TacneAnvelope::tacneVrednosti(m_rezultati, x)[Velicina::ExtM]);
     preformatiraj();
 }
 
@@ -507,11 +505,11 @@ void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
     const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(m_rezultati, x);
     upisi(m_txtProizvoljnoMaxT, t.maxT);
     upisi(m_txtProizvoljnoMinT, t.minT);
-    const auto tacne = TacneAnvelope::tacneVrednosti(m_ulaz, x);
+    const TacneAnvelope::TacneVrednosti tacne = TacneAnvelope::tacneVrednosti(m_rezultati, x);
     UpozorenjeKlasicne::napomeni(
-        m_txtProizvoljnoMaxT, TacneAnvelope::Velicina::MaxT, t.maxT, tacne.maxT);
+        m_txtProizvoljnoMaxT, Velicina::MaxT, t.maxT, tacne[Velicina::MaxT]);
     UpozorenjeKlasicne::napomeni(
-        m_txtProizvoljnoMinT, TacneAnvelope::Velicina::MinT, t.minT, tacne.minT);
+        m_txtProizvoljnoMinT, Velicina::MinT, t.minT, tacne[Velicina::MinT]);
     preformatiraj();
 }
 
@@ -529,13 +527,13 @@ void frmIzlazna::mnuProracunPromenaUlaznihParametara_Click()
 
 void frmIzlazna::mnuProracunExtMUProizvoljnimPresecima_Click()
 {
-    frmListingExtM listing(m_rezultati, m_ulaz, this);
+    frmListingExtM listing(m_rezultati, this);
     listing.exec();
 }
 
 void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
 {
-    frmListingExtT listing(m_rezultati, m_ulaz, this);
+    frmListingExtT listing(m_rezultati, this);
     listing.exec();
 }
 
@@ -544,7 +542,7 @@ std::optional<ProracunskiList::Sadrzaj> frmIzlazna::sadrzajIzvestaja()
     const std::optional<PodaciDokumenta> dokument = dlgPodaciDokumenta::pitaj(this);
     if (!dokument)
         return std::nullopt;
-    return ProracunskiList::Sadrzaj { m_ulaz, *dokument, QDateTime::currentDateTime() };
+    return ProracunskiList::Sadrzaj { m_rezultati.ulaz(), *dokument, QDateTime::currentDateTime() };
 }
 
 void frmIzlazna::mnuDatotekaIzvestaj_Click()
@@ -586,6 +584,6 @@ void frmIzlazna::mnuDatotekaStampa_Click()
 
 void frmIzlazna::mnuProracunTacneAnvelope_Click()
 {
-    frmTacneAnvelope prozor(m_ulaz, m_rezultati, this);
+    frmTacneAnvelope prozor(m_rezultati, this);
     prozor.exec();
 }

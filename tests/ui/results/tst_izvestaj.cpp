@@ -69,7 +69,7 @@ private slots:
 
 void tst_Izvestaj::fileMenuOffersSheetAndPrintBeforeExit()
 {
-    frmIzlazna w(zapis(), ulaz, nullptr);
+    frmIzlazna w(zapis(), nullptr);
     QStringList names;
     QStringList texts;
     for (const QAction *a : kontrola<QMenu>(&w, QStringLiteral("mnuDatoteka"))->actions()) {
@@ -86,7 +86,7 @@ void tst_Izvestaj::savesTheSheetAndPrintsTheSameSheet()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
     const QString papir = dir.filePath(QStringLiteral("papir.pdf"));
-    frmIzlazna w(zapis(), ulaz, nullptr);
+    frmIzlazna w(zapis(), nullptr);
     w.setFileNameQuestion([&] { return pdf; });
     w.show();
     ModalWatcher watcher;
@@ -144,7 +144,7 @@ void tst_Izvestaj::failedSaveKeepsTheOldFileAndSaysWhy()
         path = QStringLiteral("/proc/list.pdf");
     }
 
-    frmIzlazna w(zapis(), ulaz, nullptr);
+    frmIzlazna w(zapis(), nullptr);
     w.setFileNameQuestion([&] { return path; });
     w.show();
     ModalWatcher watcher;
@@ -192,7 +192,7 @@ void tst_Izvestaj::documentFieldsAreAskedAndRemembered()
         .remove(QStringLiteral("dokument"));
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
-    frmIzlazna w(zapis(), ulaz, nullptr);
+    frmIzlazna w(zapis(), nullptr);
     w.setFileNameQuestion([&] { return pdf; });
     w.show();
     const QStringList unos { "Most Sava 2", "N1", "M. Petrovic", "J. Ilic", "B" };
