@@ -218,10 +218,12 @@ void tst_ProracunskiList::sheetShowsEveryValue()
 void tst_ProracunskiList::noTextCrossesTheMargins_data()
 {
     QTest::addColumn<UlazniParametri>("ulaz");
-    QTest::newRow("start values") << UlazniParametri { 206, 208, 5, 9 };
-    QTest::newRow("heavy force far ahead") << UlazniParametri { 150, 60, 7, 9 };
-    QTest::newRow("largest inputs") << UlazniParametri { 99999, 99999, 9998.9, 9999 };
-    QTest::newRow("smallest inputs") << UlazniParametri { 0.0001, 0.0001, 0, 0.0001 };
+    QTest::addColumn<QString>("oznacen"); // a listing row with a short classical value, or none
+    QTest::newRow("start values") << UlazniParametri { 206, 208, 5, 9 } << QString();
+    QTest::newRow("heavy force far ahead")
+        << UlazniParametri { 150, 60, 7, 9 } << QStringLiteral("7 6.300 102.900* 283.500");
+    QTest::newRow("largest inputs") << UlazniParametri { 99999, 99999, 9998.9, 9999 } << QString();
+    QTest::newRow("smallest inputs") << UlazniParametri { 0.0001, 0.0001, 0, 0.0001 } << QString();
 }
 
 // Every word of every page within the printable area: 20 to 195 mm across, above the footer's
@@ -229,6 +231,7 @@ void tst_ProracunskiList::noTextCrossesTheMargins_data()
 void tst_ProracunskiList::noTextCrossesTheMargins()
 {
     QFETCH(UlazniParametri, ulaz);
+    QFETCH(QString, oznacen);
     RezultatiProracuna r;
     r.proracunaj(ulaz);
     QTemporaryDir dir;
@@ -237,6 +240,9 @@ void tst_ProracunskiList::noTextCrossesTheMargins()
     const double mm = 72 / 25.4;
     const auto reci = pdfReci(path);
     QVERIFY(reci.size() > 100);
+    if (!oznacen.isEmpty())
+        QVERIFY(pdfTekst(path).contains(
+            QRegularExpression(oznacen.replace('*', QStringLiteral("\\*")).replace(' ', "\\s+"))));
     for (const PdfRec &w : reci) {
         QVERIFY2(w.xMin >= 20 * mm - 0.1 && w.xMax <= 195 * mm + 0.1 && w.yMin >= 10 * mm
                 && w.yMax <= 290 * mm,
