@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The values a design rests on, from the exact envelopes of TacneAnvelope: the absolute maximum

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The fields a checked calculation carries on its sheet: who made it, for what, who checked it.

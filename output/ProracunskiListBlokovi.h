@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The blocks of the calculation sheet, in the order it reads: the page heading and footer, the

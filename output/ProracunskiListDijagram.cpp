@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "output/ProracunskiListDijagram.h"
 
 #include "output/CrtezAnvelopa.h"

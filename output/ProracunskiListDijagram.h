@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The diagram block of the calculation sheet: the exact and classical envelopes as the

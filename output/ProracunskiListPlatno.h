@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The calculation sheet's drawing layer: the page in millimetres (Platno), its fonts and colours,

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The blocks of the calculation sheet that a checker reads first: the document fields, the

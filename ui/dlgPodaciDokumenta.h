@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // dlgPodaciDokumenta: the document fields of the calculation sheet (project, element, author,
