@@ -5,6 +5,7 @@
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -267,6 +268,19 @@ Proracun proracunaj(const OpcijeKalkulatora &o)
     p.poredjenje = TacneAnvelope::uporedi(p.rezultati, p.ulaz);
     p.prihvacen = true;
     return p;
+}
+
+std::string napomenaZarez(const OpcijeKalkulatora &o)
+{
+    for (const std::string &broj :
+        { o.P1, o.P2, o.e, o.L, o.presek.value_or(std::string()), o.brojPolja }) {
+        if (broj.find(',') == std::string::npos)
+            continue;
+        std::string saTackom = broj;
+        std::replace(saTackom.begin(), saTackom.end(), ',', '.');
+        return "Decimalni znak je tacka \".\": " + saTackom + ", ne " + broj + ".\n";
+    }
+    return {};
 }
 
 std::string ispisi(const Proracun &p, const OpcijeKalkulatora &o)

@@ -84,8 +84,10 @@ int main(int argc, char *argv[])
     const Proracun proracun = proracunaj(o);
     for (const std::string &poruka : proracun.poruke)
         std::cerr << poruka << "\n";
-    if (!proracun.prihvacen)
+    if (!proracun.prihvacen) {
+        std::cerr << napomenaZarez(o);
         return izlazUnos;
+    }
 
     std::cout << ispisi(proracun, o);
     std::cout.flush();
