@@ -50,7 +50,7 @@ void drawOn(benchmark::State &state, const UlazniParametri &ulaz, DrawingSurface
     NoProgress progress;
     DiagramLoopVariables loop;
     for (auto _ : state)
-        nacrtajDijagram(r, ulaz, surface, progress, loop);
+        nacrtajDijagram(r, surface, progress, loop);
 }
 
 void BM_StartValues_Null(benchmark::State &state)
@@ -92,7 +92,7 @@ void BM_StartValues_Window(benchmark::State &state)
     WidgetProgress progress(bar, label);
     DiagramLoopVariables loop;
     for (auto _ : state) {
-        nacrtajDijagram(r, startValues, canvas.surface(), progress, loop);
+        nacrtajDijagram(r, canvas.surface(), progress, loop);
         state.PauseTiming();
         QCoreApplication::processEvents();
         state.ResumeTiming();

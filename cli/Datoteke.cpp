@@ -40,6 +40,6 @@ extern "C" bool kelvaneCalcDatoteke(const ZahtevDatoteka &zahtev, std::string &g
         snimi(zahtev.pdf, ProracunskiList::pdf(r, sadrzaj), greske);
     }
     if (!zahtev.png.empty())
-        snimi(zahtev.png, DijagramSlika::png(r, zahtev.ulaz), greske);
+        snimi(zahtev.png, DijagramSlika::png(r), greske);
     return greske.size() == pre;
 }

@@ -7,17 +7,16 @@
 
 #include "cli/Opcije.h"
 #include "core/RezultatiProracuna.h"
-#include "core/TacneAnvelope.h"
+#include "core/TacneAnvelopeTekst.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-struct Proracun
+struct ProracunKalkulatora
 {
     bool prihvacen = false;
     std::vector<std::string> poruke; // for standard error: refusals, or a note on the inputs
-    UlazniParametri ulaz;
     RezultatiProracuna rezultati;
     std::optional<double> x; // the section of -x
     double n = 10.0; // the number of fields of the sections
@@ -26,7 +25,7 @@ struct Proracun
 
 // Runs the checks in the input window's order with its messages, then the calculation. The
 // arguments are judged as they stand: nothing is reset or corrected behind the user's back.
-Proracun proracunaj(const OpcijeKalkulatora &o);
+ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o);
 
 // After a refusal: the line that names the decimal point when a number was given with a decimal
 // comma ("1,5"), which the windows take as a point but a script's argument is judged as it stands.
@@ -34,8 +33,8 @@ Proracun proracunaj(const OpcijeKalkulatora &o);
 std::string napomenaZarez(const OpcijeKalkulatora &o);
 
 // What goes to standard output for the options, the listing byte for byte as its file.
-std::string ispisi(const Proracun &p, const OpcijeKalkulatora &o);
+std::string ispisi(const ProracunKalkulatora &p, const OpcijeKalkulatora &o);
 
 // What goes to standard error after it: the exact-envelope summary when the classical envelope
 // is lower and the output cannot carry it: a listing must stay the file's bytes, CSV its rows.
-std::string upozorenje(const Proracun &p, const OpcijeKalkulatora &o);
+std::string upozorenje(const ProracunKalkulatora &p, const OpcijeKalkulatora &o);

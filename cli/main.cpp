@@ -42,7 +42,7 @@ void *otvoriModul(std::string &greska)
     return nullptr;
 }
 
-bool zapisiDatoteke(const Proracun &p, const OpcijeKalkulatora &o)
+bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
     std::string greske;
     void *modul = otvoriModul(greske);
@@ -53,8 +53,8 @@ bool zapisiDatoteke(const Proracun &p, const OpcijeKalkulatora &o)
         std::cerr << "Datoteke nisu snimljene: " << greske << "\n";
         return false;
     }
-    const ZahtevDatoteka zahtev { &p.rezultati, p.ulaz, TacneAnvelope::rezime(p.poredjenje),
-        o.pdf.value_or(""), o.png.value_or("") };
+    const ZahtevDatoteka zahtev { &p.rezultati, p.rezultati.ulaz(),
+        TacneAnvelope::rezime(p.poredjenje), o.pdf.value_or(""), o.png.value_or("") };
     const bool snimljeno = zapisi(zahtev, greske);
     std::cerr << greske;
     return snimljeno;
@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
         return izlazUspeh;
     }
 
-    const Proracun proracun = proracunaj(o);
+    const ProracunKalkulatora proracun = proracunaj(o);
     for (const std::string &poruka : proracun.poruke)
         std::cerr << poruka << "\n";
     if (!proracun.prihvacen) {

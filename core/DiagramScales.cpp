@@ -1,14 +1,15 @@
 #include "core/DiagramScales.h"
 
+#include "core/KlasicnaAnvelopa.h"
 #include "core/NumberText.h"
 
-DiagramScales diagramScales(const RezultatiProracuna &r, const UlazniParametri &ulaz)
+DiagramScales diagramScales(const RezultatiProracuna &r)
 {
     DiagramScales s;
-    s.sx = 505 / ulaz.L;
+    s.sx = 505 / r.ulaz().L;
     s.Mref = r.dblMmaxI() > r.dblMmaxII() ? r.dblMmaxI() : r.dblMmaxII();
     s.sM = 150 / s.Mref;
-    s.q = r.dblMinTIIZonaVazenjaDesno() * r.dblKAminTII() - r.dblKBminTII();
+    s.q = -KlasicnaAnvelopa::karakteristicneSile(r).minTDesno;
     s.Tref = s.q < r.dblKBmaxTII() ? r.dblKBmaxTII() : s.q;
     s.sT = 100 / s.Tref;
     return s;

@@ -18,7 +18,7 @@ struct DiagramScales
 };
 
 // Computed in this order: sx, then Mref and sM, then q, Tref and sT.
-DiagramScales diagramScales(const RezultatiProracuna &r, const UlazniParametri &ulaz);
+DiagramScales diagramScales(const RezultatiProracuna &r);
 
 // The step tables are closed at their upper ends: a value on a boundary takes the lower step.
 double beamStep(double L); // hx in m

@@ -13,6 +13,6 @@ struct DiagramLoopVariables
     double dblYgrafik = 0.0;
 };
 
-// Draws the whole diagram of the calculation r with the inputs ulaz (P1, e, L as typed).
-void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
-    DrawingSurface &surface, ProgressDisplay &progress, DiagramLoopVariables &loop);
+// Draws the whole diagram of the calculation r.
+void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
+    ProgressDisplay &progress, DiagramLoopVariables &loop);

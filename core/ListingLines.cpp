@@ -1,7 +1,7 @@
 #include "core/ListingLines.h"
 
+#include "core/KlasicnaAnvelopa.h"
 #include "core/NumberText.h"
-#include "core/RezultatiProracuna.h"
 
 #include <cmath>
 
@@ -34,16 +34,12 @@ std::vector<double> preseci(double L, double n)
     return x;
 }
 
-std::vector<std::string> momenti(
-    const RezultatiProracuna &r, double L, double P1, double e, double n)
+std::vector<std::string> momenti(const RezultatiProracuna &r, double n)
 {
-    const double k = r.dblR() / L;
-    const double A1 = r.dblA1();
-    const double A2 = r.dblA2();
     std::vector<std::string> linije;
-    for (const double x : preseci(L, n)) {
-        const double MI = (L - A1) * k * x - x * x * k;
-        const double MII = (L - A2) * k * x - x * x * k - P1 * e;
+    for (const double x : preseci(r.ulaz().L, n)) {
+        const double MI = KlasicnaAnvelopa::parabolaI(r, x);
+        const double MII = KlasicnaAnvelopa::parabolaII(r, x);
         double M = MI > MII ? MI : MII;
         if (M < tolerancija)
             M = 0.0;
@@ -52,16 +48,12 @@ std::vector<std::string> momenti(
     return linije;
 }
 
-std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double L, double n)
+std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double n)
 {
     std::vector<std::string> linije;
-    for (const double x : preseci(L, n)) {
-        double maxT = x <= r.dblMaxTIIZonaVazenjaDesno()
-            ? (r.dblKAmaxTII() * x - r.dblKBmaxTII()) * (-1)
-            : (r.dblKAmaxTI() * x - r.dblKBmaxTI()) * (-1);
-        double minT = x <= r.dblMinTIZonaVazenjaDesno()
-            ? r.dblKAminTI() * (-1) * x
-            : (r.dblKAminTII() * x - r.dblKBminTII()) * (-1);
+    for (const double x : preseci(r.ulaz().L, n)) {
+        double maxT = KlasicnaAnvelopa::maxT(r, x);
+        double minT = KlasicnaAnvelopa::minT(r, x);
         if (maxT < tolerancija)
             maxT = 0.0;
         if (minT > -tolerancija)

@@ -17,15 +17,13 @@ namespace ListingLines {
 std::vector<double> preseci(double L, double n);
 
 // One line per section: "x[m]= " x, two tabs, "M[kNm]= " M, numbers as "#0.000". M is the larger
-// of parabolas I and II, evaluated from R, A1 and A2 of the record and the inputs L, P1 and e;
-// a moment below 1e-6 is listed as zero.
-std::vector<std::string> momenti(
-    const RezultatiProracuna &r, double L, double P1, double e, double n);
+// of parabolas I and II; a moment below 1e-6 is listed as zero.
+std::vector<std::string> momenti(const RezultatiProracuna &r, double n);
 
 // One line per section: "x[m]= " x, two tabs, "maxT[kN]= " maxT, two tabs, "minT[kN]= " minT.
 // A section on a zone boundary takes maxT line II and minT line I; a maxT below 1e-6 and a minT
 // above -1e-6 are listed as zero.
-std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double L, double n);
+std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double n);
 
 // A listing's text file: every line followed by CR LF, with no header, no byte-order mark and
 // nothing after the last line end.

@@ -15,6 +15,7 @@ double kvadrat(double y)
 
 void RezultatiProracuna::proracunaj(const UlazniParametri &ulaz)
 {
+    m_ulaz = ulaz;
     proracunajMomente(ulaz);
     proracunajTransverzalneSile(ulaz);
 }

@@ -30,6 +30,9 @@ public:
     // dblR. The input window calls it only with inputs its checks have accepted.
     void proracunaj(const UlazniParametri &ulaz);
 
+    // The inputs the record was calculated from: whoever holds the record holds them too.
+    const UlazniParametri &ulaz() const { return m_ulaz; }
+
     double dblR() const { return m_dblR; }
     double dblXr() const { return m_dblXr; }
     double dblA1() const { return m_dblA1; }
@@ -74,6 +77,7 @@ private:
     void proracunajMomente(const UlazniParametri &ulaz);
     void proracunajTransverzalneSile(const UlazniParametri &ulaz);
 
+    UlazniParametri m_ulaz;
     double m_dblR = 0.0;
     double m_dblXr = 0.0;
     double m_dblA1 = 0.0;

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const OpcijeKalkulatora &o = c.opcije;
     if (!c.greska.empty() || o.pomoc || o.verzija)
         return 0;
-    const Proracun p = proracunaj(o);
+    const ProracunKalkulatora p = proracunaj(o);
     SVOJSTVO(p.prihvacen || !p.poruke.empty());
     if (!p.prihvacen)
         return 0;

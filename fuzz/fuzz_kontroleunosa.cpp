@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The commands' checks in the windows' order over texts split at line ends: P1, P2, e, L of the
-// input window, the results window's two sections, a listing's field count. A refusal says why,
+// input window (the one path from texts to record), the results window's two sections, a
+// listing's field count. A refusal says why,
 // and the texts it writes back pass the next press; what passes gives finite values.
 
 #include "Svojstvo.h"
@@ -9,6 +10,7 @@
 #include "core/KontroleUnosa.h"
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/Proracun.h"
 
 #include <algorithm>
 #include <vector>
@@ -25,23 +27,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     t.resize(7, "0");
     if (!KontroleUnosa::KontrolaDuzine({ t[0], t[1], t[2], t[3] }))
         return 0;
-    auto p = KontroleUnosa::KontrolaVrednosti({ t[0], t[1], t[2], t[3] });
-    if (!p.prihvaceno) {
-        SVOJSTVO(std::any_of(p.ispravke.begin(), p.ispravke.end(),
+    auto ishod = Proracun::izTekstova({ t[0], t[1], t[2], t[3] });
+    if (!ishod.rezultati) {
+        const auto &ispravke = ishod.provera.ispravke;
+        SVOJSTVO(std::any_of(ispravke.begin(), ispravke.end(),
             [](const KontroleUnosa::Ispravka &i) { return !i.poruka.empty(); }));
-        p = KontroleUnosa::KontrolaVrednosti(p.tekstovi);
-        SVOJSTVO(p.prihvaceno);
+        ishod = Proracun::izTekstova(ishod.provera.tekstovi);
+        SVOJSTVO(ishod.rezultati);
     }
-    const UlazniParametri &u = p.ulaz;
+    const RezultatiProracuna &r = *ishod.rezultati;
+    const UlazniParametri &u = r.ulaz();
     SVOJSTVO(u.P1 <= 99999 && u.P2 > 0 && u.P2 <= 99999 && u.e < u.L && u.L > 0 && u.L <= 9999);
-    RezultatiProracuna r;
-    r.proracunaj(u);
     for (const PoljeRezultata &polje : r.polja())
         SVOJSTVO(std::isfinite(polje.vrednost));
     for (const std::string &presek : { t[4], t[5] }) {
         if (!KontroleUnosa::KontrolaPreseka(t[4], t[5], u.L).empty())
             break;
-        const MomentUPreseku m = momentUPreseku(r, u, *NumberText::parseField(presek));
+        const MomentUPreseku m = momentUPreseku(r, *NumberText::parseField(presek));
         const TransverzalnaSilaUPreseku s
             = transverzalnaSilaUPreseku(r, *NumberText::parseField(presek));
         SVOJSTVO(std::isfinite(m.MI + m.MII + m.extM + s.maxT + s.minT));

@@ -7,21 +7,21 @@
 
 namespace DijagramSlika {
 
-QImage slika(const RezultatiProracuna &r, const UlazniParametri &ulaz, QColor boja)
+QImage slika(const RezultatiProracuna &r, QColor boja)
 {
     RasterSurface surface(velicina, boja);
     NoProgress napredak;
     DiagramLoopVariables petlja;
-    nacrtajDijagram(r, ulaz, surface, napredak, petlja);
+    nacrtajDijagram(r, surface, napredak, petlja);
     return surface.image();
 }
 
-QByteArray png(const RezultatiProracuna &r, const UlazniParametri &ulaz)
+QByteArray png(const RezultatiProracuna &r)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    slika(r, ulaz).save(&buffer, "PNG");
+    slika(r).save(&buffer, "PNG");
     return bytes;
 }
 

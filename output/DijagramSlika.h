@@ -16,9 +16,9 @@ namespace DijagramSlika {
 // The tab's drawing area, 9300 x 6975 twips.
 inline constexpr QSize velicina(620, 465);
 
-QImage slika(const RezultatiProracuna &r, const UlazniParametri &ulaz, QColor boja = Qt::black);
+QImage slika(const RezultatiProracuna &r, QColor boja = Qt::black);
 
 // The picture as the bytes of a PNG file.
-QByteArray png(const RezultatiProracuna &r, const UlazniParametri &ulaz);
+QByteArray png(const RezultatiProracuna &r);
 
 } // namespace DijagramSlika

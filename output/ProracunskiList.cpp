@@ -515,7 +515,7 @@ Blok sile(int broj, const RezultatiProracuna &r)
 // pixels (beam line at 25, shear base line at 300, span from 25 to 530), scaled onto the page.
 void dijagram(Platno &c, double y, const RezultatiProracuna &r, const UlazniParametri &u)
 {
-    const DiagramScales s = diagramScales(r, u);
+    const DiagramScales s = diagramScales(r);
     constexpr double k = 0.25; // mm per drawing-area pixel
     constexpr double vrhPiksela = 15; // the first pixel row the drawing uses
     const double ox = levo + (sirina - 600 * k) / 2;
@@ -725,9 +725,8 @@ Blok tacnaAnvelopa(int broj, const std::vector<std::string> &linije)
 
 Blok listing(int broj, const RezultatiProracuna &r, const UlazniParametri &u)
 {
-    const std::vector<std::string> momentneLinije
-        = ListingLines::momenti(r, u.L, u.P1, u.e, brojPolja);
-    const std::vector<std::string> linijeSila = ListingLines::transverzalneSile(r, u.L, brojPolja);
+    const std::vector<std::string> momentneLinije = ListingLines::momenti(r, brojPolja);
+    const std::vector<std::string> linijeSila = ListingLines::transverzalneSile(r, brojPolja);
     std::vector<QStringList> redovi;
     for (std::size_t i = 0; i < momentneLinije.size() && i < linijeSila.size(); ++i) {
         const QStringList moment = vrednostiLinije(momentneLinije[i]);

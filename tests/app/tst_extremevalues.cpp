@@ -153,7 +153,7 @@ struct Uzorak
 // The stages of the diagram in the order it draws them, each with the range and step it samples.
 std::vector<Uzorak> uzorci(const RezultatiProracuna &r, const UlazniParametri &u)
 {
-    const DiagramScales s = diagramScales(r, u);
+    const DiagramScales s = diagramScales(r);
     const double hx = beamStep(u.L);
     const double hM = momentStep(s.Mref);
     const double hT = shearStep(s.Tref);
@@ -191,14 +191,14 @@ void proveriDijagram(const RezultatiProracuna &r, const UlazniParametri &u)
     RecordingSurface surface;
     RecordingProgress progress(&surface);
     DiagramLoopVariables loop;
-    nacrtajDijagram(r, u, surface, progress, loop);
+    nacrtajDijagram(r, surface, progress, loop);
 
     QCOMPARE(progress.labels().size(), std::size_t(24));
     QCOMPARE(progress.labels().back(), std::string("100%"));
     QVERIFY(!progress.barVisible());
     QCOMPARE(surface.stageCount(), 24);
 
-    const DiagramScales s = diagramScales(r, u);
+    const DiagramScales s = diagramScales(r);
     // What the steps allow at most, whatever the ranges: a line along the beam spans L, a moment
     // vertical the larger maximum, a shear vertical no more than R.
     const double xMost = u.L / beamStep(u.L) + 2;
@@ -338,7 +338,7 @@ void tst_ExtremeValues::extremeInputsRunThroughEveryWindowAndTheDiagram()
     QCOMPARE(p.otvaranja(QStringLiteral("frmListingExtT")), 1);
     bezNeBrojeva(&w);
 
-    const UlazniParametri ulaz = w.ulazniParametri();
+    const UlazniParametri ulaz = w.rezultati().ulaz();
     QCOMPARE(ulaz.e, broj(eComputed));
     for (const double v : sviFields(w.rezultati()))
         QVERIFY(std::isfinite(v));

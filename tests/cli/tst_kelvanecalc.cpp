@@ -175,7 +175,7 @@ void tst_KelvaneCalc::pictureIsTheTabsDrawing()
     const UlazniParametri ulaz { 206, 208, 5, 9 };
     RezultatiProracuna r;
     r.proracunaj(ulaz);
-    frmIzlazna izlazna(r, ulaz, nullptr);
+    frmIzlazna izlazna(r, nullptr);
     izlazna.show();
     kontrola<QTabBar>(&izlazna, QStringLiteral("TabStrip1"))
         ->setCurrentIndex(frmIzlazna::TabDijagram);

@@ -27,7 +27,7 @@ void tst_DiagramScales::scalesOfTheStartValues()
     RezultatiProracuna r;
     const UlazniParametri ulaz { 206, 208, 5, 9 };
     r.proracunaj(ulaz);
-    const DiagramScales s = diagramScales(r, ulaz);
+    const DiagramScales s = diagramScales(r);
 
     QVERIFY_NEARLY(s.sx, 56.111111111111);
     QCOMPARE(s.Mref, r.dblMmaxII());
@@ -72,7 +72,7 @@ void tst_DiagramScales::referenceValuesTakeTheLargerCandidate()
     QFETCH(double, Tref);
     RezultatiProracuna r;
     r.proracunaj({ P1, P2, e, L });
-    const DiagramScales s = diagramScales(r, { P1, P2, e, L });
+    const DiagramScales s = diagramScales(r);
     QVERIFY_NEARLY(s.Mref, Mref);
     QVERIFY_NEARLY(s.Tref, Tref);
     QCOMPARE(s.sM, 150 / s.Mref);

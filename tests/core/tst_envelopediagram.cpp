@@ -27,7 +27,7 @@ struct Drawing
         r.proracunaj(ulaz);
         draw();
     }
-    void draw() { nacrtajDijagram(r, ulaz, surface, progress, loop); }
+    void draw() { nacrtajDijagram(r, surface, progress, loop); }
 };
 
 // The pen widths of a stage as "4x4480 1x2008": 4480 dots of width 4, then 2008 of width 1.

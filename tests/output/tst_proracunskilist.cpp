@@ -41,8 +41,8 @@ QStringList tabovi(const RezultatiProracuna &r)
 // One listing row per section: its number, x, extM, maxT and minT as the listings write them.
 QStringList listing(const RezultatiProracuna &r, const UlazniParametri &u)
 {
-    const auto m = ListingLines::momenti(r, u.L, u.P1, u.e, 10);
-    const auto t = ListingLines::transverzalneSile(r, u.L, 10);
+    const auto m = ListingLines::momenti(r, 10);
+    const auto t = ListingLines::transverzalneSile(r, 10);
     QStringList redovi;
     for (std::size_t i = 0; i < m.size(); ++i) {
         const auto vrednosti = [](const std::string &line) {

@@ -98,7 +98,7 @@ struct Grafik
         QCoreApplication::processEvents();
         painted.texts.clear();
         paintedBar.texts.clear();
-        nacrtajDijagram(r, ulaz, canvas.surface(), progress, loop);
+        nacrtajDijagram(r, canvas.surface(), progress, loop);
     }
 };
 

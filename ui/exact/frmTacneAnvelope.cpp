@@ -1,8 +1,10 @@
 #include "ui/exact/frmTacneAnvelope.h"
 
+#include "core/EvaluacijaPreseka.h"
 #include "core/KontroleUnosa.h"
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/TacneAnvelopeTekst.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/basGlavni.h"
@@ -22,8 +24,6 @@ using namespace TacneAnvelope;
 
 namespace {
 
-constexpr Velicina velicine[3] = { Velicina::ExtM, Velicina::MaxT, Velicina::MinT };
-
 // A cell where the exact value is higher than the classical one.
 const QColor bojaOznake(255, 214, 170);
 
@@ -38,16 +38,6 @@ QLabel *oznaka(const QString &text, const char *name, QWidget *parent)
     if (name)
         l->setObjectName(QLatin1String(name));
     return l;
-}
-
-double klasicna(const KlasicneVrednosti &k, Velicina v)
-{
-    return v == Velicina::ExtM ? k.extM : v == Velicina::MaxT ? k.maxT : k.minT;
-}
-
-const TacnaVrednost &tacna(const TacneVrednosti &t, Velicina v)
-{
-    return v == Velicina::ExtM ? t.extM : v == Velicina::MaxT ? t.maxT : t.minT;
 }
 
 } // namespace
@@ -76,12 +66,10 @@ void PlotAnvelope::paintEvent(QPaintEvent *)
     QPainter(this).drawImage(0, 0, m_image);
 }
 
-frmTacneAnvelope::frmTacneAnvelope(
-    UlazniParametri ulaz, RezultatiProracuna rezultati, QWidget *parent)
+frmTacneAnvelope::frmTacneAnvelope(RezultatiProracuna rezultati, QWidget *parent)
     : MenuDialog(parent)
-    , m_ulaz(ulaz)
     , m_rezultati(rezultati)
-    , m_poredjenje(uporedi(m_rezultati, m_ulaz))
+    , m_poredjenje(uporedi(m_rezultati))
     , m_saveQuestion(this, "CommonDialog1", QStringLiteral("Rezultati proracuna - tacne anvelope"),
           QStringLiteral("tacneAnvelope"), QStringLiteral("csv"))
 {
@@ -98,7 +86,7 @@ frmTacneAnvelope::frmTacneAnvelope(
     prozor->addWidget(client());
     auto *sadrzaj = new QVBoxLayout(client());
     sadrzaj->addWidget(createRezime());
-    m_pctAnvelope = new PlotAnvelope(m_poredjenje, m_ulaz.L, client());
+    m_pctAnvelope = new PlotAnvelope(m_poredjenje, m_rezultati.ulaz().L, client());
     sadrzaj->addWidget(m_pctAnvelope, 1);
     auto *dole = new QHBoxLayout;
     dole->addWidget(createPresek());
@@ -155,8 +143,9 @@ QWidget *frmTacneAnvelope::createPresek()
     };
     const char *jedinice[3] = { " [kNm]", " [kN]", " [kN]" };
     for (int i = 0; i < 3; ++i) {
-        l->addWidget(oznaka(QString::fromStdString(naziv(velicine[i])) + QLatin1String(jedinice[i]),
-                         nullptr, g),
+        l->addWidget(
+            oznaka(QString::fromStdString(naziv(sveVelicine[i])) + QLatin1String(jedinice[i]),
+                nullptr, g),
             i + 2, 0);
         for (int k = 0; k < 3; ++k) {
             m_vrednosti[i][k] = oznaka(QString(), imena[i][k], g);
@@ -169,7 +158,7 @@ QWidget *frmTacneAnvelope::createPresek()
     // Room for the longest position from the start, so that the table keeps its width.
     l->setColumnMinimumWidth(3,
         fontMetrics().horizontalAdvance(
-            QString::fromStdString(opisPolozaja(Velicina::MaxT, { Sila::P2, false }))));
+            QString::fromStdString(opisPolozaja(Velicina::MaxT, { 1, 0b10 }))));
     return g;
 }
 
@@ -216,8 +205,8 @@ void frmTacneAnvelope::createMenu()
 // The results window's section rule, on this window's one section field.
 bool frmTacneAnvelope::KontrolaPreseka()
 {
-    const auto odbijanja
-        = KontroleUnosa::KontrolaPreseka(m_txtPresek->text().toStdString(), "0", m_ulaz.L);
+    const auto odbijanja = KontroleUnosa::KontrolaPreseka(
+        m_txtPresek->text().toStdString(), "0", m_rezultati.ulaz().L);
     for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
         Messages::error(
             this, QString::fromUtf8(KontroleUnosa::naslovGreske), QString::fromStdString(o.poruka));
@@ -241,13 +230,13 @@ void frmTacneAnvelope::cmdPresek_Click()
     if (!KontrolaPreseka())
         return;
     const double x = *NumericField::value(m_txtPresek);
-    const KlasicneVrednosti k = klasicneVrednosti(m_rezultati, m_ulaz, x);
-    const TacneVrednosti t = tacneVrednosti(m_ulaz, x);
+    const PoVelicini<double> k = klasicneVrednosti(m_rezultati, x);
+    const TacneVrednosti t = tacneVrednosti(m_rezultati, x);
     for (int i = 0; i < 3; ++i) {
-        const TacnaVrednost &tv = tacna(t, velicine[i]);
-        m_vrednosti[i][0]->setText(dve(klasicna(k, velicine[i])));
-        m_vrednosti[i][1]->setText(dve(tv.vrednost));
-        m_vrednosti[i][2]->setText(QString::fromStdString(opisPolozaja(velicine[i], tv.polozaj)));
+        const Velicina v = sveVelicine[i];
+        m_vrednosti[i][0]->setText(dve(k[v]));
+        m_vrednosti[i][1]->setText(dve(t[v].vrednost));
+        m_vrednosti[i][2]->setText(QString::fromStdString(opisPolozaja(v, t[v].polozaj)));
     }
 }
 
@@ -257,23 +246,24 @@ void frmTacneAnvelope::mnuDatotekaProracun_Click()
     m_preseci.clear();
     if (!KontrolaBrojaPolja())
         return;
-    m_preseci = ListingLines::preseci(m_ulaz.L, *NumericField::value(m_txtBrojPolja));
+    m_preseci = ListingLines::preseci(m_rezultati.ulaz().L, *NumericField::value(m_txtBrojPolja));
     m_tblPreseci->setRowCount(int(m_preseci.size()));
     for (int red = 0; red < int(m_preseci.size()); ++red) {
         const double x = m_preseci[red];
-        const KlasicneVrednosti k = klasicneVrednosti(m_rezultati, m_ulaz, x);
-        const TacneVrednosti t = tacneVrednosti(m_ulaz, x);
+        const PoVelicini<double> k = klasicneVrednosti(m_rezultati, x);
+        const TacneVrednosti t = tacneVrednosti(m_rezultati, x);
         auto *celijaX = new QTableWidgetItem(QString::fromStdString(NumberText::fixed(x, 3)));
         celijaX->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_tblPreseci->setItem(red, 0, celijaX);
         for (int i = 0; i < 3; ++i) {
-            const TacnaVrednost &tv = tacna(t, velicine[i]);
-            const double kv = klasicna(k, velicine[i]);
+            const Velicina v = sveVelicine[i];
+            const TacnaVrednost &tv = t[v];
+            const double kv = k[v];
             auto *celijaK = new QTableWidgetItem(dve(kv));
             auto *celijaT = new QTableWidgetItem(dve(tv.vrednost));
             for (QTableWidgetItem *c : { celijaK, celijaT })
                 c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            const std::string napomenaTekst = napomena(velicine[i], kv, tv);
+            const std::string napomenaTekst = napomena(v, kv, tv);
             if (!napomenaTekst.empty()) {
                 celijaT->setBackground(bojaOznake);
                 celijaT->setToolTip(QString::fromStdString(napomenaTekst));
@@ -290,7 +280,7 @@ void frmTacneAnvelope::mnuDatotekaSnimi_Click()
     if (path.isEmpty())
         return;
     QStringList lines;
-    for (const std::string &line : csvLinije(m_rezultati, m_ulaz, m_preseci))
+    for (const std::string &line : csvLinije(m_rezultati, m_preseci))
         lines.append(QString::fromStdString(line));
     saveLines(this, path, lines);
 }

@@ -43,7 +43,7 @@ class frmTacneAnvelope : public MenuDialog
     Q_OBJECT
 
 public:
-    frmTacneAnvelope(UlazniParametri ulaz, RezultatiProracuna rezultati, QWidget *parent);
+    frmTacneAnvelope(RezultatiProracuna rezultati, QWidget *parent);
 
     bool KontrolaPreseka();
     bool KontrolaBrojaPolja();
@@ -58,7 +58,6 @@ private:
     QWidget *createTabela();
     void createMenu();
 
-    const UlazniParametri m_ulaz;
     const RezultatiProracuna m_rezultati;
     const TacneAnvelope::Poredjenje m_poredjenje;
     std::vector<double> m_preseci; // the sections of the table, m

@@ -12,12 +12,11 @@
 #include <QListWidget>
 #include <QMenuBar>
 
-ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
-    const UlazniParametri &ulaz, QWidget *parent)
+ListingWindow::ListingWindow(
+    const ListingDesign &design, const RezultatiProracuna &rezultati, QWidget *parent)
     : MenuDialog(parent)
     , m_design(design)
     , m_rezultati(rezultati)
-    , m_ulaz(ulaz)
     , m_saveQuestion(this, design.dialogName, design.dialogTitle, design.offeredFileName,
           QStringLiteral("txt"))
 {

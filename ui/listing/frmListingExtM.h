@@ -9,8 +9,7 @@ class frmListingExtM : public ListingWindow
     Q_OBJECT
 
 public:
-    frmListingExtM(
-        const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent);
+    frmListingExtM(const RezultatiProracuna &rezultati, QWidget *parent);
 
 protected:
     std::vector<std::string> linije(double n) const override;

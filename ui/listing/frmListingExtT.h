@@ -10,8 +10,7 @@ class frmListingExtT : public ListingWindow
     Q_OBJECT
 
 public:
-    frmListingExtT(
-        const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent);
+    frmListingExtT(const RezultatiProracuna &rezultati, QWidget *parent);
 
 protected:
     std::vector<std::string> linije(double n) const override;

@@ -3,7 +3,7 @@
 #include "core/EvaluacijaPreseka.h"
 #include "core/KontroleUnosa.h"
 #include "core/NumberText.h"
-#include "core/TacneAnvelope.h"
+#include "core/TacneAnvelopeTekst.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/SaveQuestion.h"
@@ -93,19 +93,17 @@ void upisi(QLineEdit *field, double value)
 }
 
 // Where the classical value shown falls short of the exact one, the field says so on hovering.
-void napomeni(QLineEdit *field, TacneAnvelope::Velicina v, double klasicna,
-    const TacneAnvelope::TacnaVrednost &tacna)
+void napomeni(
+    QLineEdit *field, Velicina v, double klasicna, const TacneAnvelope::TacnaVrednost &tacna)
 {
     field->setToolTip(QString::fromStdString(TacneAnvelope::napomena(v, klasicna, tacna)));
 }
 
 } // namespace
 
-frmIzlazna::frmIzlazna(
-    const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent)
+frmIzlazna::frmIzlazna(const RezultatiProracuna &rezultati, QWidget *parent)
     : MenuDialog(parent)
     , m_rezultati(rezultati)
-    , m_ulaz(ulaz)
     , m_dlgIzvestaj(this, "dlgIzvestaj", QStringLiteral("Rezultati proracuna - proracunski list"),
           QStringLiteral("Izvestaj"), QStringLiteral("pdf"))
 {
@@ -466,7 +464,7 @@ void frmIzlazna::TabStrip1_Click()
 void frmIzlazna::nacrtajDijagram()
 {
     WidgetProgress progress(m_ProgressBar1, m_lblProcenat);
-    ::nacrtajDijagram(m_rezultati, m_ulaz, m_pctGrafik->surface(), progress, m_petlja);
+    ::nacrtajDijagram(m_rezultati, m_pctGrafik->surface(), progress, m_petlja);
     m_pctGrafik->update();
 }
 
@@ -474,7 +472,7 @@ void frmIzlazna::nacrtajDijagram()
 bool frmIzlazna::KontrolaPreseka()
 {
     const auto odbijanja = KontroleUnosa::KontrolaPreseka(
-        tekst(m_txtProizvoljnoX), tekst(m_txtProizvoljnoXZaExtT), m_ulaz.L);
+        tekst(m_txtProizvoljnoX), tekst(m_txtProizvoljnoXZaExtT), m_rezultati.ulaz().L);
     for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
         const bool zaExtM = o.polje == KontroleUnosa::Presek::ZaExtM;
         QLineEdit *field = zaExtM ? m_txtProizvoljnoX : m_txtProizvoljnoXZaExtT;
@@ -492,12 +490,12 @@ void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
     if (!KontrolaPreseka())
         return;
     const double x = NumericField::value(m_txtProizvoljnoX).value_or(0.0);
-    const MomentUPreseku m = momentUPreseku(m_rezultati, m_ulaz, x);
+    const MomentUPreseku m = momentUPreseku(m_rezultati, x);
     upisi(m_txtProizvoljnoKNmPI, m.MI);
     upisi(m_txtProizvoljnoKNmPII, m.MII);
     upisi(m_txtEXTMProizvoljniPresek, m.extM);
-    napomeni(m_txtEXTMProizvoljniPresek, TacneAnvelope::Velicina::ExtM, m.extM,
-        TacneAnvelope::tacneVrednosti(m_ulaz, x).extM);
+    napomeni(m_txtEXTMProizvoljniPresek, Velicina::ExtM, m.extM,
+        TacneAnvelope::tacneVrednosti(m_rezultati, x)[Velicina::ExtM]);
     preformatiraj();
 }
 
@@ -509,9 +507,9 @@ void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
     const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(m_rezultati, x);
     upisi(m_txtProizvoljnoMaxT, t.maxT);
     upisi(m_txtProizvoljnoMinT, t.minT);
-    const auto tacne = TacneAnvelope::tacneVrednosti(m_ulaz, x);
-    napomeni(m_txtProizvoljnoMaxT, TacneAnvelope::Velicina::MaxT, t.maxT, tacne.maxT);
-    napomeni(m_txtProizvoljnoMinT, TacneAnvelope::Velicina::MinT, t.minT, tacne.minT);
+    const TacneAnvelope::TacneVrednosti tacne = TacneAnvelope::tacneVrednosti(m_rezultati, x);
+    napomeni(m_txtProizvoljnoMaxT, Velicina::MaxT, t.maxT, tacne[Velicina::MaxT]);
+    napomeni(m_txtProizvoljnoMinT, Velicina::MinT, t.minT, tacne[Velicina::MinT]);
     preformatiraj();
 }
 
@@ -529,19 +527,19 @@ void frmIzlazna::mnuProracunPromenaUlaznihParametara_Click()
 
 void frmIzlazna::mnuProracunExtMUProizvoljnimPresecima_Click()
 {
-    frmListingExtM listing(m_rezultati, m_ulaz, this);
+    frmListingExtM listing(m_rezultati, this);
     listing.exec();
 }
 
 void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
 {
-    frmListingExtT listing(m_rezultati, m_ulaz, this);
+    frmListingExtT listing(m_rezultati, this);
     listing.exec();
 }
 
 ProracunskiList::Sadrzaj frmIzlazna::sadrzajIzvestaja() const
 {
-    return { m_ulaz, TacneAnvelope::rezime(TacneAnvelope::uporedi(m_rezultati, m_ulaz)),
+    return { m_rezultati.ulaz(), TacneAnvelope::rezime(TacneAnvelope::uporedi(m_rezultati)),
         QDateTime::currentDateTime() };
 }
 
@@ -571,6 +569,6 @@ void frmIzlazna::mnuDatotekaStampa_Click()
 
 void frmIzlazna::mnuProracunTacneAnvelope_Click()
 {
-    frmTacneAnvelope prozor(m_ulaz, m_rezultati, this);
+    frmTacneAnvelope prozor(m_rezultati, this);
     prozor.exec();
 }

@@ -35,7 +35,7 @@ public:
     // The designed window sizes per tab are outer sizes in twips; see klijentskaVelicina().
     enum Tab { TabExtM = 0, TabExtT = 1, TabDijagram = 2 };
 
-    frmIzlazna(const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent);
+    frmIzlazna(const RezultatiProracuna &rezultati, QWidget *parent);
     ~frmIzlazna() override;
 
     // Whether the tab at index carries the highlighted look (separate from the selection).
@@ -81,7 +81,6 @@ private:
     QLineEdit *recordField(QWidget *parent, const char *name, QRect rect, Vrednost value);
 
     const RezultatiProracuna m_rezultati;
-    const UlazniParametri m_ulaz; // as typed; they cannot change while this window is open
 
     QTabBar *m_TabStrip1 = nullptr;
     QGroupBox *m_fraExtM = nullptr;

@@ -44,7 +44,7 @@ private slots:
 
 void tst_frmTacneAnvelope::summaryAndSectionForStartValues()
 {
-    frmTacneAnvelope w(ulaz, zapis(), nullptr);
+    frmTacneAnvelope w(zapis(), nullptr);
     w.show();
     QCOMPARE(w.windowTitle(), QStringLiteral("Tacne anvelope"));
     QCOMPARE(tekst(&w, "lblRezimeExtM"),
@@ -88,7 +88,7 @@ void tst_frmTacneAnvelope::summaryAndSectionForStartValues()
 
 void tst_frmTacneAnvelope::tableAndCsvThroughTheSaveDialog()
 {
-    frmTacneAnvelope w(ulaz, zapis(), nullptr);
+    frmTacneAnvelope w(zapis(), nullptr);
     w.show();
     const auto *tabela = kontrola<QTableWidget>(&w, QStringLiteral("tblPreseci"));
     QLineEdit *brojPolja = polje(&w, QStringLiteral("txtBrojPolja"));
@@ -130,7 +130,7 @@ void tst_frmTacneAnvelope::tableAndCsvThroughTheSaveDialog()
 // The fourth "Proracun" command opens the window; a classical value that falls short says so.
 void tst_frmTacneAnvelope::resultsWindowNotesAndOpensIt()
 {
-    frmIzlazna izlazna(zapis(), ulaz, nullptr);
+    frmIzlazna izlazna(zapis(), nullptr);
     izlazna.show();
     const auto izracunaj = [&](const char *input, const QString &x, const char *button) {
         unesi(polje(&izlazna, QLatin1String(input)), x);

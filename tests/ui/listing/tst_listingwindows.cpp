@@ -78,9 +78,9 @@ struct Listing
         RezultatiProracuna r;
         r.proracunaj(ulaz);
         if (p == Prozor::ExtM)
-            w = std::make_unique<frmListingExtM>(r, ulaz, parent);
+            w = std::make_unique<frmListingExtM>(r, parent);
         else
-            w = std::make_unique<frmListingExtT>(r, ulaz, parent);
+            w = std::make_unique<frmListingExtT>(r, parent);
         lista = kontrola<QListWidget>(w.get(), QLatin1String(dizajn(p).lista));
         brojPolja = polje(w.get(), QStringLiteral("txtBrojPolja"));
         if (prikazan) {

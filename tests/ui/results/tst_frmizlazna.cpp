@@ -23,7 +23,7 @@ struct Rezultati
     {
         RezultatiProracuna rezultati;
         rezultati.proracunaj(ulaz);
-        izlazna = std::make_unique<frmIzlazna>(rezultati, ulaz, nullptr);
+        izlazna = std::make_unique<frmIzlazna>(rezultati, nullptr);
         izlazna->show();
         aktiviraj(izlazna.get());
     }

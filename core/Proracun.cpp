@@ -1,0 +1,16 @@
+#include "core/Proracun.h"
+
+namespace Proracun {
+
+Ishod izTekstova(const KontroleUnosa::TekstoviUlaza &tekstovi)
+{
+    Ishod ishod;
+    ishod.provera = KontroleUnosa::KontrolaVrednosti(tekstovi);
+    if (ishod.provera.prihvaceno) {
+        ishod.rezultati.emplace();
+        ishod.rezultati->proracunaj(ishod.provera.ulaz);
+    }
+    return ishod;
+}
+
+} // namespace Proracun
