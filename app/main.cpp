@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/VersionText.h"
 #include "ui/about/KelvaneIcon.h"
 #include "ui/input/frmParametri.h"
 
@@ -38,6 +41,13 @@ bool imaPrikaz(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    // Answered before any display is looked for, so that it works in a terminal without one.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs(versionText("kelvane").c_str(), stdout);
+            return 0;
+        }
+    }
     if (!imaPrikaz(argc, argv)) {
         std::fprintf(stderr, "%s\n", bezPrikaza);
         return 1;

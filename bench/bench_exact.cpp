@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The exact envelopes for the start values of the input window: the values at one section (what a
 // tooltip or a table cell costs), the whole comparison with the classical envelopes, and
 // frmTacneAnvelope opened and painted as the user waits for it.

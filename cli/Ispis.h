@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What kelvane-calc computes and prints, without Qt: the input window's checks on the arguments,

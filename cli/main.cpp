@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kelvane-calc: the calculation of the windows from the command line. The tool itself links no
 // Qt, so that a text result comes at once; only --pdf and --png load the module that paints with
 // Qt, on the offscreen platform, so that no display is needed.
@@ -5,6 +7,7 @@
 #include "cli/Datoteke.h"
 #include "cli/Ispis.h"
 #include "cli/Opcije.h"
+#include "core/VersionText.h"
 
 #include <dlfcn.h>
 
@@ -16,12 +19,6 @@ namespace {
 constexpr int izlazUspeh = 0;
 constexpr int izlazSnimanje = 1;
 constexpr int izlazUnos = 2;
-
-std::string verzija()
-{
-    return std::to_string(KELVANE_VERSION_MAJOR) + "." + std::to_string(KELVANE_VERSION_MINOR) + "."
-        + std::to_string(KELVANE_VERSION_PATCH);
-}
 
 // The module that writes the files: beside the tool in the build tree, in the library folder of
 // the installation.
@@ -77,7 +74,7 @@ int main(int argc, char *argv[])
         return izlazUspeh;
     }
     if (o.verzija) {
-        std::cout << "kelvane-calc " << verzija() << "\n";
+        std::cout << versionText("kelvane-calc");
         return izlazUspeh;
     }
 

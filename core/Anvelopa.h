@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The pieces an envelope is made of, shared by the classical and the exact envelopes: a zone of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The classical envelopes evaluated at one section x, as the results window writes them: the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The classical envelopes of the calculation record at a section: parabolas I and II and extM,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The lines of the two section listings, exactly as the list shows them and the file holds them:

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The one path from the four typed texts to a calculation record: the value checks in their fixed

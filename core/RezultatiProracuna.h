@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The calculation record: the 36 derived quantities of the moment and shear envelopes of a simply

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The exact envelopes of extM, maxT and minT over every position of a train of moving forces, in

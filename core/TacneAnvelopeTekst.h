@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // How the exact envelopes are presented: the names of the quantities, load positions in words,

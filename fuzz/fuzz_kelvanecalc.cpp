@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kelvane-calc's command line, split into arguments at NUL bytes, run as its main runs it up to
+// kelvane-calc's command line, split into arguments at line ends, run as its main runs it up to
 // the files (which need Qt): refused with a message (exit status 2), or output in which every
 // number is finite and at most n + 1 sections are listed.
 
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     std::vector<std::string> argumenti(1);
     for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == 0)
+        if (data[i] == '\n')
             argumenti.emplace_back();
         else
             argumenti.back() += char(data[i]);

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "output/DijagramSlika.h"
 
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 #include "output/RasterSurface.h"
 
 #include <QBuffer>
@@ -11,7 +13,7 @@ QImage slika(const RezultatiProracuna &r, QColor boja)
 {
     RasterSurface surface(velicina, boja);
     NoProgress napredak;
-    DiagramLoopVariables petlja;
+    PetljaDijagrama petlja;
     nacrtajDijagram(r, surface, napredak, petlja);
     return surface.image();
 }

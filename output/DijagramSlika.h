@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The envelope diagram as a picture file, exactly as the "dijagram" tab draws it: the same stages

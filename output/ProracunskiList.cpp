@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "output/ProracunskiList.h"
 
-#include "core/DiagramScales.h"
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/RazmereDijagrama.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -515,7 +517,7 @@ Blok sile(int broj, const RezultatiProracuna &r)
 // pixels (beam line at 25, shear base line at 300, span from 25 to 530), scaled onto the page.
 void dijagram(Platno &c, double y, const RezultatiProracuna &r, const UlazniParametri &u)
 {
-    const DiagramScales s = diagramScales(r);
+    const RazmereDijagrama s = razmereDijagrama(r);
     constexpr double k = 0.25; // mm per drawing-area pixel
     constexpr double vrhPiksela = 15; // the first pixel row the drawing uses
     const double ox = levo + (sirina - 600 * k) / 2;

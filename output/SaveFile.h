@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // SaveFile: the one way the program writes a file, for every file it writes. A save never blocks

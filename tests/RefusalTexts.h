@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The refusals the tests expect, spelled once: the caption of every refusal box of the input and

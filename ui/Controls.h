@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Small builders that every window uses for its fonts, its place and its menus, so that each menu

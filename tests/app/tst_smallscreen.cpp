@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program on a screen too small for its larger windows: 1280 x 1024 pixels at 200 %, which
 // leaves 640 x 512 to lay the windows out in. Every window opens with its caption and menu bar on
 // the screen; those that fit open centred.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The typical use of the program from start to exit, through the real windows, menus, keys,
 // message boxes and save dialog.
 

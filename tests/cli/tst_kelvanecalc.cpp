@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kelvane-calc run as a real process, as a script runs it: its output lines, exit codes and error
 // texts, and its files against what the windows write for the same inputs.
 
@@ -5,7 +7,7 @@
 #include "RefusalTexts.h"
 #include "UserInput.h"
 
-#include "ui/diagram/DiagramCanvas.h"
+#include "ui/dijagram/PlatnoDijagrama.h"
 #include "ui/results/frmIzlazna.h"
 
 #include <QProcess>
@@ -120,7 +122,10 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
         << (pocetne + QStringList { "--at-x", "1" }) << 2 << QStringList {}
         << QStringList { "Nepoznata opcija: --at-x", "Uputstvo: kelvane-calc --help" };
     QTest::newRow("version") << QStringList { "--version" } << 0
-                             << QStringList { "kelvane-calc 1.0.0" } << QStringList {};
+                             << QStringList { "kelvane-calc 1.0.0",
+                                    "License GPLv3+: GNU GPL version 3 or later "
+                                    "<https://gnu.org/licenses/gpl.html>." }
+                             << QStringList {};
 }
 
 void tst_KelvaneCalc::answersLikeTheWindows()
@@ -179,7 +184,7 @@ void tst_KelvaneCalc::pictureIsTheTabsDrawing()
     izlazna.show();
     kontrola<QTabBar>(&izlazna, QStringLiteral("TabStrip1"))
         ->setCurrentIndex(frmIzlazna::TabDijagram);
-    const QImage tab = kontrola<DiagramCanvas>(&izlazna, QStringLiteral("pctGrafik"))->image();
+    const QImage tab = kontrola<PlatnoDijagrama>(&izlazna, QStringLiteral("pctGrafik"))->image();
     const QImage file(path);
     QCOMPARE(file.size(), tab.size());
     QCOMPARE(

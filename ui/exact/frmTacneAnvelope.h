@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // frmTacneAnvelope: the exact envelopes over every load position beside the classical ones of the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // frmParametri: the input window the program starts with. It owns the calculation record for the

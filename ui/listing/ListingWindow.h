@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // ListingWindow: what the moment and the shear listing windows share. The number of fields n,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // frmListingExtM: extM at n + 1 equally spaced sections of the beam, listed and saved as text.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the moment and the shear listing windows share, each test a table over both windows.
 
 #include "ui/listing/frmListingExtM.h"
