@@ -22,7 +22,8 @@ std::string uputstvo()
            "e i L u m, decimalna tacka \".\".\n"
            "\n"
            "  -x, --at X             extM, maxT i minT u preseku X\n"
-           "  -n, --sections N       listing u N + 1 preseka (podrazumevano 10)\n"
+           "  -n, --sections N       listing u N + 1 preseka, N ceo broj od 1 do 99\n"
+           "                         (podrazumevano 10)\n"
            "  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po\n"
            "                         bajt kao datoteka koju snima prozor listinga\n"
            "  --exact                tacne anvelope (svi polozaji sila) pored klasicnih\n"
@@ -33,7 +34,7 @@ std::string uputstvo()
            "  -h, --help             ovo uputstvo\n"
            "  --version              verzija programa\n"
            "\n"
-           "Izlazni status: 0 uspeh, 1 datoteka nije snimljena, 2 neispravan unos.\n";
+           "Izlazni status: 0 uspeh, 1 neuspelo zapisivanje, 2 neispravan unos.\n";
 }
 
 CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
@@ -105,6 +106,10 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
                 c.greska = "Opcija --format prima text, csv ili json.";
                 return c;
             }
+        } else if (vrednost->empty()) {
+            // An empty name would write nothing and still end in success.
+            c.greska = "Opcija " + ime + " trazi ime datoteke.";
+            return c;
         } else if (ime == "--pdf") {
             o.pdf = *vrednost;
         } else {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The commands' checks in the windows' order over texts split at line ends: P1, P2, e, L of the
 // input window (the one path from texts to record), the results window's two sections, a
-// listing's field count. A refusal says why,
-// and the texts it writes back pass the next press; what passes gives finite values.
+// listing's field count. A refusal says why, and the texts it writes back pass the next press;
+// what passes gives finite values and a listing of floor(n) + 1 sections.
 
 #include "Svojstvo.h"
 
@@ -48,10 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             = transverzalnaSilaUPreseku(r, *NumberText::parseField(presek));
         SVOJSTVO(std::isfinite(m.MI + m.MII + m.extM + s.maxT + s.minT));
     }
-    // The listing's fixed tolerance of 1e-6 m adds sections past a span shorter than the ".001"
-    // that txtRasponGrede's four characters hold; the last addition may land a hair below L.
-    const auto n = KontroleUnosa::KontrolaBrojaPolja(t[6]);
-    if (n && u.L >= 0.001)
-        SVOJSTVO(ListingLines::preseci(u.L, *n).size() <= std::ceil(*n) + 2);
+    // n fields have floor(n) + 1 sections, none past L but by the rounding of the additions.
+    if (const auto n = KontroleUnosa::KontrolaBrojaPolja(t[6])) {
+        const std::vector<double> x = ListingLines::preseci(u.L, *n);
+        SVOJSTVO(x.size() == std::floor(*n) + 1 && x.back() <= u.L * (1 + 1e-9));
+    }
     return 0;
 }
