@@ -9,6 +9,7 @@
 #include "core/Proracun.h"
 #include "core/TacneAnvelopeTekst.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -283,6 +284,19 @@ ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o)
     p.poredjenje = TacneAnvelope::uporedi(p.rezultati);
     p.prihvacen = true;
     return p;
+}
+
+std::string napomenaZarez(const OpcijeKalkulatora &o)
+{
+    for (const std::string &broj :
+        { o.P1, o.P2, o.e, o.L, o.presek.value_or(std::string()), o.brojPolja }) {
+        if (broj.find(',') == std::string::npos)
+            continue;
+        std::string saTackom = broj;
+        std::replace(saTackom.begin(), saTackom.end(), ',', '.');
+        return "Decimalni znak je tacka \".\": " + saTackom + ", ne " + broj + ".\n";
+    }
+    return {};
 }
 
 std::string ispisi(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)

@@ -29,6 +29,11 @@ struct ProracunKalkulatora
 // arguments are judged as they stand: nothing is reset or corrected behind the user's back.
 ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o);
 
+// After a refusal: the line that names the decimal point when a number was given with a decimal
+// comma ("1,5"), which the windows take as a point but a script's argument is judged as it stands.
+// Empty when no number holds a comma.
+std::string napomenaZarez(const OpcijeKalkulatora &o);
+
 // What goes to standard output for the options, the listing byte for byte as its file.
 std::string ispisi(const ProracunKalkulatora &p, const OpcijeKalkulatora &o);
 

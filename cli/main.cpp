@@ -94,8 +94,10 @@ int main(int argc, char *argv[])
     const ProracunKalkulatora proracun = proracunaj(o);
     for (const std::string &poruka : proracun.poruke)
         std::cerr << poruka << "\n";
-    if (!proracun.prihvacen)
+    if (!proracun.prihvacen) {
+        std::cerr << napomenaZarez(o);
         return izlazUnos;
+    }
 
     if (!napisi(ispisi(proracun, o)))
         return izlazSnimanje;

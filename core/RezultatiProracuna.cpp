@@ -2,6 +2,7 @@
 
 #include "core/RezultatiProracuna.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,8 +40,9 @@ void RezultatiProracuna::proracunajMomente(const UlazniParametri &ulaz)
     m_dblX01I = 0;
     m_dblX02I = m_dblXmaxI + m_dblXmaxI;
 
-    // D is ((L - e*P1/R)/2)^2 in real arithmetic, so it is never negative for accepted inputs.
-    const auto D = [&] { return kvadrat(m_dblXmaxII) - ((P1 * L) * e) / m_dblR; };
+    // D is ((L - e*P1/R)/2)^2 in real arithmetic; rounding can take it a hair below zero when
+    // e*P1/R is within rounding of L (P2 tiny, e next to L), where both roots are XmaxII.
+    const auto D = [&] { return std::max(0.0, kvadrat(m_dblXmaxII) - ((P1 * L) * e) / m_dblR); };
     m_dblX01II = m_dblXmaxII - std::sqrt(D());
     m_dblX02II = std::sqrt(D()) + m_dblXmaxII;
 

@@ -117,6 +117,9 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
         "9" } << 2 << QStringList {} << QStringList { porukaRastojanje };
     QTest::newRow("a comma is no decimal point") << QStringList { "206", "208", "5,5", "9" } << 2
                                                  << QStringList {} << QStringList { porukaRazmak };
+    QTest::newRow("a decimal comma is named")
+        << QStringList { "1,5", "208", "5", "9" } << 2 << QStringList {}
+        << QStringList { porukaP1, "Decimalni znak je tacka \".\": 1.5, ne 1,5." };
     QTest::newRow("more than a field takes") << QStringList { "206", "208", "5", "10000" } << 2
                                              << QStringList {} << QStringList { porukaRaspon };
     QTest::newRow("section beyond the span") << (pocetne + QStringList { "-x", "9.01" }) << 2

@@ -39,6 +39,7 @@ void tst_NumberText::generalForm_data()
     QTest::newRow("large value in plain notation") << 1e20 << "100000000000000000000";
     QTest::newRow("rounding at the fifteenth digit carries") << 0.99999999999999999 << "1";
     QTest::newRow("intersection") << 4.478260869565218 << "4.47826086956522";
+    QTest::newRow("fuzz: a half at the sixteenth digit") << 1000040.544000045 << "1000040.54400005";
 }
 
 void tst_NumberText::generalForm()
