@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace NumberText {
@@ -168,6 +169,44 @@ std::string full(double value)
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+std::string tidy(double value, double scale, char decimalPoint)
+{
+    constexpr int tidyDigits = 10;
+    const double magnitude = std::max(std::abs(scale), std::abs(value));
+    if (!std::isfinite(value) || !std::isfinite(magnitude))
+        return full(value);
+    if (magnitude == 0.0)
+        return "0";
+    // The power of ten of the scale's first digit, after its own rounding to 10 digits
+    // (9.99999999999 counts as 10).
+    char buffer[512];
+    auto result = std::to_chars(
+        buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, tidyDigits - 1);
+    const int exponent = std::atoi(std::find(buffer, result.ptr, 'e') + 1);
+    const int decimals = tidyDigits - 1 - exponent;
+    if (decimals >= 0) {
+        // Rounded in decimal from the exact binary value; at most 10 significant digits are left,
+        // too few for a shorter text to read back as the same double.
+        result = std::to_chars(
+            buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    } else {
+        const double unit = std::pow(10.0, -decimals);
+        result = std::to_chars(buffer, buffer + sizeof buffer, std::round(value / unit) * unit,
+            std::chars_format::fixed);
+    }
+    std::string text(buffer, result.ptr);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    if (text == "-0")
+        return "0";
+    if (decimalPoint != '.')
+        std::replace(text.begin(), text.end(), '.', decimalPoint);
+    return text;
 }
 
 } // namespace NumberText
