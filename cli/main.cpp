@@ -7,11 +7,15 @@
 #include "cli/Datoteke.h"
 #include "cli/Ispis.h"
 #include "cli/Opcije.h"
+#include "cli/Studija.h"
 #include "core/VersionText.h"
 
 #include <dlfcn.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 namespace {
@@ -57,6 +61,26 @@ bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
     return snimljeno;
 }
 
+int studija(const OpcijeKalkulatora &o)
+{
+    IshodStudije ishod;
+    if (o.rasponi) {
+        ishod = studijaRaspona(o, std::cout);
+    } else if (*o.slucajevi == "-") {
+        ishod = studijaSlucajeva(o, std::cin, std::cout);
+    } else {
+        std::ifstream datoteka(*o.slucajevi);
+        if (!datoteka) {
+            std::cerr << "Datoteka " << *o.slucajevi << " nije procitana: " << std::strerror(errno)
+                      << "\n";
+            return izlazUnos;
+        }
+        ishod = studijaSlucajeva(o, datoteka, std::cout);
+    }
+    std::cout.flush();
+    return ishod.odbijenih > 0 ? izlazUnos : izlazUspeh;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -77,6 +101,9 @@ int main(int argc, char *argv[])
         std::cout << versionText("kelvane-calc");
         return izlazUspeh;
     }
+
+    if (o.rasponi || o.slucajevi)
+        return studija(o);
 
     const ProracunKalkulatora proracun = proracunaj(o);
     for (const std::string &poruka : proracun.poruke)
