@@ -3,6 +3,7 @@
 #include "ui/exact/CrtezAnvelopa.h"
 
 #include "core/NumberText.h"
+#include "core/RezimeSlucaja.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -215,8 +216,8 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
     }
     // The values at the supports, where each shear envelope is largest.
     painter.setPen(Qt::black);
-    const double T0 = p.tacne[Velicina::MaxT].front().jednacina(0.0);
-    const double TL = p.tacne[Velicina::MinT].back().jednacina(L);
+    const double T0 = silaUOsloncuA(p).vrednost;
+    const double TL = silaUOsloncuB(p).vrednost;
     const QString t0 = tekst(NumberText::fixed(T0, 2));
     const QString tL = tekst(NumberText::fixed(TL, 2));
     natpis(painter, mT(0, T0) + QPointF(-4 * px - fm.horizontalAdvance(t0), -red / 2), t0);
