@@ -5,6 +5,8 @@
 #include "core/NumberText.h"
 #include "core/TacneAnvelopeTekst.h"
 
+#include <algorithm>
+
 using namespace TacneAnvelope;
 
 namespace {
@@ -97,7 +99,9 @@ std::size_t duzinaUtf8(std::string_view s)
 
 void csvPolje(std::string &izlaz, std::string_view tekst, const CsvDijalekt &d)
 {
-    if (tekst.find_first_of(std::string { d.separator, '"', '\r', '\n' }) == std::string::npos) {
+    const auto posebna
+        = [&d](char c) { return c == d.separator || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(tekst.begin(), tekst.end(), posebna)) {
         izlaz += tekst;
         return;
     }

@@ -184,7 +184,9 @@ std::string tidy(double value, double scale, char decimalPoint)
     char buffer[512];
     auto result = std::to_chars(
         buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, tidyDigits - 1);
-    const int exponent = std::atoi(std::find(buffer, result.ptr, 'e') + 1);
+    int exponent = 0;
+    const char *e = std::find(buffer, result.ptr, 'e') + 1;
+    std::from_chars(e + (*e == '+'), result.ptr, exponent);
     const int decimals = tidyDigits - 1 - exponent;
     if (decimals >= 0) {
         // Rounded in decimal from the exact binary value; at most 10 significant digits are left,
