@@ -44,7 +44,8 @@ std::string uputstvo()
            "e i L u m, decimalna tacka \".\".\n"
            "\n"
            "  -x, --at X             extM, maxT i minT u preseku X\n"
-           "  -n, --sections N       listing u N + 1 preseka (podrazumevano 10)\n"
+           "  -n, --sections N       listing u N + 1 preseka, N ceo broj od 1 do 99\n"
+           "                         (podrazumevano 10)\n"
            "  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po\n"
            "                         bajt kao datoteka koju snima prozor listinga\n"
            "  --exact                tacne anvelope (svi polozaji sila) pored klasicnih\n"
@@ -75,8 +76,8 @@ std::string uputstvo()
            "JSON preseka: x, extM, maxT, minT (klasicne) i extM_tacna, maxT_tacna, minT_tacna.\n"
            "Brojevi u CSV i JSON: 10 znacajnih cifara prema najvecoj vrednosti iste velicine.\n"
            "\n"
-           "Izlazni status: 0 uspeh, 1 datoteka nije snimljena, 2 neispravan unos (u studiji:\n"
-           "bar jedan slucaj odbijen).\n";
+           "Izlazni status: 0 uspeh, 1 neuspelo zapisivanje, 2 neispravan unos (u studiji: bar\n"
+           "jedan slucaj odbijen).\n";
 }
 
 CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
@@ -162,6 +163,10 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
             o.rasponi = *vrednost;
         } else if (ime == "--batch") {
             o.slucajevi = *vrednost;
+        } else if (vrednost->empty()) {
+            // An empty name would write nothing and still end in success.
+            c.greska = "Opcija " + ime + " trazi ime datoteke.";
+            return c;
         } else if (ime == "--pdf") {
             o.pdf = *vrednost;
         } else {

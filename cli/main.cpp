@@ -13,6 +13,7 @@
 #include <dlfcn.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -41,6 +42,21 @@ void *otvoriModul(std::string &greska)
     if (greska.empty())
         greska = std::string("nema modula ") + modulDatoteka;
     return nullptr;
+}
+
+// Writes text to standard output and makes sure it got there: a full disk or a closed output
+// would otherwise lose the listing while the exit status says success. The stream's state and
+// ferror are sticky, so a failure of an earlier write is seen too.
+bool napisi(const std::string &text)
+{
+    errno = 0;
+    std::cout << text;
+    std::cout.flush();
+    if (std::fflush(stdout) == 0 && std::cout && !std::ferror(stdout))
+        return true;
+    std::cerr << "Standardni izlaz nije zapisan: " << std::strerror(errno != 0 ? errno : EIO)
+              << "\n";
+    return false;
 }
 
 bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
@@ -77,7 +93,8 @@ int studija(const OpcijeKalkulatora &o)
         }
         ishod = studijaSlucajeva(o, datoteka, std::cout);
     }
-    std::cout.flush();
+    if (!napisi({}))
+        return izlazSnimanje;
     return ishod.odbijenih > 0 ? izlazUnos : izlazUspeh;
 }
 
@@ -93,14 +110,9 @@ int main(int argc, char *argv[])
                   << "Uputstvo: kelvane-calc --help\n";
         return izlazUnos;
     }
-    if (o.pomoc) {
-        std::cout << uputstvo();
-        return izlazUspeh;
-    }
-    if (o.verzija) {
-        std::cout << versionText("kelvane-calc");
-        return izlazUspeh;
-    }
+    if (o.pomoc || o.verzija)
+        return napisi(o.pomoc ? uputstvo() : versionText("kelvane-calc")) ? izlazUspeh
+                                                                          : izlazSnimanje;
 
     if (o.rasponi || o.slucajevi)
         return studija(o);
@@ -111,8 +123,8 @@ int main(int argc, char *argv[])
     if (!proracun.prihvacen)
         return izlazUnos;
 
-    std::cout << ispisi(proracun, o);
-    std::cout.flush();
+    if (!napisi(ispisi(proracun, o)))
+        return izlazSnimanje;
     std::cerr << upozorenje(proracun, o);
     if (!o.pdf && !o.png)
         return izlazUspeh;
