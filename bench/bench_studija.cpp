@@ -9,9 +9,20 @@
 
 #include <benchmark/benchmark.h>
 
+#include <ostream>
 #include <sstream>
+#include <streambuf>
 
 namespace {
+
+// Standard output as the study sees it, without the cost of keeping megabytes of rows: each piece
+// is handed over and forgotten, as a pipe does.
+class Odbacivanje : public std::streambuf
+{
+protected:
+    std::streamsize xsputn(const char *, std::streamsize n) override { return n; }
+    int overflow(int c) override { return c; }
+};
 
 OpcijeKalkulatora opcije(OpcijeKalkulatora::Format format)
 {
@@ -28,7 +39,8 @@ void BM_Spans10000(benchmark::State &state)
     o.e = "3.6";
     o.rasponi = "4:13.999:0.001";
     for (auto _ : state) {
-        std::ostringstream izlaz;
+        Odbacivanje odbacivanje;
+        std::ostream izlaz(&odbacivanje);
         benchmark::DoNotOptimize(studijaRaspona(o, izlaz).slucajeva);
     }
 }
@@ -46,7 +58,8 @@ void BM_Batch10000(benchmark::State &state)
     const OpcijeKalkulatora o = opcije(OpcijeKalkulatora::Format::Csv);
     for (auto _ : state) {
         std::istringstream ulaz(linije);
-        std::ostringstream izlaz;
+        Odbacivanje odbacivanje;
+        std::ostream izlaz(&odbacivanje);
         benchmark::DoNotOptimize(studijaSlucajeva(o, ulaz, izlaz).slucajeva);
     }
 }
