@@ -32,6 +32,17 @@ std::string greskaStudije(const OpcijeKalkulatora &o, const std::vector<std::str
     return {};
 }
 
+// The document field an option names, or none.
+std::string *polje(PodaciDokumenta &d, const std::string &ime)
+{
+    return ime == "--project" ? &d.projekat
+        : ime == "--element"  ? &d.element
+        : ime == "--author"   ? &d.autor
+        : ime == "--checker"  ? &d.kontrolisao
+        : ime == "--revision" ? &d.revizija
+                              : nullptr;
+}
+
 } // namespace
 
 std::string uputstvo()
@@ -59,6 +70,9 @@ std::string uputstvo()
            "                         moze biti zaglavlje), \"-\" za standardni ulaz\n"
            "  --pdf FILE             proracunski list u PDF-u\n"
            "  --png FILE             dijagram kao na kartici \"dijagram\" (620 x 465)\n"
+           "  --project, --element, --author, --checker, --revision TEKST\n"
+           "                         projekat, element, izradio, kontrolisao i revizija na\n"
+           "                         proracunskom listu (prazno: linija za upis rukom)\n"
            "  -h, --help             ovo uputstvo\n"
            "  --version              verzija programa\n"
            "\n"
@@ -113,7 +127,8 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
         }
         const bool poznata = ime == "-x" || ime == "--at" || ime == "-n" || ime == "--sections"
             || ime == "--listing" || ime == "--format" || ime == "--pdf" || ime == "--png"
-            || ime == "--csv-dialect" || ime == "--spans" || ime == "--batch";
+            || ime == "--csv-dialect" || ime == "--spans" || ime == "--batch"
+            || polje(o.dokument, ime);
         if (!poznata) {
             c.greska = "Nepoznata opcija: " + a;
             return c;
@@ -163,6 +178,8 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
             o.rasponi = *vrednost;
         } else if (ime == "--batch") {
             o.slucajevi = *vrednost;
+        } else if (std::string *p = polje(o.dokument, ime)) {
+            *p = *vrednost;
         } else if (vrednost->empty()) {
             // An empty name would write nothing and still end in success.
             c.greska = "Opcija " + ime + " trazi ime datoteke.";

@@ -2,35 +2,22 @@
 
 #include "core/RezimeSlucaja.h"
 
+#include "core/MerodavneVrednosti.h"
+
 #include <algorithm>
 #include <cmath>
 
 using namespace TacneAnvelope;
-
-TacnaVrednost silaUOsloncuA(const Poredjenje &p)
-{
-    const std::vector<Deo> &maxT = p.tacne[Velicina::MaxT];
-    if (maxT.empty())
-        return {};
-    return { maxT.front().jednacina(maxT.front().xOd), maxT.front().polozaj };
-}
-
-TacnaVrednost silaUOsloncuB(const Poredjenje &p)
-{
-    const std::vector<Deo> &minT = p.tacne[Velicina::MinT];
-    if (minT.empty())
-        return {};
-    return { minT.back().jednacina(minT.back().xDo), minT.back().polozaj };
-}
 
 RezimeSlucaja rezimeSlucaja(const RezultatiProracuna &r, const Poredjenje &p)
 {
     RezimeSlucaja s;
     s.ulaz = r.ulaz();
     s.klasicniMaksimum = apsolutniMaksimum(p.klasicne);
-    s.tacniMaksimum = p.maksimum;
-    s.silaA = silaUOsloncuA(p);
-    s.silaB = silaUOsloncuB(p);
+    const MerodavneVrednosti::Merodavne m = MerodavneVrednosti::merodavne(p, r);
+    s.tacniMaksimum = { m.moment.M, m.moment.x, m.moment.polozaj };
+    s.silaA = { m.A.T, m.A.polozaj };
+    s.silaB = { m.B.T, m.B.polozaj };
     for (const Velicina v : sveVelicine) {
         // Below the display's rounding the envelopes agree, as the summary lines say.
         const Razlika &razlika = p.razlike[v];

@@ -6,6 +6,7 @@
 // inputs, the classical and the exact largest moment with their sections, the exact largest
 // shears at the supports, and the largest shortfall of each classical envelope. Beside it the
 // scale of each quantity of the case: the files round its numbers against it (NumberText::tidy).
+// The exact values are those the calculation sheet leads with (MerodavneVrednosti).
 
 #include "core/TacneAnvelope.h"
 
@@ -21,10 +22,6 @@ struct RezimeSlucaja
     PoVelicini<double> razlika; // the largest shortfall, kNm or kN; 0 where the envelopes agree
     PoVelicini<double> procenat; // the same in percent of the exact value
 };
-
-// The exact envelopes' values at the supports, where each shear envelope is largest.
-TacneAnvelope::TacnaVrednost silaUOsloncuA(const TacneAnvelope::Poredjenje &p);
-TacneAnvelope::TacnaVrednost silaUOsloncuB(const TacneAnvelope::Poredjenje &p);
 
 RezimeSlucaja rezimeSlucaja(const RezultatiProracuna &r, const TacneAnvelope::Poredjenje &p);
 
