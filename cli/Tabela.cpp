@@ -227,16 +227,16 @@ std::string linijaUlaza(const UlazniParametri &u)
 
 std::vector<std::string> linijeRezimea(const RezimeSlucaja &r)
 {
-    const auto d2 = [](double v) { return NumberText::fixed(v, 2); };
     const auto &k = r.klasicniMaksimum;
     const auto &t = r.tacniMaksimum;
     return {
-        "  Klasicni maksimum momenta " + d2(k.M) + " kNm u x = " + d2(k.x) + " m",
-        "  Apsolutni maksimum momenta " + d2(t.M) + " kNm u x = " + d2(t.x) + " m ("
-            + opisPolozaja(Velicina::ExtM, t.polozaj) + ")",
-        "  Najveca transverzalna sila na osloncu A " + d2(r.silaA.vrednost) + " kN ("
+        "  Klasicni maksimum momenta " + NumberText::dve(k.M) + " kNm u x = " + NumberText::dve(k.x)
+            + " m",
+        "  Apsolutni maksimum momenta " + NumberText::dve(t.M) + " kNm u x = "
+            + NumberText::dve(t.x) + " m (" + opisPolozaja(Velicina::ExtM, t.polozaj) + ")",
+        "  Najveca transverzalna sila na osloncu A " + NumberText::dve(r.silaA.vrednost) + " kN ("
             + opisPolozaja(Velicina::MaxT, r.silaA.polozaj) + ")",
-        "  Najmanja transverzalna sila na osloncu B " + d2(r.silaB.vrednost) + " kN ("
+        "  Najmanja transverzalna sila na osloncu B " + NumberText::dve(r.silaB.vrednost) + " kN ("
             + opisPolozaja(Velicina::MinT, r.silaB.polozaj) + ")",
     };
 }

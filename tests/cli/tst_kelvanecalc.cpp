@@ -4,11 +4,14 @@
 // texts, and its files against what the windows write for the same inputs.
 
 #include "ListingExamples.h"
+#include "ModalWatcher.h"
 #include "PdfText.h"
 #include "RefusalTexts.h"
 #include "UserInput.h"
 
+#include "cli/Ispis.h"
 #include "ui/dijagram/PlatnoDijagrama.h"
+#include "ui/input/frmParametri.h"
 #include "ui/results/frmIzlazna.h"
 
 #include <QProcess>
@@ -63,6 +66,8 @@ private slots:
     void studyRowsAreTheSingleRuns();
     void listingIsTheSavedFile_data();
     void listingIsTheSavedFile();
+    void sameRecordAsTheInputWindow_data();
+    void sameRecordAsTheInputWindow();
     void pictureIsTheTabsDrawing();
     void writesTheSheetOrSaysWhyNot();
     void sheetCarriesDocumentFieldsAndGoverningMoment();
@@ -254,6 +259,38 @@ void tst_KelvaneCalc::listingIsTheSavedFile()
     QCOMPARE(izlaz.out, file);
     // The summary cannot go into the file's bytes; a script still sees it.
     QVERIFY(izlaz.err.startsWith("extM: klasicna anvelopa je po apsolutnoj vrednosti manja"));
+}
+
+void tst_KelvaneCalc::sameRecordAsTheInputWindow_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("start values") << pocetne;
+    QTest::newRow("a single force") << QStringList { "0", "150", "3", "6" };
+    QTest::newRow("points leading and trailing") << QStringList { ".5", "1.", "0.25", ".75" };
+}
+
+// The window and the tool take one path from the typed texts to the record: every field of the
+// record the window opens its results with equals the tool's, to the last bit.
+void tst_KelvaneCalc::sameRecordAsTheInputWindow()
+{
+    QFETCH(QStringList, texts);
+    frmParametri w;
+    w.show();
+    aktiviraj(&w);
+    const char *imena[] = { "txtSila1", "txtSila2", "txtRazmakSila", "txtRasponGrede" };
+    for (int i = 0; i < 4; ++i)
+        unesi(polje(&w, QLatin1String(imena[i])), texts[i]);
+    ModalWatcher watcher;
+    watcher.onOtherModal = [](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); };
+    izaberi(&w, "mnuProracunExtMExtT");
+
+    // JSON carries ten digits, so the tool's path is taken in process to compare the bits.
+    const ProracunKalkulatora alat = proracunajSlucaj({ texts[0].toStdString(),
+        texts[1].toStdString(), texts[2].toStdString(), texts[3].toStdString() });
+    QVERIFY(alat.prihvacen);
+    const auto polja = alat.rezultati.polja();
+    for (std::size_t i = 0; i < polja.size(); ++i)
+        QCOMPARE(w.rezultati().polja()[i].vrednost == polja[i].vrednost, true);
 }
 
 void tst_KelvaneCalc::pictureIsTheTabsDrawing()
