@@ -7,6 +7,7 @@
 #include "cli/Datoteke.h"
 #include "cli/Ispis.h"
 #include "cli/Opcije.h"
+#include "cli/Studija.h"
 #include "core/VersionText.h"
 
 #include <dlfcn.h>
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 namespace {
@@ -75,6 +77,27 @@ bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
     return snimljeno;
 }
 
+int studija(const OpcijeKalkulatora &o)
+{
+    IshodStudije ishod;
+    if (o.rasponi) {
+        ishod = studijaRaspona(o, std::cout);
+    } else if (*o.slucajevi == "-") {
+        ishod = studijaSlucajeva(o, std::cin, std::cout);
+    } else {
+        std::ifstream datoteka(*o.slucajevi);
+        if (!datoteka) {
+            std::cerr << "Datoteka " << *o.slucajevi << " nije procitana: " << std::strerror(errno)
+                      << "\n";
+            return izlazUnos;
+        }
+        ishod = studijaSlucajeva(o, datoteka, std::cout);
+    }
+    if (!napisi({}))
+        return izlazSnimanje;
+    return ishod.odbijenih > 0 ? izlazUnos : izlazUspeh;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,6 +113,9 @@ int main(int argc, char *argv[])
     if (o.pomoc || o.verzija)
         return napisi(o.pomoc ? uputstvo() : versionText("kelvane-calc")) ? izlazUspeh
                                                                           : izlazSnimanje;
+
+    if (o.rasponi || o.slucajevi)
+        return studija(o);
 
     const ProracunKalkulatora proracun = proracunaj(o);
     for (const std::string &poruka : proracun.poruke)
