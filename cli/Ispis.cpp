@@ -1,5 +1,6 @@
 #include "cli/Ispis.h"
 
+#include "cli/Catalogue.h"
 #include "core/EvaluacijaPreseka.h"
 #include "core/KontroleUnosa.h"
 #include "core/ListingLines.h"
@@ -19,6 +20,20 @@ std::string broj(double v)
     return NumberText::general(v);
 }
 
+// A label of the results window, in its words and the user's language, without the spaces that
+// end some of them there.
+std::string prozor(const char *oznaka)
+{
+    std::string tekst = Catalogue::translate("frmIzlazna", oznaka);
+    tekst.erase(tekst.find_last_not_of(' ') + 1);
+    return tekst;
+}
+
+std::string poruka(KontroleUnosa::Poruka p)
+{
+    return Catalogue::translate("KontroleUnosa", KontroleUnosa::tekst(p));
+}
+
 bool razlikujuSe(const TacneAnvelope::Poredjenje &p)
 {
     return p.extM.razlikujuSe() || p.maxT.razlikujuSe() || p.minT.razlikujuSe();
@@ -27,22 +42,26 @@ bool razlikujuSe(const TacneAnvelope::Poredjenje &p)
 std::vector<std::string> tabExtM(const RezultatiProracuna &r)
 {
     return {
-        "Proracun extremnih vrednosti momenata savijanja",
-        "Jednacine dijagrama extremnih vednosti momenata savijanja",
-        "  Jednacina parabole I = " + d2(r.dblKonstantaAI()) + "*X- " + d2(r.dblKonstantaBI())
-            + "*X^2",
-        "  Jednacina parabole II = " + d2(r.dblKonstantaAII()) + "*X- " + d2(r.dblKonstantaBII())
-            + "*X^2- " + d2(r.dblKonstantaCII()),
-        "Extremne vrednosti",
-        "  Parabola I  = Xmax [m] " + d2(r.dblXmaxI()) + "  Mmax [kNm] " + d2(r.dblMmaxI())
-            + "  Nulte tacke Xo1[m] " + d2(r.dblX01I()) + "  Xo2[m] " + d2(r.dblX02I()),
-        "  Parabola II = Xmax [m] " + d2(r.dblXmaxII()) + "  Mmax [kNm] " + d2(r.dblMmaxII())
-            + "  Nulte tacke Xo1[m] " + d2(r.dblX01II()) + "  Xo2[m] " + d2(r.dblX02II()),
-        "  Presek parabola I i II: X preseka [m] " + d2(r.dblXpreseka()) + "  Mpreseka [kNm] "
-            + d2(r.dblMpreseka()),
-        "Zone vazenja",
-        "  Zona vazenja parabole I  \u00B5[m]= " + d2(r.dblZonaVazenjaParaboleI()),
-        "  Zona vazenja parabole II \u00B5[m]= " + d2(r.dblZonaVazenjaParaboleII()),
+        prozor("Proracun extremnih vrednosti momenata savijanja"),
+        prozor("Jednacine dijagrama extremnih vednosti momenata savijanja"),
+        "  " + prozor("Jednacina parabole I =") + " " + d2(r.dblKonstantaAI()) + "*X- "
+            + d2(r.dblKonstantaBI()) + "*X^2",
+        "  " + prozor("Jednacina parabole II =") + " " + d2(r.dblKonstantaAII()) + "*X- "
+            + d2(r.dblKonstantaBII()) + "*X^2- " + d2(r.dblKonstantaCII()),
+        prozor("Extremne vrednosti "),
+        "  " + prozor("Parabola I  =") + " Xmax [m] " + d2(r.dblXmaxI()) + "  Mmax [kNm] "
+            + d2(r.dblMmaxI()) + "  " + prozor("Nulte tacke") + " Xo1[m] " + d2(r.dblX01I())
+            + "  Xo2[m] " + d2(r.dblX02I()),
+        "  " + prozor("Parabola II =") + " Xmax [m] " + d2(r.dblXmaxII()) + "  Mmax [kNm] "
+            + d2(r.dblMmaxII()) + "  " + prozor("Nulte tacke") + " Xo1[m] " + d2(r.dblX01II())
+            + "  Xo2[m] " + d2(r.dblX02II()),
+        "  " + prozor("Presek parabola I i II") + ": " + prozor("X preseka [m]") + " "
+            + d2(r.dblXpreseka()) + "  " + prozor("Mpreseka [kNm]") + " " + d2(r.dblMpreseka()),
+        prozor("Zone vazenja"),
+        "  " + prozor("Zona vazenja parabole I  \u00B5[m]=") + " "
+            + d2(r.dblZonaVazenjaParaboleI()),
+        "  " + prozor("Zona vazenja parabole II \u00B5[m]=") + " "
+            + d2(r.dblZonaVazenjaParaboleII()),
     };
 }
 
@@ -51,8 +70,8 @@ std::vector<std::string> tabExtT(const RezultatiProracuna &r)
     const auto zona
         = [](double levo, double desno) { return "   " + d2(levo) + " =<X[m]<= " + d2(desno); };
     return {
-        "Proracun extremnih vrednosti transverzalnih sila",
-        "Jednacine dijagrama extremnih vrednosti transverzalnih sila",
+        prozor("Proracun extremnih vrednosti transverzalnih sila"),
+        prozor("Jednacine dijagrama extremnih vrednosti transverzalnih sila"),
         "  maxT = - " + d2(r.dblKAmaxTII()) + "*X+ " + d2(r.dblKBmaxTII())
             + zona(r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno()),
         "  maxT = - " + d2(r.dblKAmaxTI()) + "*X+ " + d2(r.dblKBmaxTI())
@@ -70,16 +89,17 @@ std::vector<std::string> presekLinije(const Proracun &p, bool tacne)
     const MomentUPreseku m = momentUPreseku(p.rezultati, p.ulaz, x);
     const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(p.rezultati, x);
     std::vector<std::string> linije {
-        "Extremne vrednosti momenta savijanja u zadatom preseku",
-        "  X[m] " + d2(x) + "  Parabola I " + d2(m.MI) + "  Parabola II " + d2(m.MII)
-            + "  ext M [kNm] " + d2(m.extM),
-        "Extremne vrednosti transverzalnih sila u zadatom preseku",
+        prozor("Extremne vrednosti momenta savijanja u zadatom preseku"),
+        "  X[m] " + d2(x) + "  " + prozor("Parabola I") + " " + d2(m.MI) + "  "
+            + prozor("Parabola II") + " " + d2(m.MII) + "  ext M [kNm] " + d2(m.extM),
+        prozor("Extremne vrednosti transverzalnih sila u zadatom preseku"),
         "  X[m] " + d2(x) + "  maxT[kN] " + d2(t.maxT) + "  minT[kN] " + d2(t.minT),
     };
     if (tacne) {
         using TacneAnvelope::Velicina;
         const TacneAnvelope::TacneVrednosti v = TacneAnvelope::tacneVrednosti(p.ulaz, x);
-        linije.push_back("Tacne vrednosti u preseku (svi polozaji sila)");
+        linije.push_back(
+            Catalogue::translate("kelvane-calc", "Tacne vrednosti u preseku (svi polozaji sila)"));
         for (const auto &[velicina, tv] : { std::pair { Velicina::ExtM, v.extM },
                  std::pair { Velicina::MaxT, v.maxT }, std::pair { Velicina::MinT, v.minT } })
             linije.push_back("  " + TacneAnvelope::naziv(velicina) + " " + d2(tv.vrednost) + "  ("
@@ -90,15 +110,17 @@ std::vector<std::string> presekLinije(const Proracun &p, bool tacne)
 
 std::vector<std::string> tabelaPreseka(const Proracun &p, bool tacne)
 {
-    std::vector<std::string> linije { "Preseci (n = " + broj(p.n) + ")" };
+    std::vector<std::string> linije { Catalogue::arg(
+        Catalogue::translate("kelvane-calc", "Preseci (n = %1)"), broj(p.n)) };
     for (const double x : ListingLines::preseci(p.ulaz.L, p.n)) {
         const auto k = TacneAnvelope::klasicneVrednosti(p.rezultati, p.ulaz, x);
         std::string linija = "  x[m]= " + NumberText::fixed(x, 3) + "  extM " + d2(k.extM)
             + "  maxT " + d2(k.maxT) + "  minT " + d2(k.minT);
         if (tacne) {
             const auto v = TacneAnvelope::tacneVrednosti(p.ulaz, x);
-            linija += "  tacno: extM " + d2(v.extM.vrednost) + "  maxT " + d2(v.maxT.vrednost)
-                + "  minT " + d2(v.minT.vrednost);
+            linija += "  " + Catalogue::translate("kelvane-calc", "tacno:") + " extM "
+                + d2(v.extM.vrednost) + "  maxT " + d2(v.maxT.vrednost) + "  minT "
+                + d2(v.minT.vrednost);
         }
         linije.push_back(linija);
     }
@@ -109,8 +131,8 @@ std::string tekst(const Proracun &p, const OpcijeKalkulatora &o)
 {
     const UlazniParametri &u = p.ulaz;
     std::vector<std::vector<std::string>> blokovi {
-        { "Ulazni parametri: P1 = " + broj(u.P1) + " kN, P2 = " + broj(u.P2)
-            + " kN, e = " + broj(u.e) + " m, L = " + broj(u.L) + " m" },
+        { Catalogue::translate("kelvane-calc", "Ulazni parametri:") + " P1 = " + broj(u.P1)
+            + " kN, P2 = " + broj(u.P2) + " kN, e = " + broj(u.e) + " m, L = " + broj(u.L) + " m" },
         tabExtM(p.rezultati),
         tabExtT(p.rezultati),
     };
@@ -120,9 +142,14 @@ std::string tekst(const Proracun &p, const OpcijeKalkulatora &o)
         blokovi.push_back(tabelaPreseka(p, o.tacne));
     if (o.tacne) {
         const auto &max = p.poredjenje.maksimum;
-        blokovi.push_back({ "Tacne anvelope (svi polozaji sila)",
-            "  Apsolutni maksimum momenta " + d2(max.M) + " kNm u x = " + d2(max.x) + " m ("
-                + TacneAnvelope::opisPolozaja(TacneAnvelope::Velicina::ExtM, max.polozaj) + ")" });
+        blokovi.push_back({ prozor("Tacne anvelope (svi polozaji sila)"),
+            "  "
+                + Catalogue::arg(Catalogue::arg(Catalogue::translate("kelvane-calc",
+                                                    "Apsolutni maksimum momenta %1 kNm u x = %2 m"),
+                                     d2(max.M)),
+                    d2(max.x))
+                + " (" + TacneAnvelope::opisPolozaja(TacneAnvelope::Velicina::ExtM, max.polozaj)
+                + ")" });
     }
     // The summary closes the output whenever the classical envelope falls short.
     if (o.tacne || razlikujuSe(p.poredjenje))
@@ -232,33 +259,34 @@ Proracun proracunaj(const OpcijeKalkulatora &o)
     Proracun p;
     const KontroleUnosa::TekstoviUlaza tekstovi { o.P1, o.P2, o.e, o.L };
     if (!KontroleUnosa::KontrolaDuzine(tekstovi)) {
-        p.poruke.push_back("Nijedan od parametara P1, P2, e, L ne sme biti prazan.");
+        p.poruke.push_back(Catalogue::translate(
+            "kelvane-calc", "Nijedan od parametara P1, P2, e, L ne sme biti prazan."));
         return p;
     }
     const KontroleUnosa::ProveraUlaza provera = KontroleUnosa::KontrolaVrednosti(tekstovi);
     for (const KontroleUnosa::Ispravka &i : provera.ispravke) {
-        if (!i.poruka.empty())
-            p.poruke.push_back(i.poruka);
+        if (i.poruka)
+            p.poruke.push_back(poruka(*i.poruka));
     }
     if (!provera.prihvaceno)
         return p;
     p.ulaz = provera.ulaz;
     // The window sets e to 0 without a word when P1 is 0; a script is told.
     if (NumberText::parseField(o.e).value_or(0.0) != p.ulaz.e)
-        p.poruke.push_back("Napomena: P1 = 0 znaci jednu silu (P2), pa se racuna sa e = 0.");
+        p.poruke.push_back(Catalogue::translate(
+            "kelvane-calc", "Napomena: P1 = 0 znaci jednu silu (P2), pa se racuna sa e = 0."));
 
     if (o.presek) {
         const auto odbijanja = KontroleUnosa::KontrolaPreseka(*o.presek, "0", p.ulaz.L);
         for (const auto &odbijanje : odbijanja)
-            p.poruke.push_back(odbijanje.poruka);
+            p.poruke.push_back(poruka(odbijanje.poruka));
         if (!odbijanja.empty())
             return p;
         p.x = NumberText::parseField(*o.presek);
     }
     const auto n = KontroleUnosa::KontrolaBrojaPolja(o.brojPolja);
     if (!n) {
-        p.poruke.push_back(
-            "Broj polja n mora biti decimalan broj veci od nule koji ima najvise dva znaka!");
+        p.poruke.push_back(poruka(KontroleUnosa::Poruka::BrojPolja));
         return p;
     }
     p.n = *n;

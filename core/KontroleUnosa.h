@@ -7,6 +7,7 @@
 // the message to show, the text to write back, where the focus goes. The windows only carry that
 // out; a command-line tool runs the same rules on its arguments.
 
+#include "core/Language.h"
 #include "core/RezultatiProracuna.h"
 
 #include <array>
@@ -18,7 +19,13 @@
 namespace KontroleUnosa {
 
 // The caption of every message box that refuses an input in the input and results windows.
-inline constexpr std::string_view naslovGreske = "Greska pri unosu parametara proracuna!";
+inline constexpr std::string_view naslovGreske
+    = KELVANE_TEXT("KontroleUnosa", "Greska pri unosu parametara proracuna!");
+
+// What a check refuses; tekst() gives the Serbian message, which the windows and the command line
+// translate in the context "KontroleUnosa".
+enum class Poruka { P1, P2, P2Nula, Razmak, Raspon, Rastojanje, Presek, BrojPolja };
+std::string_view tekst(Poruka poruka);
 
 // The fields of the input window, in tab order: txtSila1, txtSila2, txtRazmakSila, txtRasponGrede.
 enum class Ulaz { Sila1, Sila2, RazmakSila, RasponGrede };
@@ -29,7 +36,7 @@ using TekstoviUlaza = std::array<std::string, 4>; // P1, P2, e, L, indexed by Ul
 struct Ispravka
 {
     Ulaz polje;
-    std::string poruka; // empty for the silent e := 0 of a single force, which refuses nothing
+    std::optional<Poruka> poruka; // none for the silent e := 0 of a single force
     std::string reset;
     std::optional<Ulaz> fokus;
 };
@@ -57,7 +64,7 @@ enum class Presek { ZaExtM, ZaExtT };
 struct OdbijanjePreseka
 {
     Presek polje;
-    std::string poruka;
+    Poruka poruka;
     std::string reset;
 };
 
@@ -70,7 +77,8 @@ std::vector<OdbijanjePreseka> KontrolaPreseka(
 inline constexpr std::string_view pocetniBrojPolja = "10";
 
 // The number of fields n of a listing, or nothing when the text is no number, zero, or above the
-// 99 that the two-character field takes when typed.
+// 99 that the two-character field takes when typed. The windows reset it without a word; the
+// command line refuses it with Poruka::BrojPolja.
 std::optional<double> KontrolaBrojaPolja(std::string_view tekst);
 
 } // namespace KontroleUnosa

@@ -113,8 +113,8 @@ void frmAbout::Form_Load()
                               .arg(KELVANE_VERSION_PATCH));
     m_lblTitle->setText(applicationTitle);
     m_lblDescription->setText(
-        QStringLiteral("Proracun extremnih vrednosti momenata savijanja i transverzalnih sila "
-                       "proste grede opterecene sistemom od dve vezane koncentrisane sile."));
+        tr("Proracun extremnih vrednosti momenata savijanja i transverzalnih sila "
+           "proste grede opterecene sistemom od dve vezane koncentrisane sile."));
     m_lblDisclaimer->setText(QString());
 }
 

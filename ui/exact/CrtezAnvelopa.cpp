@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -129,7 +130,8 @@ void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QStri
     painter.setPen(o.klasicna);
     painter.drawLine(QPointF(x2, y), QPointF(x2 + duzina, y));
     painter.setPen(Qt::black);
-    natpis(painter, QPointF(x2 + duzina + 6 * px, gde.y()), QStringLiteral("klasicna"));
+    natpis(painter, QPointF(x2 + duzina + 6 * px, gde.y()),
+        QCoreApplication::translate("CrtezAnvelopa", "klasicna"));
 }
 
 } // namespace
@@ -157,7 +159,7 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
     painter.setPen(Qt::black);
     natpis(painter, gornji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("extM [kNm]"));
     legenda(painter, QPointF(levo + 90 * px, gornji.top() + 2 * px), px, bojaMomenta,
-        QStringLiteral("tacna (svi polozaji sila)"));
+        QCoreApplication::translate("CrtezAnvelopa", "tacna (svi polozaji sila)"));
     osenci(painter, p.extM, p.tacne.extM, p.klasicne.extM, mM, gornji, bojaMomenta);
     const Olovke oM = olovke(px, bojaMomenta);
     painter.setPen(oM.osa);
@@ -194,7 +196,7 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
     painter.setPen(Qt::black);
     natpis(painter, donji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("maxT, minT [kN]"));
     legenda(painter, QPointF(levo + 110 * px, donji.top() + 2 * px), px, bojaSile,
-        QStringLiteral("tacna (svi polozaji sila)"));
+        QCoreApplication::translate("CrtezAnvelopa", "tacna (svi polozaji sila)"));
     osenci(painter, p.maxT, p.tacne.maxT, p.klasicne.maxT, mT, donji, bojaSile);
     osenci(painter, p.minT, p.tacne.minT, p.klasicne.minT, mT, donji, bojaSile);
     const Olovke oT = olovke(px, bojaSile);

@@ -44,7 +44,7 @@ void ListingWindow::createControls(QWidget *client)
 
     const QFont font = arial(12, true);
     // The label first: it touches the field in the shear window and must not cover it.
-    auto *label = new QLabel(QStringLiteral("Broj polja ="), client);
+    auto *label = new QLabel(tr("Broj polja ="), client);
     label->setObjectName(QStringLiteral("lblBrojPoljGrede"));
     label->setFont(font);
     label->setGeometry(m_design.lblBrojPoljGrede);
@@ -65,13 +65,13 @@ void ListingWindow::createControls(QWidget *client)
 
 void ListingWindow::createMenu()
 {
-    QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", QStringLiteral("Datoteka"));
-    addNamedCommand(datoteka, "mnuDatotekaProracun", QStringLiteral("Proracun"), this,
+    QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", tr("Datoteka"));
+    addNamedCommand(datoteka, "mnuDatotekaProracun", tr("Proracun"), this,
         &ListingWindow::mnuDatotekaProracun_Click);
-    addNamedCommand(datoteka, "mnuDatotekaSnimi", QStringLiteral("Snimi"), this,
-        &ListingWindow::mnuDatotekaSnimi_Click);
-    addNamedCommand(datoteka, "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this,
-        &ListingWindow::mnuDatotekaIzlaz_Click);
+    addNamedCommand(
+        datoteka, "mnuDatotekaSnimi", tr("Snimi"), this, &ListingWindow::mnuDatotekaSnimi_Click);
+    addNamedCommand(
+        datoteka, "mnuDatotekaIzlaz", tr("Izlaz"), this, &ListingWindow::mnuDatotekaIzlaz_Click);
 }
 
 // No message: the field gets its start value back and the focus.

@@ -1,0 +1,570 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="sr">
+<context>
+    <name>CrtezAnvelopa</name>
+    <message>
+        <source>klasicna</source>
+        <translation>classical</translation>
+    </message>
+    <message>
+        <source>tacna (svi polozaji sila)</source>
+        <translation>exact (all load positions)</translation>
+    </message>
+</context>
+<context>
+    <name>KontroleUnosa</name>
+    <message>
+        <source>U polje za unos vrednosti sile P1 mora biti unet decimalan broj!</source>
+        <translation>The field for force P1 must hold a decimal number!</translation>
+    </message>
+    <message>
+        <source>U polje za unos vrednosti sile P2 mora biti unet decimalan broj!</source>
+        <translation>The field for force P2 must hold a decimal number!</translation>
+    </message>
+    <message>
+        <source>Ako se na gredi nalazi samo jedna sila nesme se usvojiti da je vrednost sile P2 nula!</source>
+        <translation>With a single force on the beam, force P2 must not be zero!</translation>
+    </message>
+    <message>
+        <source>U polje za unos vrednosti razmaka izmedu sila mora biti unet decimalan broj cija je vrednost jednaka ili manja  od vrednosti raspona grede!</source>
+        <translation>The field for the distance between the forces must hold a decimal number no larger than the span of the beam!</translation>
+    </message>
+    <message>
+        <source>U polje za unos vrednosti raspona grede mora biti unet decimalan broj!</source>
+        <translation>The field for the span of the beam must hold a decimal number!</translation>
+    </message>
+    <message>
+        <source>Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od raspona grede!</source>
+        <translation>The distance between the forces must be smaller than the span of the beam!</translation>
+    </message>
+    <message>
+        <source>U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost krece izmedu nule i velicine raspona grede!</source>
+        <translation>The field for the section X must hold a decimal number between zero and the span of the beam!</translation>
+    </message>
+    <message>
+        <source>Broj polja n mora biti decimalan broj veci od nule koji ima najvise dva znaka!</source>
+        <translation>The number of fields n must be a decimal number above zero of at most two characters!</translation>
+    </message>
+    <message>
+        <source>Greska pri unosu parametara proracuna!</source>
+        <translation>Error in the calculation inputs!</translation>
+    </message>
+</context>
+<context>
+    <name>ListingWindow</name>
+    <message>
+        <source>Broj polja =</source>
+        <translation>Fields n =</translation>
+    </message>
+    <message>
+        <source>Datoteka</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Proracun</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Snimi</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Izlaz</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>SaveQuestion</name>
+    <message>
+        <source>%1 nije snimljen u datoteku %2.
+</source>
+        <translation>%1 was not saved to the file %2.
+</translation>
+    </message>
+    <message>
+        <source>Greska pri snimanju listinga!</source>
+        <translation>Error saving the listing!</translation>
+    </message>
+    <message>
+        <source>Listing</source>
+        <translation>The listing</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Proracun extremnih vrednosti momenata savijanja i transverzalnih sila proste grede opterecene sistemom od dve vezane koncentrisane sile.</source>
+        <translation>Bending moment and shear force envelopes of a simply supported beam under a system of two linked concentrated loads.</translation>
+    </message>
+</context>
+<context>
+    <name>frmIzlazna</name>
+    <message>
+        <source>Rezultati proracuna - proracunski list</source>
+        <translation>Results - calculation sheet</translation>
+    </message>
+    <message>
+        <source>Izvestaj</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>dijagram</source>
+        <translation>diagram</translation>
+    </message>
+    <message>
+        <source>Proracun extremnih vrednosti momenata savijanja</source>
+        <translation>Bending moment envelope</translation>
+    </message>
+    <message>
+        <source>Jednacine dijagrama extremnih vednosti momenata savijanja</source>
+        <translation>Equations of the bending moment envelope</translation>
+    </message>
+    <message>
+        <source>Jednacina parabole I =</source>
+        <translation>Parabola I equation =</translation>
+    </message>
+    <message>
+        <source>Jednacina parabole II =</source>
+        <translation>Parabola II equation =</translation>
+    </message>
+    <message>
+        <source>Extremne vrednosti </source>
+        <translation>Extreme values </translation>
+    </message>
+    <message>
+        <source>Nulte tacke</source>
+        <translation>Zero points</translation>
+    </message>
+    <message>
+        <source>Presek parabola I i II</source>
+        <translation>Intersection of I and II</translation>
+    </message>
+    <message>
+        <source>X preseka [m]</source>
+        <translation>X at intersection [m]</translation>
+    </message>
+    <message>
+        <source>Mpreseka [kNm]</source>
+        <translation>M at intersection [kNm]</translation>
+    </message>
+    <message>
+        <source>Parabola I  =</source>
+        <translation>Parabola I  =</translation>
+    </message>
+    <message>
+        <source>Parabola II =</source>
+        <translation>Parabola II =</translation>
+    </message>
+    <message>
+        <source>Zone vazenja</source>
+        <translation>Zones of validity</translation>
+    </message>
+    <message>
+        <source>Zona vazenja parabole I  µ[m]=</source>
+        <translation>Zone of parabola I  µ[m]=</translation>
+    </message>
+    <message>
+        <source>Zona vazenja parabole II µ[m]=</source>
+        <translation>Zone of parabola II µ[m]=</translation>
+    </message>
+    <message>
+        <source>Extremne vrednosti momenta savijanja u zadatom preseku</source>
+        <translation>Extreme bending moments at a given section</translation>
+    </message>
+    <message>
+        <source>extM u preseku x</source>
+        <translation>extM at section x</translation>
+    </message>
+    <message>
+        <source>Parabola I</source>
+        <translation>Parabola I</translation>
+    </message>
+    <message>
+        <source>Parabola II</source>
+        <translation>Parabola II</translation>
+    </message>
+    <message>
+        <source>Proracun extremnih vrednosti transverzalnih sila</source>
+        <translation>Shear force envelope</translation>
+    </message>
+    <message>
+        <source>Jednacine dijagrama extremnih vrednosti transverzalnih sila</source>
+        <translation>Equations of the shear force envelope</translation>
+    </message>
+    <message>
+        <source>Extremne vrednosti transverzalnih sila u zadatom preseku</source>
+        <translation>Extreme shear forces at a given section</translation>
+    </message>
+    <message>
+        <source>extT u preseku x</source>
+        <translation>extT at section x</translation>
+    </message>
+    <message>
+        <source>Datoteka</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Izvestaj (PDF)...</source>
+        <translation>Report (PDF)...</translation>
+    </message>
+    <message>
+        <source>Stampa...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Izlaz</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Proracun</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>Promena ulaznih parametara</source>
+        <translation>Change the inputs</translation>
+    </message>
+    <message>
+        <source>Proracun extM u proizvoljnim presecima</source>
+        <translation>extM at chosen sections</translation>
+    </message>
+    <message>
+        <source>Proracun extT u proizvoljnim presecima</source>
+        <translation>extT at chosen sections</translation>
+    </message>
+    <message>
+        <source>Tacne anvelope (svi polozaji sila)</source>
+        <translation>Exact envelopes (all load positions)</translation>
+    </message>
+    <message>
+        <source>Rezultati proracuna - Extremne vrednosti momenata savijanja</source>
+        <translation>Results - Bending moment envelope</translation>
+    </message>
+    <message>
+        <source>Rezultati proracuna - Extremne vrednosti transverzalnih sila</source>
+        <translation>Results - Shear force envelope</translation>
+    </message>
+    <message>
+        <source>Rezultati proracuna - Dijagram extremnih vrednosti</source>
+        <translation>Results - Envelope diagram</translation>
+    </message>
+    <message>
+        <source>Greska pri snimanju izvestaja!</source>
+        <translation>Error saving the report!</translation>
+    </message>
+    <message>
+        <source>Greska pri stampanju izvestaja!</source>
+        <translation>Error printing the report!</translation>
+    </message>
+    <message>
+        <source>Izvestaj nije odstampan.</source>
+        <translation>The report was not printed.</translation>
+    </message>
+</context>
+<context>
+    <name>frmListingExtM</name>
+    <message>
+        <source>extM u proizvoljnim presecima grede</source>
+        <translation>extM at chosen sections of the beam</translation>
+    </message>
+    <message>
+        <source>Rezultati proracuna - extM</source>
+        <translation>Results - extM</translation>
+    </message>
+</context>
+<context>
+    <name>frmListingExtT</name>
+    <message>
+        <source>extT u proizvoljnim presecima grede</source>
+        <translation>extT at chosen sections of the beam</translation>
+    </message>
+    <message>
+        <source>Rezultati proracuna- extT</source>
+        <translation>Results - extT</translation>
+    </message>
+</context>
+<context>
+    <name>frmParametri</name>
+    <message>
+        <source>Ulazni parametri proracuna</source>
+        <translation>Calculation inputs</translation>
+    </message>
+    <message>
+        <source>Datoteka</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Izlaz</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Proracun</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>extM i extT</source>
+        <translation>extM and extT</translation>
+    </message>
+    <message>
+        <source>O programu</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Izlaz?</source>
+        <translation>Exit?</translation>
+    </message>
+    <message>
+        <source>Da li zelite da izadjete iz programa?</source>
+        <translation>Do you want to exit the program?</translation>
+    </message>
+</context>
+<context>
+    <name>frmPomoc</name>
+    <message>
+        <source>Program obezbedjuje proracun dijagrama extremnih vred-
+nosti momenata savijanja i transverzalnih sila proste grede
+opterecene sistemom od dve vezane koncentrisane sile.
+
+Proracun se moze sprovesti posebno za:
+          - proizvoljni presek grede,
+          - vise preseka na jednakim rastojanjima.
+
+Faze proracuna se sastoje iz sledecih koraka:
+     1. Nakon startovanja programa unose se pocetni para-
+         metri proracuna u odgovarajuca textualna polja.
+     2. U padajucem meniju -Proracun- se startuje numericka
+         analiza.
+     3. Nakon startovanja numericke analize selektovanjem
+         odgovarajuceg taba dobijaju se rezultati proracuna za
+         extM, extT i dijagram ekxtremnih vrednosti momenata 
+         savijanja i transverzalnih sila. Iz padajuceg menija
+         -Proracun- moze se startovati analiza za vise proizvolj-
+         nih preseka grede istovremeno.</source>
+        <translation>The program calculates the envelopes of the extreme
+bending moments and shear forces of a simply supported
+beam under a system of two linked concentrated loads.
+
+The calculation can be made separately for:
+          - any one section of the beam,
+          - several sections at equal distances.
+
+The calculation goes in these steps:
+     1. After the program starts, enter the inputs of
+         the calculation in their text fields.
+     2. Start the analysis from the -Calculation- menu.
+     3. Once the analysis has run, select a tab to see
+         the results for extM, extT and the diagram of
+         the bending moment and shear force envelopes.
+         From the -Calculation- menu the analysis can
+         also be run for several chosen sections at once.</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>frmTacneAnvelope</name>
+    <message>
+        <source>Rezultati proracuna - tacne anvelope</source>
+        <translation>Results - exact envelopes</translation>
+    </message>
+    <message>
+        <source>Tacne anvelope</source>
+        <translation>Exact envelopes</translation>
+    </message>
+    <message>
+        <source>Klasicna i tacna anvelopa</source>
+        <translation>Classical and exact envelope</translation>
+    </message>
+    <message>
+        <source>Vrednosti u preseku</source>
+        <translation>Values at a section</translation>
+    </message>
+    <message>
+        <source>Vrednosti u preseku x</source>
+        <translation>Values at section x</translation>
+    </message>
+    <message>
+        <source>klasicna</source>
+        <translation>classical</translation>
+    </message>
+    <message>
+        <source>tacna</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>polozaj sila (tacna)</source>
+        <translation>load position (exact)</translation>
+    </message>
+    <message>
+        <source>Preseci grede</source>
+        <translation>Sections of the beam</translation>
+    </message>
+    <message>
+        <source>Broj polja =</source>
+        <translation>Fields n =</translation>
+    </message>
+    <message>
+        <source>extM
+klasicna</source>
+        <translation>extM
+classical</translation>
+    </message>
+    <message>
+        <source>extM
+tacna</source>
+        <translation>extM
+exact</translation>
+    </message>
+    <message>
+        <source>maxT
+klasicna</source>
+        <translation>maxT
+classical</translation>
+    </message>
+    <message>
+        <source>maxT
+tacna</source>
+        <translation>maxT
+exact</translation>
+    </message>
+    <message>
+        <source>minT
+klasicna</source>
+        <translation>minT
+classical</translation>
+    </message>
+    <message>
+        <source>minT
+tacna</source>
+        <translation>minT
+exact</translation>
+    </message>
+    <message>
+        <source>Datoteka</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Proracun</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Snimi</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Izlaz</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane-calc</name>
+    <message>
+        <source>Nijedan od parametara P1, P2, e, L ne sme biti prazan.</source>
+        <translation>None of the inputs P1, P2, e, L may be empty.</translation>
+    </message>
+    <message>
+        <source>Napomena: P1 = 0 znaci jednu silu (P2), pa se racuna sa e = 0.</source>
+        <translation>Note: P1 = 0 means a single force (P2), so e = 0 is used.</translation>
+    </message>
+    <message>
+        <source>Datoteke nisu snimljene: </source>
+        <translation>The files were not saved: </translation>
+    </message>
+    <message>
+        <source>Uputstvo: kelvane-calc --help</source>
+        <translation>Usage: kelvane-calc --help</translation>
+    </message>
+    <message>
+        <source>Upotreba: kelvane-calc P1 P2 e L [opcije]
+Anvelope ekstremnih momenata savijanja i transverzalnih sila proste grede pod dve
+spregnute pokretne sile (P1 levo, P2 na rastojanju e desno od nje). P1 i P2 u kN,
+e i L u m, decimalna tacka &quot;.&quot;.
+
+  -x, --at X             extM, maxT i minT u preseku X
+  -n, --sections N       listing u N + 1 preseka (podrazumevano 10)
+  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po
+                         bajt kao datoteka koju snima prozor listinga
+  --exact                tacne anvelope (svi polozaji sila) pored klasicnih
+  --format text|csv|json text (podrazumevano), csv: red po preseku, json: sva polja
+                         proracuna punom tacnoscu
+  --pdf FILE             proracunski list u PDF-u
+  --png FILE             dijagram kao na kartici &quot;dijagram&quot; (620 x 465)
+  -h, --help             ovo uputstvo
+  --lang sr|en           jezik teksta (podrazumevano jezik okruzenja)
+  --version              verzija programa
+
+Izlazni status: 0 uspeh, 1 datoteka nije snimljena, 2 neispravan unos.
+</source>
+        <translation>Usage: kelvane-calc P1 P2 e L [options]
+Envelopes of the extreme bending moments and shear forces of a simply supported beam
+under two linked moving loads (P1 on the left, P2 at the distance e to its right).
+P1 and P2 in kN, e and L in m, decimal point &quot;.&quot;.
+
+  -x, --at X             extM, maxT and minT at the section X
+  -n, --sections N       listing at N + 1 sections (default 10)
+  --listing m|t          listing of the moments (m) or shear forces (t), byte for
+                         byte as the file the listing window saves
+  --exact                exact envelopes (all load positions) beside the classical
+  --format text|csv|json text (default), csv: a row per section, json: every field
+                         of the calculation at full precision
+  --pdf FILE             calculation sheet as PDF
+  --png FILE             diagram as on the &quot;diagram&quot; tab (620 x 465)
+  -h, --help             this help
+  --lang sr|en           language of the texts (default: the environment&apos;s)
+  --version              version of the program
+
+Exit status: 0 success, 1 a file was not saved, 2 invalid input.
+</translation>
+    </message>
+    <message>
+        <source>Nepoznata opcija: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Opcija %1 trazi vrednost.</source>
+        <translation>Option %1 needs a value.</translation>
+    </message>
+    <message>
+        <source>Opcija --listing prima m ili t.</source>
+        <translation>Option --listing takes m or t.</translation>
+    </message>
+    <message>
+        <source>Opcija --format prima text, csv ili json.</source>
+        <translation>Option --format takes text, csv or json.</translation>
+    </message>
+    <message>
+        <source>Opcija --lang prima sr ili en.</source>
+        <translation>Option --lang takes sr or en.</translation>
+    </message>
+    <message>
+        <source>Potrebna su tacno cetiri ulazna parametra: P1 P2 e L.</source>
+        <translation>Exactly four inputs are needed: P1 P2 e L.</translation>
+    </message>
+    <message>
+        <source>Tacne vrednosti u preseku (svi polozaji sila)</source>
+        <translation>Exact values at the section (all load positions)</translation>
+    </message>
+    <message>
+        <source>Preseci (n = %1)</source>
+        <translation>Sections (n = %1)</translation>
+    </message>
+    <message>
+        <source>tacno:</source>
+        <translation>exact:</translation>
+    </message>
+    <message>
+        <source>Ulazni parametri:</source>
+        <translation>Inputs:</translation>
+    </message>
+    <message>
+        <source>Apsolutni maksimum momenta %1 kNm u x = %2 m</source>
+        <translation>Absolute maximum moment %1 kNm at x = %2 m</translation>
+    </message>
+</context>
+</TS>
