@@ -1,3 +1,4 @@
+#include "translations/Translations.h"
 #include "ui/about/KelvaneIcon.h"
 #include "ui/input/frmParametri.h"
 
@@ -44,6 +45,8 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     app.setWindowIcon(kelvaneIcon());
+    // Serbian, the language of the texts, unless the desktop speaks another: then English.
+    useLanguage(systemLanguage());
 
     auto *parametri = new frmParametri;
     parametri->setAttribute(Qt::WA_DeleteOnClose);

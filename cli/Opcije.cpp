@@ -1,5 +1,7 @@
 #include "cli/Opcije.h"
 
+#include "cli/Catalogue.h"
+
 #include <string_view>
 
 namespace {
@@ -14,24 +16,26 @@ bool jeOpcija(std::string_view a)
 
 std::string uputstvo()
 {
-    return "Upotreba: kelvane-calc P1 P2 e L [opcije]\n"
-           "Anvelope ekstremnih momenata savijanja i transverzalnih sila proste grede pod dve\n"
-           "spregnute pokretne sile (P1 levo, P2 na rastojanju e desno od nje). P1 i P2 u kN,\n"
-           "e i L u m, decimalna tacka \".\".\n"
-           "\n"
-           "  -x, --at X             extM, maxT i minT u preseku X\n"
-           "  -n, --sections N       listing u N + 1 preseka (podrazumevano 10)\n"
-           "  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po\n"
-           "                         bajt kao datoteka koju snima prozor listinga\n"
-           "  --exact                tacne anvelope (svi polozaji sila) pored klasicnih\n"
-           "  --format text|csv|json text (podrazumevano), csv: red po preseku, json: sva polja\n"
-           "                         proracuna punom tacnoscu\n"
-           "  --pdf FILE             proracunski list u PDF-u\n"
-           "  --png FILE             dijagram kao na kartici \"dijagram\" (620 x 465)\n"
-           "  -h, --help             ovo uputstvo\n"
-           "  --version              verzija programa\n"
-           "\n"
-           "Izlazni status: 0 uspeh, 1 datoteka nije snimljena, 2 neispravan unos.\n";
+    return Catalogue::translate("kelvane-calc",
+        "Upotreba: kelvane-calc P1 P2 e L [opcije]\n"
+        "Anvelope ekstremnih momenata savijanja i transverzalnih sila proste grede pod dve\n"
+        "spregnute pokretne sile (P1 levo, P2 na rastojanju e desno od nje). P1 i P2 u kN,\n"
+        "e i L u m, decimalna tacka \".\".\n"
+        "\n"
+        "  -x, --at X             extM, maxT i minT u preseku X\n"
+        "  -n, --sections N       listing u N + 1 preseka (podrazumevano 10)\n"
+        "  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po\n"
+        "                         bajt kao datoteka koju snima prozor listinga\n"
+        "  --exact                tacne anvelope (svi polozaji sila) pored klasicnih\n"
+        "  --format text|csv|json text (podrazumevano), csv: red po preseku, json: sva polja\n"
+        "                         proracuna punom tacnoscu\n"
+        "  --pdf FILE             proracunski list u PDF-u\n"
+        "  --png FILE             dijagram kao na kartici \"dijagram\" (620 x 465)\n"
+        "  -h, --help             ovo uputstvo\n"
+        "  --lang sr|en           jezik teksta (podrazumevano jezik okruzenja)\n"
+        "  --version              verzija programa\n"
+        "\n"
+        "Izlazni status: 0 uspeh, 1 datoteka nije snimljena, 2 neispravan unos.\n");
 }
 
 CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
@@ -66,14 +70,17 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
             vrednost = a.substr(jednako + 1);
         }
         const bool poznata = ime == "-x" || ime == "--at" || ime == "-n" || ime == "--sections"
-            || ime == "--listing" || ime == "--format" || ime == "--pdf" || ime == "--png";
+            || ime == "--listing" || ime == "--format" || ime == "--pdf" || ime == "--png"
+            || ime == "--lang";
         if (!poznata) {
-            c.greska = "Nepoznata opcija: " + a;
+            c.greska = KELVANE_TEXT("kelvane-calc", "Nepoznata opcija: %1");
+            c.vrednost = a;
             return c;
         }
         if (!vrednost) {
             if (i + 1 >= argumenti.size()) {
-                c.greska = "Opcija " + ime + " trazi vrednost.";
+                c.greska = KELVANE_TEXT("kelvane-calc", "Opcija %1 trazi vrednost.");
+                c.vrednost = ime;
                 return c;
             }
             vrednost = argumenti[++i];
@@ -89,7 +96,7 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
             else if (*vrednost == "t")
                 o.listing = OpcijeKalkulatora::Listing::Sila;
             else {
-                c.greska = "Opcija --listing prima m ili t.";
+                c.greska = KELVANE_TEXT("kelvane-calc", "Opcija --listing prima m ili t.");
                 return c;
             }
         } else if (ime == "--format") {
@@ -100,7 +107,17 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
             else if (*vrednost == "json")
                 o.format = OpcijeKalkulatora::Format::Json;
             else {
-                c.greska = "Opcija --format prima text, csv ili json.";
+                c.greska
+                    = KELVANE_TEXT("kelvane-calc", "Opcija --format prima text, csv ili json.");
+                return c;
+            }
+        } else if (ime == "--lang") {
+            if (*vrednost == "sr")
+                o.jezik = Language::Serbian;
+            else if (*vrednost == "en")
+                o.jezik = Language::English;
+            else {
+                c.greska = KELVANE_TEXT("kelvane-calc", "Opcija --lang prima sr ili en.");
                 return c;
             }
         } else if (ime == "--pdf") {
@@ -112,7 +129,8 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
     if (o.pomoc || o.verzija)
         return c;
     if (ulazi.size() != 4) {
-        c.greska = "Potrebna su tacno cetiri ulazna parametra: P1 P2 e L.";
+        c.greska
+            = KELVANE_TEXT("kelvane-calc", "Potrebna su tacno cetiri ulazna parametra: P1 P2 e L.");
         return c;
     }
     o.P1 = ulazi[0];

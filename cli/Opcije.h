@@ -4,6 +4,8 @@
 // the shape of the line. The inputs stay texts, so that the input window's rules judge them
 // exactly as they judge what is typed.
 
+#include "core/Language.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,15 +26,19 @@ struct OpcijeKalkulatora
     std::optional<std::string> png;
     bool pomoc = false;
     bool verzija = false;
+    std::optional<Language> jezik; // --lang; else the environment's
 };
 
 struct CitanjeOpcija
 {
     OpcijeKalkulatora opcije;
-    std::string greska; // empty when the line was read
+    // Empty when the line was read; else the Serbian message, to be translated in the context
+    // "kelvane-calc", with %1 standing for vrednost.
+    std::string greska;
+    std::string vrednost;
 };
 
 CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti);
 
-// The usage text that --help prints.
+// The usage text that --help prints, in the chosen language.
 std::string uputstvo();

@@ -2,6 +2,7 @@
 // Qt, so that a text result comes at once; only --pdf and --png load the module that paints with
 // Qt, on the offscreen platform, so that no display is needed.
 
+#include "cli/Catalogue.h"
 #include "cli/Datoteke.h"
 #include "cli/Ispis.h"
 #include "cli/Opcije.h"
@@ -50,7 +51,8 @@ bool zapisiDatoteke(const Proracun &p, const OpcijeKalkulatora &o)
         ? reinterpret_cast<KelvaneCalcDatoteke>(dlsym(modul, "kelvaneCalcDatoteke"))
         : nullptr;
     if (!zapisi) {
-        std::cerr << "Datoteke nisu snimljene: " << greske << "\n";
+        std::cerr << Catalogue::translate("kelvane-calc", "Datoteke nisu snimljene: ") << greske
+                  << "\n";
         return false;
     }
     const ZahtevDatoteka zahtev { &p.rezultati, p.ulaz, TacneAnvelope::rezime(p.poredjenje),
@@ -67,9 +69,12 @@ int main(int argc, char *argv[])
     std::ios::sync_with_stdio(false);
     const CitanjeOpcija citanje = procitajOpcije(std::vector<std::string>(argv + 1, argv + argc));
     const OpcijeKalkulatora &o = citanje.opcije;
+    Catalogue::setLanguage(o.jezik.value_or(Catalogue::languageFromEnvironment()));
     if (!citanje.greska.empty()) {
-        std::cerr << citanje.greska << "\n"
-                  << "Uputstvo: kelvane-calc --help\n";
+        std::cerr << Catalogue::arg(
+            Catalogue::translate("kelvane-calc", citanje.greska), citanje.vrednost)
+                  << "\n"
+                  << Catalogue::translate("kelvane-calc", "Uputstvo: kelvane-calc --help") << "\n";
         return izlazUnos;
     }
     if (o.pomoc) {

@@ -6,6 +6,8 @@ packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core 
 # The icon's vector file (qt6-svg-dev), the menu entry's check (desktop-file-utils) and the Debian
 # package's library dependencies (dpkg-dev's dpkg-shlibdeps; CPack finds the binaries with file).
 packages+=(qt6-svg-dev desktop-file-utils dpkg-dev file)
+# lrelease compiles the English translation; lupdate checks that it covers every text.
+packages+=(qt6-l10n-tools)
 # The calculation sheet's tests read its PDF (poppler-utils).
 packages+=(poppler-utils)
 # The Windows-only registry code is compiled with the Windows cross compiler.
