@@ -142,11 +142,11 @@
     </message>
     <message>
         <source>X preseka [m]</source>
-        <translation>X at intersection [m]</translation>
+        <translation>X [m]</translation>
     </message>
     <message>
         <source>Mpreseka [kNm]</source>
-        <translation>M at intersection [kNm]</translation>
+        <translation>M [kNm]</translation>
     </message>
     <message>
         <source>Parabola I  =</source>

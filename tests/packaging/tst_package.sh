@@ -20,7 +20,7 @@ for s in "${sizes[@]}"; do
     files+=("usr/share/icons/hicolor/${s}x${s}/apps/kelvane.png")
 done
 files+=(usr/bin/kelvane-calc "usr/$libdir/kelvane/kelvane-calc-datoteke.so"
-    usr/share/man/man1/kelvane-calc.1)
+    usr/share/man/man1/kelvane-calc.1 usr/share/man/sr/man1/kelvane-calc.1)
 
 echo "-- Installing into a temporary prefix"
 "$cmake" --install "$build" --prefix "$tmp/root/usr" > /dev/null
