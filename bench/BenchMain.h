@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The main function of every benchmark: the application object that fonts (and widgets) need, on

@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The envelope diagram drawn whole, dot by dot, for the start values of the input window and for
 // the worst inputs the checks admit (about 3.2 million dots). Each case runs on the raster
 // surface of the screen and on a surface that does nothing, the floor set by the arithmetic of
 // the stages and one call per dot. The window case adds the real progress bar and label.
 
 #include "BenchMain.h"
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 #include "output/RasterSurface.h"
-#include "ui/diagram/DiagramCanvas.h"
-#include "ui/diagram/WidgetProgress.h"
+#include "ui/dijagram/PlatnoDijagrama.h"
+#include "ui/dijagram/WidgetProgress.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -48,9 +50,9 @@ void drawOn(benchmark::State &state, const UlazniParametri &ulaz, DrawingSurface
 {
     const RezultatiProracuna r = calculate(ulaz);
     NoProgress progress;
-    DiagramLoopVariables loop;
+    PetljaDijagrama loop;
     for (auto _ : state)
-        nacrtajDijagram(r, ulaz, surface, progress, loop);
+        nacrtajDijagram(r, surface, progress, loop);
 }
 
 void BM_StartValues_Null(benchmark::State &state)
@@ -82,7 +84,7 @@ void BM_WorstCase_Raster(benchmark::State &state)
 void BM_StartValues_Window(benchmark::State &state)
 {
     const RezultatiProracuna r = calculate(startValues);
-    DiagramCanvas canvas(nullptr);
+    PlatnoDijagrama canvas(nullptr);
     auto *bar = new QProgressBar(&canvas);
     bar->setGeometry(3, 3, 576, 16);
     auto *label = new QLabel(&canvas);
@@ -90,9 +92,9 @@ void BM_StartValues_Window(benchmark::State &state)
     canvas.show();
     QCoreApplication::processEvents();
     WidgetProgress progress(bar, label);
-    DiagramLoopVariables loop;
+    PetljaDijagrama loop;
     for (auto _ : state) {
-        nacrtajDijagram(r, startValues, canvas.surface(), progress, loop);
+        nacrtajDijagram(r, canvas.surface(), progress, loop);
         state.PauseTiming();
         QCoreApplication::processEvents();
         state.ResumeTiming();

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculation sheet for the start values of the input window written as a PDF: the bytes
 // alone, and the bytes saved to a file. Only Qt Gui is linked, on the offscreen platform, as the
 // command-line calculator will run it. The first case is one sheet in a fresh process: it pays

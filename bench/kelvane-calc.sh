@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times kelvane-calc as a script sees it: the whole process, from start to its output, as the
 # median of several runs, for a text result and for the two files. Usage, from the top of the
 # repository after a release build: bench/kelvane-calc.sh [build/cli/kelvane-calc] [runs]

@@ -15,6 +15,7 @@ Language chosen = Language::Serbian;
 void setLanguage(Language language)
 {
     chosen = language;
+    setTextTranslator(language == Language::English ? &translate : nullptr);
 }
 
 // Qt lists LANGUAGE's entries first, even under the C locale, then the locale of LC_ALL,
@@ -44,16 +45,9 @@ std::string translate(std::string_view context, std::string_view source)
     return std::string(source);
 }
 
-// As QString::arg: the lowest-numbered marker %1 to %9 takes the value.
 std::string arg(std::string text, std::string_view value)
 {
-    for (char n = '1'; n <= '9'; ++n) {
-        if (const auto at = text.find(std::string { '%', n }); at != std::string::npos) {
-            text.replace(at, 2, value);
-            break;
-        }
-    }
-    return text;
+    return argText(std::move(text), value);
 }
 
 } // namespace Catalogue

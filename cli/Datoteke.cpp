@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/Datoteke.h"
 
 #include "output/DijagramSlika.h"
@@ -40,6 +42,6 @@ extern "C" bool kelvaneCalcDatoteke(const ZahtevDatoteka &zahtev, std::string &g
         snimi(zahtev.pdf, ProracunskiList::pdf(r, sadrzaj), greske);
     }
     if (!zahtev.png.empty())
-        snimi(zahtev.png, DijagramSlika::png(r, zahtev.ulaz), greske);
+        snimi(zahtev.png, DijagramSlika::png(r), greske);
     return greske.size() == pre;
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The files of kelvane-calc, the calculation sheet and the diagram's picture, written by a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/Ispis.h"
 
 #include "cli/Catalogue.h"
@@ -5,7 +7,10 @@
 #include "core/KontroleUnosa.h"
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/Proracun.h"
+#include "core/TacneAnvelopeTekst.h"
 
+#include <cmath>
 #include <sstream>
 
 namespace {
@@ -36,7 +41,11 @@ std::string poruka(KontroleUnosa::Poruka p)
 
 bool razlikujuSe(const TacneAnvelope::Poredjenje &p)
 {
-    return p.extM.razlikujuSe() || p.maxT.razlikujuSe() || p.minT.razlikujuSe();
+    for (const Velicina v : sveVelicine) {
+        if (p.razlike[v].razlikujuSe())
+            return true;
+    }
+    return false;
 }
 
 std::vector<std::string> tabExtM(const RezultatiProracuna &r)
@@ -83,10 +92,10 @@ std::vector<std::string> tabExtT(const RezultatiProracuna &r)
     };
 }
 
-std::vector<std::string> presekLinije(const Proracun &p, bool tacne)
+std::vector<std::string> presekLinije(const ProracunKalkulatora &p, bool tacne)
 {
     const double x = *p.x;
-    const MomentUPreseku m = momentUPreseku(p.rezultati, p.ulaz, x);
+    const MomentUPreseku m = momentUPreseku(p.rezultati, x);
     const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(p.rezultati, x);
     std::vector<std::string> linije {
         prozor("Extremne vrednosti momenta savijanja u zadatom preseku"),
@@ -96,40 +105,40 @@ std::vector<std::string> presekLinije(const Proracun &p, bool tacne)
         "  X[m] " + d2(x) + "  maxT[kN] " + d2(t.maxT) + "  minT[kN] " + d2(t.minT),
     };
     if (tacne) {
-        using TacneAnvelope::Velicina;
-        const TacneAnvelope::TacneVrednosti v = TacneAnvelope::tacneVrednosti(p.ulaz, x);
+        const TacneAnvelope::TacneVrednosti t = TacneAnvelope::tacneVrednosti(p.rezultati, x);
         linije.push_back(
             Catalogue::translate("kelvane-calc", "Tacne vrednosti u preseku (svi polozaji sila)"));
-        for (const auto &[velicina, tv] : { std::pair { Velicina::ExtM, v.extM },
-                 std::pair { Velicina::MaxT, v.maxT }, std::pair { Velicina::MinT, v.minT } })
-            linije.push_back("  " + TacneAnvelope::naziv(velicina) + " " + d2(tv.vrednost) + "  ("
-                + TacneAnvelope::opisPolozaja(velicina, tv.polozaj) + ")");
+        for (const Velicina v : sveVelicine)
+            linije.push_back("  " + TacneAnvelope::naziv(v) + " " + d2(t[v].vrednost) + "  ("
+                + TacneAnvelope::opisPolozaja(v, t[v].polozaj) + ")");
     }
     return linije;
 }
 
-std::vector<std::string> tabelaPreseka(const Proracun &p, bool tacne)
+std::vector<std::string> tabelaPreseka(const ProracunKalkulatora &p, bool tacne)
 {
     std::vector<std::string> linije { Catalogue::arg(
         Catalogue::translate("kelvane-calc", "Preseci (n = %1)"), broj(p.n)) };
-    for (const double x : ListingLines::preseci(p.ulaz.L, p.n)) {
-        const auto k = TacneAnvelope::klasicneVrednosti(p.rezultati, p.ulaz, x);
-        std::string linija = "  x[m]= " + NumberText::fixed(x, 3) + "  extM " + d2(k.extM)
-            + "  maxT " + d2(k.maxT) + "  minT " + d2(k.minT);
+    for (const double x : ListingLines::preseci(p.rezultati.ulaz().L, p.n)) {
+        const PoVelicini<double> k = klasicneVrednosti(p.rezultati, x);
+        std::string linija = "  x[m]= " + NumberText::fixed(x, 3);
+        for (const Velicina v : sveVelicine)
+            linija += "  " + TacneAnvelope::naziv(v) + " " + d2(k[v]);
         if (tacne) {
-            const auto v = TacneAnvelope::tacneVrednosti(p.ulaz, x);
-            linija += "  " + Catalogue::translate("kelvane-calc", "tacno:") + " extM "
-                + d2(v.extM.vrednost) + "  maxT " + d2(v.maxT.vrednost) + "  minT "
-                + d2(v.minT.vrednost);
+            const TacneAnvelope::TacneVrednosti t = TacneAnvelope::tacneVrednosti(p.rezultati, x);
+            linija += "  " + Catalogue::translate("kelvane-calc", "tacno:");
+            for (const Velicina v : sveVelicine)
+                linija += (v == Velicina::ExtM ? " " : "  ") + TacneAnvelope::naziv(v) + " "
+                    + d2(t[v].vrednost);
         }
         linije.push_back(linija);
     }
     return linije;
 }
 
-std::string tekst(const Proracun &p, const OpcijeKalkulatora &o)
+std::string tekst(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
-    const UlazniParametri &u = p.ulaz;
+    const UlazniParametri &u = p.rezultati.ulaz();
     std::vector<std::vector<std::string>> blokovi {
         { Catalogue::translate("kelvane-calc", "Ulazni parametri:") + " P1 = " + broj(u.P1)
             + " kN, P2 = " + broj(u.P2) + " kN, e = " + broj(u.e) + " m, L = " + broj(u.L) + " m" },
@@ -148,8 +157,7 @@ std::string tekst(const Proracun &p, const OpcijeKalkulatora &o)
                                                     "Apsolutni maksimum momenta %1 kNm u x = %2 m"),
                                      d2(max.M)),
                     d2(max.x))
-                + " (" + TacneAnvelope::opisPolozaja(TacneAnvelope::Velicina::ExtM, max.polozaj)
-                + ")" });
+                + " (" + TacneAnvelope::opisPolozaja(Velicina::ExtM, max.polozaj) + ")" });
     }
     // The summary closes the output whenever the classical envelope falls short.
     if (o.tacne || razlikujuSe(p.poredjenje))
@@ -165,20 +173,23 @@ std::string tekst(const Proracun &p, const OpcijeKalkulatora &o)
     return izlaz;
 }
 
-std::string csv(const Proracun &p, const OpcijeKalkulatora &o)
+std::string csv(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
     const std::vector<double> xs
-        = p.x ? std::vector<double> { *p.x } : ListingLines::preseci(p.ulaz.L, p.n);
+        = p.x ? std::vector<double> { *p.x } : ListingLines::preseci(p.rezultati.ulaz().L, p.n);
     if (o.tacne) {
         std::string izlaz;
-        for (const std::string &linija : TacneAnvelope::csvLinije(p.rezultati, p.ulaz, xs))
+        for (const std::string &linija : TacneAnvelope::csvLinije(p.rezultati, xs))
             izlaz += linija + "\n";
         return izlaz;
     }
     std::string izlaz = "x,extM,maxT,minT\n";
     for (const double x : xs) {
-        const auto k = TacneAnvelope::klasicneVrednosti(p.rezultati, p.ulaz, x);
-        izlaz += broj(x) + "," + broj(k.extM) + "," + broj(k.maxT) + "," + broj(k.minT) + "\n";
+        const PoVelicini<double> k = klasicneVrednosti(p.rezultati, x);
+        izlaz += broj(x);
+        for (const Velicina v : sveVelicine)
+            izlaz += "," + broj(k[v]);
+        izlaz += "\n";
     }
     return izlaz;
 }
@@ -200,10 +211,10 @@ std::string jText(const std::string &s)
     return izlaz + "\"";
 }
 
-std::string json(const Proracun &p, const OpcijeKalkulatora &o)
+std::string json(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
     std::ostringstream s;
-    const UlazniParametri &u = p.ulaz;
+    const UlazniParametri &u = p.rezultati.ulaz();
     s << "{\n  \"ulaz\": {\"P1\": " << j(u.P1) << ", \"P2\": " << j(u.P2) << ", \"e\": " << j(u.e)
       << ", \"L\": " << j(u.L) << "},\n  \"rezultati\": {";
     const auto polja = p.rezultati.polja();
@@ -211,7 +222,7 @@ std::string json(const Proracun &p, const OpcijeKalkulatora &o)
         s << (i ? "," : "") << "\n    \"" << polja[i].ime << "\": " << j(polja[i].vrednost);
     s << "\n  }";
     if (p.x) {
-        const MomentUPreseku m = momentUPreseku(p.rezultati, u, *p.x);
+        const MomentUPreseku m = momentUPreseku(p.rezultati, *p.x);
         const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(p.rezultati, *p.x);
         s << ",\n  \"presek\": {\"x\": " << j(*p.x) << ", \"MI\": " << j(m.MI)
           << ", \"MII\": " << j(m.MII) << ", \"extM\": " << j(m.extM) << ", \"maxT\": " << j(t.maxT)
@@ -221,19 +232,20 @@ std::string json(const Proracun &p, const OpcijeKalkulatora &o)
         s << ",\n  \"preseci\": [";
         const auto xs = ListingLines::preseci(u.L, p.n);
         for (std::size_t i = 0; i < xs.size(); ++i) {
-            const auto k = TacneAnvelope::klasicneVrednosti(p.rezultati, u, xs[i]);
-            s << (i ? "," : "") << "\n    {\"x\": " << j(xs[i]) << ", \"extM\": " << j(k.extM)
-              << ", \"maxT\": " << j(k.maxT) << ", \"minT\": " << j(k.minT) << "}";
+            const PoVelicini<double> k = klasicneVrednosti(p.rezultati, xs[i]);
+            s << (i ? "," : "") << "\n    {\"x\": " << j(xs[i]);
+            for (const Velicina v : sveVelicine)
+                s << ", " << jText(TacneAnvelope::naziv(v)) << ": " << j(k[v]);
+            s << "}";
         }
         s << "\n  ]";
     }
     if (o.tacne || razlikujuSe(p.poredjenje)) {
-        using TacneAnvelope::Velicina;
         const auto &pr = p.poredjenje;
         s << ",\n  \"tacne\": {\"maksimum\": {\"M\": " << j(pr.maksimum.M)
           << ", \"x\": " << j(pr.maksimum.x) << "}";
-        for (const Velicina v : { Velicina::ExtM, Velicina::MaxT, Velicina::MinT }) {
-            const auto &r = pr.razlika(v);
+        for (const Velicina v : sveVelicine) {
+            const auto &r = pr.razlike[v];
             s << ",\n    " << jText(TacneAnvelope::naziv(v))
               << ": {\"najvecaRazlika\": " << j(r.najveca) << ", \"x\": " << j(r.x)
               << ", \"klasicna\": " << j(r.klasicna) << ", \"tacna\": " << j(r.tacna)
@@ -254,55 +266,58 @@ std::string json(const Proracun &p, const OpcijeKalkulatora &o)
 
 } // namespace
 
-Proracun proracunaj(const OpcijeKalkulatora &o)
+ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o)
 {
-    Proracun p;
+    ProracunKalkulatora p;
     const KontroleUnosa::TekstoviUlaza tekstovi { o.P1, o.P2, o.e, o.L };
     if (!KontroleUnosa::KontrolaDuzine(tekstovi)) {
         p.poruke.push_back(Catalogue::translate(
             "kelvane-calc", "Nijedan od parametara P1, P2, e, L ne sme biti prazan."));
         return p;
     }
-    const KontroleUnosa::ProveraUlaza provera = KontroleUnosa::KontrolaVrednosti(tekstovi);
-    for (const KontroleUnosa::Ispravka &i : provera.ispravke) {
+    const Proracun::Ishod ishod = Proracun::izTekstova(tekstovi);
+    for (const KontroleUnosa::Ispravka &i : ishod.provera.ispravke) {
         if (i.poruka)
             p.poruke.push_back(poruka(*i.poruka));
     }
-    if (!provera.prihvaceno)
+    if (!ishod.rezultati)
         return p;
-    p.ulaz = provera.ulaz;
+    p.rezultati = *ishod.rezultati;
+    const UlazniParametri &u = p.rezultati.ulaz();
     // The window sets e to 0 without a word when P1 is 0; a script is told.
-    if (NumberText::parseField(o.e).value_or(0.0) != p.ulaz.e)
+    if (NumberText::parseField(o.e).value_or(0.0) != u.e)
         p.poruke.push_back(Catalogue::translate(
             "kelvane-calc", "Napomena: P1 = 0 znaci jednu silu (P2), pa se racuna sa e = 0."));
 
     if (o.presek) {
-        const auto odbijanja = KontroleUnosa::KontrolaPreseka(*o.presek, "0", p.ulaz.L);
+        const auto odbijanja = KontroleUnosa::KontrolaPreseka(*o.presek, "0", u.L);
         for (const auto &odbijanje : odbijanja)
             p.poruke.push_back(poruka(odbijanje.poruka));
         if (!odbijanja.empty())
             return p;
         p.x = NumberText::parseField(*o.presek);
     }
+    // The window's field admits a fraction below 1 (".5" lists x = 0 alone); a script that asks
+    // for sections means whole fields, and a fraction there is a mistake to say, not to round.
     const auto n = KontroleUnosa::KontrolaBrojaPolja(o.brojPolja);
-    if (!n) {
-        p.poruke.push_back(poruka(KontroleUnosa::Poruka::BrojPolja));
+    if (!n || *n < 1.0 || *n != std::floor(*n)) {
+        p.poruke.push_back(
+            Catalogue::translate("kelvane-calc", "Broj polja n mora biti ceo broj od 1 do 99!"));
         return p;
     }
     p.n = *n;
 
-    p.rezultati.proracunaj(p.ulaz);
-    p.poredjenje = TacneAnvelope::uporedi(p.rezultati, p.ulaz);
+    p.poredjenje = TacneAnvelope::uporedi(p.rezultati);
     p.prihvacen = true;
     return p;
 }
 
-std::string ispisi(const Proracun &p, const OpcijeKalkulatora &o)
+std::string ispisi(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
     if (o.listing != OpcijeKalkulatora::Listing::None) {
         const std::vector<std::string> linije = o.listing == OpcijeKalkulatora::Listing::Moment
-            ? ListingLines::momenti(p.rezultati, p.ulaz.L, p.ulaz.P1, p.ulaz.e, p.n)
-            : ListingLines::transverzalneSile(p.rezultati, p.ulaz.L, p.n);
+            ? ListingLines::momenti(p.rezultati, p.n)
+            : ListingLines::transverzalneSile(p.rezultati, p.n);
         return ListingLines::datoteka(linije);
     }
     switch (o.format) {
@@ -316,7 +331,7 @@ std::string ispisi(const Proracun &p, const OpcijeKalkulatora &o)
     return tekst(p, o);
 }
 
-std::string upozorenje(const Proracun &p, const OpcijeKalkulatora &o)
+std::string upozorenje(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
     // Text and JSON carry the summary themselves.
     const bool nosiRezime = o.listing == OpcijeKalkulatora::Listing::None

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/Opcije.h"
 
 #include "cli/Catalogue.h"
@@ -23,7 +25,8 @@ std::string uputstvo()
         "e i L u m, decimalna tacka \".\".\n"
         "\n"
         "  -x, --at X             extM, maxT i minT u preseku X\n"
-        "  -n, --sections N       listing u N + 1 preseka (podrazumevano 10)\n"
+        "  -n, --sections N       listing u N + 1 preseka, N ceo broj od 1 do 99\n"
+        "                         (podrazumevano 10)\n"
         "  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po\n"
         "                         bajt kao datoteka koju snima prozor listinga\n"
         "  --exact                tacne anvelope (svi polozaji sila) pored klasicnih\n"
@@ -35,7 +38,7 @@ std::string uputstvo()
         "  --lang sr|en           jezik teksta (podrazumevano jezik okruzenja)\n"
         "  --version              verzija programa\n"
         "\n"
-        "Izlazni status: 0 uspeh, 1 datoteka nije snimljena, 2 neispravan unos.\n");
+        "Izlazni status: 0 uspeh, 1 neuspelo zapisivanje, 2 neispravan unos.\n");
 }
 
 CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
@@ -120,6 +123,11 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
                 c.greska = KELVANE_TEXT("kelvane-calc", "Opcija --lang prima sr ili en.");
                 return c;
             }
+        } else if (vrednost->empty()) {
+            // An empty name would write nothing and still end in success.
+            c.greska = KELVANE_TEXT("kelvane-calc", "Opcija %1 trazi ime datoteke.");
+            c.vrednost = ime;
+            return c;
         } else if (ime == "--pdf") {
             o.pdf = *vrednost;
         } else {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The command line of kelvane-calc, read into plain values: no check of the numbers here, only of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kelvane-calc: the calculation of the windows from the command line. The tool itself links no
 // Qt, so that a text result comes at once; only --pdf and --png load the module that paints with
 // Qt, on the offscreen platform, so that no display is needed.
@@ -6,9 +8,13 @@
 #include "cli/Datoteke.h"
 #include "cli/Ispis.h"
 #include "cli/Opcije.h"
+#include "core/VersionText.h"
 
 #include <dlfcn.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
@@ -17,12 +23,6 @@ namespace {
 constexpr int izlazUspeh = 0;
 constexpr int izlazSnimanje = 1;
 constexpr int izlazUnos = 2;
-
-std::string verzija()
-{
-    return std::to_string(KELVANE_VERSION_MAJOR) + "." + std::to_string(KELVANE_VERSION_MINOR) + "."
-        + std::to_string(KELVANE_VERSION_PATCH);
-}
 
 // The module that writes the files: beside the tool in the build tree, in the library folder of
 // the installation.
@@ -43,7 +43,22 @@ void *otvoriModul(std::string &greska)
     return nullptr;
 }
 
-bool zapisiDatoteke(const Proracun &p, const OpcijeKalkulatora &o)
+// Writes text to standard output and makes sure it got there: a full disk or a closed output
+// would otherwise lose the listing while the exit status says success. The stream's state and
+// ferror are sticky, so a failure of an earlier write is seen too.
+bool napisi(const std::string &text)
+{
+    errno = 0;
+    std::cout << text;
+    std::cout.flush();
+    if (std::fflush(stdout) == 0 && std::cout && !std::ferror(stdout))
+        return true;
+    std::cerr << "Standardni izlaz nije zapisan: " << std::strerror(errno != 0 ? errno : EIO)
+              << "\n";
+    return false;
+}
+
+bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
     std::string greske;
     void *modul = otvoriModul(greske);
@@ -55,8 +70,8 @@ bool zapisiDatoteke(const Proracun &p, const OpcijeKalkulatora &o)
                   << "\n";
         return false;
     }
-    const ZahtevDatoteka zahtev { &p.rezultati, p.ulaz, TacneAnvelope::rezime(p.poredjenje),
-        o.pdf.value_or(""), o.png.value_or("") };
+    const ZahtevDatoteka zahtev { &p.rezultati, p.rezultati.ulaz(),
+        TacneAnvelope::rezime(p.poredjenje), o.pdf.value_or(""), o.png.value_or("") };
     const bool snimljeno = zapisi(zahtev, greske);
     std::cerr << greske;
     return snimljeno;
@@ -77,23 +92,18 @@ int main(int argc, char *argv[])
                   << Catalogue::translate("kelvane-calc", "Uputstvo: kelvane-calc --help") << "\n";
         return izlazUnos;
     }
-    if (o.pomoc) {
-        std::cout << uputstvo();
-        return izlazUspeh;
-    }
-    if (o.verzija) {
-        std::cout << "kelvane-calc " << verzija() << "\n";
-        return izlazUspeh;
-    }
+    if (o.pomoc || o.verzija)
+        return napisi(o.pomoc ? uputstvo() : versionText("kelvane-calc")) ? izlazUspeh
+                                                                          : izlazSnimanje;
 
-    const Proracun proracun = proracunaj(o);
+    const ProracunKalkulatora proracun = proracunaj(o);
     for (const std::string &poruka : proracun.poruke)
         std::cerr << poruka << "\n";
     if (!proracun.prihvacen)
         return izlazUnos;
 
-    std::cout << ispisi(proracun, o);
-    std::cout.flush();
+    if (!napisi(ispisi(proracun, o)))
+        return izlazSnimanje;
     std::cerr << upozorenje(proracun, o);
     if (!o.pdf && !o.png)
         return izlazUspeh;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What the envelope diagram needs of a drawing area, and nothing more: pixel coordinates with the

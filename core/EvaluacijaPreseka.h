@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
-// The envelopes evaluated at one section x, as the results window writes them. Both are
-// recomputed from their inputs in the window's own order of operations rather than from the
-// stored coefficients, so the last digits match what users compare against. The window shows
-// each value as NumberText::fixed(value, 2).
+// The classical envelopes evaluated at one section x, as the results window writes them: the
+// values come from KlasicnaAnvelopa, and extM is chosen between the two parabolas as the window
+// shows them. The window shows each value as NumberText::fixed(value, 2).
 
+#include "core/Anvelopa.h"
 #include "core/RezultatiProracuna.h"
 
 struct MomentUPreseku
@@ -14,10 +16,9 @@ struct MomentUPreseku
     double extM = 0.0; // kNm
 };
 
-// Both parabolas at x (m), with the span L, the force P1 and the distance e of ulaz as typed.
-// extM is the larger of MI and MII as the window writes them (15 significant digits), so that it
-// always equals one of the two values shown beside it.
-MomentUPreseku momentUPreseku(const RezultatiProracuna &r, const UlazniParametri &ulaz, double x);
+// Both parabolas at x (m). extM is the larger of MI and MII as the window writes them (15
+// significant digits), so that it always equals one of the two values shown beside it.
+MomentUPreseku momentUPreseku(const RezultatiProracuna &r, double x);
 
 struct TransverzalnaSilaUPreseku
 {
@@ -28,3 +29,6 @@ struct TransverzalnaSilaUPreseku
 // maxT and minT at x (m). Each takes its first line up to and including the right end of that
 // line's zone in the record, its second line beyond.
 TransverzalnaSilaUPreseku transverzalnaSilaUPreseku(const RezultatiProracuna &r, double x);
+
+// extM, maxT and minT at x as the results window shows them, for comparisons with other values.
+PoVelicini<double> klasicneVrednosti(const RezultatiProracuna &r, double x);

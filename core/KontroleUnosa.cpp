@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/KontroleUnosa.h"
 
 #include "core/NumberText.h"
@@ -44,14 +46,11 @@ std::string_view tekst(Poruka poruka)
         return KELVANE_TEXT("KontroleUnosa",
             "Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od raspona grede!");
     case Poruka::Presek:
-        return KELVANE_TEXT("KontroleUnosa",
-            "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se "
-            "vrednost krece izmedu nule i velicine raspona grede!");
-    case Poruka::BrojPolja:
         break;
     }
     return KELVANE_TEXT("KontroleUnosa",
-        "Broj polja n mora biti decimalan broj veci od nule koji ima najvise dva znaka!");
+        "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se "
+        "vrednost krece izmedu nule i velicine raspona grede!");
 }
 
 bool KontrolaDuzine(const TekstoviUlaza &tekstovi)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The checks that the commands run on the texts of the numeric fields before they read them as
@@ -24,7 +26,7 @@ inline constexpr std::string_view naslovGreske
 
 // What a check refuses; tekst() gives the Serbian message, which the windows and the command line
 // translate in the context "KontroleUnosa".
-enum class Poruka { P1, P2, P2Nula, Razmak, Raspon, Rastojanje, Presek, BrojPolja };
+enum class Poruka { P1, P2, P2Nula, Razmak, Raspon, Rastojanje, Presek };
 std::string_view tekst(Poruka poruka);
 
 // The fields of the input window, in tab order: txtSila1, txtSila2, txtRazmakSila, txtRasponGrede.
@@ -77,8 +79,7 @@ std::vector<OdbijanjePreseka> KontrolaPreseka(
 inline constexpr std::string_view pocetniBrojPolja = "10";
 
 // The number of fields n of a listing, or nothing when the text is no number, zero, or above the
-// 99 that the two-character field takes when typed. The windows reset it without a word; the
-// command line refuses it with Poruka::BrojPolja.
+// 99 that the two-character field takes when typed.
 std::optional<double> KontrolaBrojaPolja(std::string_view tekst);
 
 } // namespace KontroleUnosa

@@ -3,6 +3,33 @@
 
 #include <array>
 
+namespace {
+
+TextTranslator installed = nullptr;
+
+} // namespace
+
+void setTextTranslator(TextTranslator translator)
+{
+    installed = translator;
+}
+
+std::string translatedText(std::string_view context, std::string_view source)
+{
+    return installed ? installed(context, source) : std::string(source);
+}
+
+std::string argText(std::string text, std::string_view value)
+{
+    for (char n = '1'; n <= '9'; ++n) {
+        if (const auto at = text.find(std::string { '%', n }); at != std::string::npos) {
+            text.replace(at, 2, value);
+            break;
+        }
+    }
+    return text;
+}
+
 Language languageFor(std::string_view tag)
 {
     // The language code ends where a region, script, encoding or modifier begins.

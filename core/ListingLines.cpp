@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/ListingLines.h"
 
+#include "core/KlasicnaAnvelopa.h"
 #include "core/NumberText.h"
-#include "core/RezultatiProracuna.h"
 
 #include <cmath>
 
@@ -10,6 +12,8 @@ namespace ListingLines {
 namespace {
 
 constexpr double tolerancija = 0.000001;
+// More fields than any listing admits; a guard, so that no count can exhaust the memory.
+constexpr double najviseBrojPolja = 1000000;
 
 std::string broj(double value)
 {
@@ -21,29 +25,26 @@ std::string broj(double value)
 std::vector<double> preseci(double L, double n)
 {
     std::vector<double> x;
-    const double dx = L / n;
-    if (!(L > 0.0) || !(n > 0.0) || !std::isfinite(dx) || !(dx > 0.0))
+    if (!(L > 0.0) || !(n > 0.0) || !std::isfinite(L / n) || n > najviseBrojPolja)
         return x;
-    const double xEnd = L + tolerancija;
+    // n fields have n + 1 sections; a field's fraction (n below 1) adds none. Counted, not bound
+    // by L plus a tolerance: a step below the tolerance would list sections far past L.
+    const auto brojPreseka = std::size_t(std::floor(n)) + 1;
+    x.reserve(brojPreseka);
+    const double dx = L / n;
     // Repeated addition, not i * dx: the last section depends on how the sums round.
-    for (double xi = 0.0; xi <= xEnd; xi = xi + dx) {
+    double xi = 0.0;
+    for (std::size_t i = 0; i < brojPreseka; ++i, xi = xi + dx)
         x.push_back(xi);
-        if (xi + dx == xi)
-            break; // a step too small to move x would never end the listing
-    }
     return x;
 }
 
-std::vector<std::string> momenti(
-    const RezultatiProracuna &r, double L, double P1, double e, double n)
+std::vector<std::string> momenti(const RezultatiProracuna &r, double n)
 {
-    const double k = r.dblR() / L;
-    const double A1 = r.dblA1();
-    const double A2 = r.dblA2();
     std::vector<std::string> linije;
-    for (const double x : preseci(L, n)) {
-        const double MI = (L - A1) * k * x - x * x * k;
-        const double MII = (L - A2) * k * x - x * x * k - P1 * e;
+    for (const double x : preseci(r.ulaz().L, n)) {
+        const double MI = KlasicnaAnvelopa::parabolaI(r, x);
+        const double MII = KlasicnaAnvelopa::parabolaII(r, x);
         double M = MI > MII ? MI : MII;
         if (M < tolerancija)
             M = 0.0;
@@ -52,16 +53,12 @@ std::vector<std::string> momenti(
     return linije;
 }
 
-std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double L, double n)
+std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double n)
 {
     std::vector<std::string> linije;
-    for (const double x : preseci(L, n)) {
-        double maxT = x <= r.dblMaxTIIZonaVazenjaDesno()
-            ? (r.dblKAmaxTII() * x - r.dblKBmaxTII()) * (-1)
-            : (r.dblKAmaxTI() * x - r.dblKBmaxTI()) * (-1);
-        double minT = x <= r.dblMinTIZonaVazenjaDesno()
-            ? r.dblKAminTI() * (-1) * x
-            : (r.dblKAminTII() * x - r.dblKBminTII()) * (-1);
+    for (const double x : preseci(r.ulaz().L, n)) {
+        double maxT = KlasicnaAnvelopa::maxT(r, x);
+        double minT = KlasicnaAnvelopa::minT(r, x);
         if (maxT < tolerancija)
             maxT = 0.0;
         if (minT > -tolerancija)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The lines of the two section listings, exactly as the list shows them and the file holds them:
@@ -11,21 +13,19 @@ class RezultatiProracuna;
 
 namespace ListingLines {
 
-// The sections: x starts at 0 and grows by repeated addition of L/n while x <= L + 1e-6, so that
-// the section at L is listed even when the additions carry x slightly above L. Empty when L or n
-// is not positive.
+// The sections: floor(n) + 1 of them, x starting at 0 and growing by repeated addition of L/n, so
+// that for a whole n the last one is L as the additions round it (9 m in 10 fields ends at
+// 9.000000000000002). A fraction below 1 gives x = 0 alone. Empty when L or n is not positive.
 std::vector<double> preseci(double L, double n);
 
 // One line per section: "x[m]= " x, two tabs, "M[kNm]= " M, numbers as "#0.000". M is the larger
-// of parabolas I and II, evaluated from R, A1 and A2 of the record and the inputs L, P1 and e;
-// a moment below 1e-6 is listed as zero.
-std::vector<std::string> momenti(
-    const RezultatiProracuna &r, double L, double P1, double e, double n);
+// of parabolas I and II; a moment below 1e-6 is listed as zero.
+std::vector<std::string> momenti(const RezultatiProracuna &r, double n);
 
 // One line per section: "x[m]= " x, two tabs, "maxT[kN]= " maxT, two tabs, "minT[kN]= " minT.
 // A section on a zone boundary takes maxT line II and minT line I; a maxT below 1e-6 and a minT
 // above -1e-6 are listed as zero.
-std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double L, double n);
+std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double n);
 
 // A listing's text file: every line followed by CR LF, with no header, no byte-order mark and
 // nothing after the last line end.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Numbers as the user sees them: every window writes and reads numbers through these functions,

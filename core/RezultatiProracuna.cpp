@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/RezultatiProracuna.h"
 
 #include <cmath>
@@ -14,6 +16,7 @@ double kvadrat(double y)
 
 void RezultatiProracuna::proracunaj(const UlazniParametri &ulaz)
 {
+    m_ulaz = ulaz;
     proracunajMomente(ulaz);
     proracunajTransverzalneSile(ulaz);
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The calculation record: the 36 derived quantities of the moment and shear envelopes of a simply
@@ -29,6 +31,9 @@ public:
     // Overwrites every field: the moment envelope first, then the shear envelope, which reuses
     // dblR. The input window calls it only with inputs its checks have accepted.
     void proracunaj(const UlazniParametri &ulaz);
+
+    // The inputs the record was calculated from: whoever holds the record holds them too.
+    const UlazniParametri &ulaz() const { return m_ulaz; }
 
     double dblR() const { return m_dblR; }
     double dblXr() const { return m_dblXr; }
@@ -74,6 +79,7 @@ private:
     void proracunajMomente(const UlazniParametri &ulaz);
     void proracunajTransverzalneSile(const UlazniParametri &ulaz);
 
+    UlazniParametri m_ulaz;
     double m_dblR = 0.0;
     double m_dblXr = 0.0;
     double m_dblA1 = 0.0;

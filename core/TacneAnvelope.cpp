@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/TacneAnvelope.h"
 
-#include "core/EvaluacijaPreseka.h"
-#include "core/NumberText.h"
+#include "core/KlasicnaAnvelopa.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,29 +12,26 @@ namespace TacneAnvelope {
 
 namespace {
 
-// Whether the other force, at p, stands on the span for the section x. A force on a support
-// carries nothing into the beam and counts as off it, unless it shares the section with the first
-// force (e = 0).
+// Whether a force at p stands on the span for the section x. A force on a support carries
+// nothing into the beam and counts as off it, unless it shares the section with the force there.
 bool naGredi(double p, double x, double L)
 {
     return p == x || (p > 0.0 && p < L);
 }
 
 // The influence ordinates of a unit force at p on the span for the section x. For the shear the
-// force at the section stands just to its right (maxT) or just to its left (minT); the other force
-// of a pair with e = 0 stands at the same point and on the same side.
-double momentOd(double p, double x, double L)
+// force at the section stands just to its right (maxT) or just to its left (minT); another force
+// at the same point stands on the same side.
+double uticaj(Velicina v, double p, double x, double L)
 {
-    return p <= x ? p * (L - x) / L : x * (L - p) / L;
-}
-
-double silaDesnoOd(double p, double x, double L)
-{
-    return p >= x ? (L - p) / L : -p / L;
-}
-
-double silaLevoOd(double p, double x, double L)
-{
+    switch (v) {
+    case Velicina::ExtM:
+        return p <= x ? p * (L - x) / L : x * (L - p) / L;
+    case Velicina::MaxT:
+        return p >= x ? (L - p) / L : -p / L;
+    case Velicina::MinT:
+        break;
+    }
     return p <= x ? -p / L : (L - p) / L;
 }
 
@@ -43,15 +41,22 @@ double predznak(Velicina v)
     return v == Velicina::MinT ? -1.0 : 1.0;
 }
 
-double sila(const UlazniParametri &u, Sila s)
+// Whether force a is named before force b when both give the same value: the heavier one, the
+// first of equal ones.
+bool ispred(const NizSila &sile, int a, int b)
 {
-    return s == Sila::P1 ? u.P1 : u.P2;
+    return sile[a].P > sile[b].P || (sile[a].P == sile[b].P && a < b);
 }
 
-// Where the other force stands relative to the section when s stands at it.
-double pomakDruge(const UlazniParametri &u, Sila s)
+// The position with force k at the section x: the forces that then stand on the span.
+Polozaj polozaj(const NizSila &sile, int k, double x, double L)
 {
-    return s == Sila::P1 ? u.e : -u.e;
+    Polozaj p { k, 0 };
+    for (std::size_t j = 0; j < sile.size(); ++j) {
+        if (naGredi(x + (sile[j].pomak - sile[k].pomak), x, L))
+            p.naGredi |= 1u << j;
+    }
+    return p;
 }
 
 Jednacina operator-(Jednacina a, const Jednacina &b)
@@ -70,58 +75,47 @@ Jednacina operator*(double k, Jednacina a)
     return a;
 }
 
-// The equation in x of the position p: the force at the section plus, while it stands on the
-// span, the other one at the distance d from the section.
-Jednacina jednacinaPolozaja(Velicina v, Polozaj p, const UlazniParametri &u)
+// The equation in x of a position: the force at the section plus each force that stands on the
+// span, at its distance d from the section.
+Jednacina jednacinaPolozaja(Velicina v, Polozaj p, const NizSila &sile, double L)
 {
-    const double L = u.L;
-    const double Pa = sila(u, p.uPreseku);
-    const double Pb = sila(u, p.uPreseku == Sila::P1 ? Sila::P2 : Sila::P1);
-    const double d = pomakDruge(u, p.uPreseku);
+    const double Pa = sile[p.uPreseku].P;
     Jednacina j;
-    switch (v) {
-    case Velicina::ExtM: // Pa x (L - x) / L
+    if (v == Velicina::ExtM) { // Pa x (L - x) / L
         j.c1 = Pa;
         j.c2 = -Pa / L;
-        if (p.drugaNaGredi) { // Pb x (L - x - d) / L to the right, Pb (x + d)(L - x) / L to the
-                              // left
+    } else { // Pa (L - x) / L for maxT, -Pa x / L for minT
+        j.c0 = v == Velicina::MaxT ? Pa : 0.0;
+        j.c1 = -Pa / L;
+    }
+    for (std::size_t i = 0; i < sile.size(); ++i) {
+        if (static_cast<int>(i) == p.uPreseku || !p.naGrediJe(static_cast<int>(i)))
+            continue;
+        const double Pb = sile[i].P;
+        const double d = sile[i].pomak - sile[p.uPreseku].pomak;
+        if (v == Velicina::ExtM) { // Pb x (L - x - d) / L to the right, Pb (x + d)(L - x) / L left
             j.c0 += d < 0.0 ? Pb * d : 0.0;
             j.c1 += Pb * (L - d) / L;
             j.c2 -= Pb / L;
-        }
-        break;
-    case Velicina::MaxT: // Pa (L - x) / L
-    case Velicina::MinT: // -Pa x / L
-        j.c0 = v == Velicina::MaxT ? Pa : 0.0;
-        j.c1 = -Pa / L;
-        if (p.drugaNaGredi) { // Pb (L - x - d) / L to the right, -Pb (x + d) / L to the left
+        } else { // Pb (L - x - d) / L to the right, -Pb (x + d) / L to the left
             const bool desno = d > 0.0 || (d == 0.0 && v == Velicina::MaxT);
             j.c0 += desno ? Pb * (L - d) / L : -Pb * d / L;
             j.c1 -= Pb / L;
         }
-        break;
     }
     return j;
-}
-
-// Of two positions that give the same value, the one with the heavier force at the section is
-// named (P1 for equal forces): 0 for P1 at the section, 1 for P2.
-int prednost(const UlazniParametri &u)
-{
-    return u.P1 >= u.P2 ? 0 : 1;
-}
-
-// The two candidate positions at x; the first is P1 at the section.
-void kandidati(const UlazniParametri &u, double x, Polozaj out[2])
-{
-    out[0] = { Sila::P1, naGredi(x + u.e, x, u.L) };
-    out[1] = { Sila::P2, naGredi(x - u.e, x, u.L) };
 }
 
 // |j| bounded over [0, b].
 double granica(const Jednacina &j, double b)
 {
     return std::abs(j.c0) + std::abs(j.c1) * b + std::abs(j.c2) * b * b;
+}
+
+// Equations equal up to rounding (coinciding forces) have no crossing to look for.
+bool iste(const Jednacina &a, const Jednacina &b, double xDo)
+{
+    return !(granica(a - b, xDo) > 1e-12 * (granica(a, xDo) + granica(b, xDo)));
 }
 
 // The roots of j strictly inside (a, b), ascending. The stable form of the quadratic formula keeps
@@ -157,7 +151,7 @@ int koreni(const Jednacina &j, double a, double b, double out[2])
 
 bool isti(const Polozaj &a, const Polozaj &b)
 {
-    return a.uPreseku == b.uPreseku && a.drugaNaGredi == b.drugaNaGredi;
+    return a.uPreseku == b.uPreseku && a.naGredi == b.naGredi;
 }
 
 void dodaj(std::vector<Deo> &delovi, double a, double b, Polozaj p, const Jednacina &j)
@@ -168,42 +162,62 @@ void dodaj(std::vector<Deo> &delovi, double a, double b, Polozaj p, const Jednac
         delovi.push_back({ a, b, p, j });
 }
 
-// The span cut at the points where a force of the pair enters or leaves it with the other at x.
-std::vector<double> tackePodele(const UlazniParametri &u)
+// The span cut at the points where a force of the train enters or leaves it while another one
+// stands at the section.
+std::vector<double> tackePodele(const NizSila &sile, double L)
 {
-    std::vector<double> t { 0.0, u.L };
-    for (const double p : { u.e, -u.e, u.L - u.e, u.L + u.e }) {
-        if (p > 0.0 && p < u.L)
-            t.push_back(p);
+    std::vector<double> t { 0.0, L };
+    for (const PokretnaSila &a : sile) {
+        for (const PokretnaSila &b : sile) {
+            const double d = b.pomak - a.pomak;
+            for (const double p : { -d, L - d }) {
+                if (p > 0.0 && p < L)
+                    t.push_back(p);
+            }
+        }
     }
     std::sort(t.begin(), t.end());
     t.erase(std::unique(t.begin(), t.end()), t.end());
     return t;
 }
 
-std::vector<Deo> anvelopa(Velicina v, const UlazniParametri &u, const std::vector<double> &tacke)
+std::vector<Deo> anvelopa(
+    Velicina v, const NizSila &sile, double L, const std::vector<double> &tacke)
 {
     const double s = predznak(v);
+    const int n = static_cast<int>(sile.size());
     std::vector<Deo> delovi;
+    std::vector<Polozaj> p(n);
+    std::vector<Jednacina> j(n);
+    std::vector<double> x;
     for (std::size_t i = 0; i + 1 < tacke.size(); ++i) {
         const double a = tacke[i];
         const double b = tacke[i + 1];
-        Polozaj p[2];
-        kandidati(u, 0.5 * (a + b), p);
-        const Jednacina j1 = jednacinaPolozaja(v, p[0], u);
-        const Jednacina j2 = jednacinaPolozaja(v, p[1], u);
-        const Jednacina razlika = s * (j1 - j2);
-        // Equations equal up to rounding (e = 0) have no crossing to look for.
-        const bool iste = !(granica(razlika, b) > 1e-12 * (granica(j1, b) + granica(j2, b)));
-        double x[4] = { a, 0.0, 0.0, 0.0 };
-        int n = 1;
-        if (!iste)
-            n += koreni(razlika, a, b, x + 1);
-        x[n] = b;
         for (int k = 0; k < n; ++k) {
-            const double r = razlika(0.5 * (x[k] + x[k + 1]));
-            const int izbor = iste || r == 0.0 ? prednost(u) : r > 0.0 ? 0 : 1;
-            dodaj(delovi, x[k], x[k + 1], p[izbor], izbor == 0 ? j1 : j2);
+            p[k] = polozaj(sile, k, 0.5 * (a + b), L);
+            j[k] = jednacinaPolozaja(v, p[k], sile, L);
+        }
+        // Within [a, b] the governing position changes only where two equations cross.
+        x.assign({ a, b });
+        for (int k = 0; k < n; ++k) {
+            for (int m = k + 1; m < n; ++m) {
+                double r[2];
+                if (!iste(j[k], j[m], b))
+                    x.insert(x.end(), r, r + koreni(j[k] - j[m], a, b, r));
+            }
+        }
+        std::sort(x.begin(), x.end());
+        x.erase(std::unique(x.begin(), x.end()), x.end());
+        for (std::size_t z = 0; z + 1 < x.size(); ++z) {
+            const double sredina = 0.5 * (x[z] + x[z + 1]);
+            int izbor = 0;
+            for (int k = 1; k < n; ++k) {
+                const double razlika = s * (j[k](sredina) - j[izbor](sredina));
+                const bool jednako = razlika == 0.0 || iste(j[k], j[izbor], b);
+                if (jednako ? ispred(sile, k, izbor) : razlika > 0.0)
+                    izbor = k;
+            }
+            dodaj(delovi, x[z], x[z + 1], p[izbor], j[izbor]);
         }
     }
     return delovi;
@@ -220,8 +234,8 @@ const Deo &deoU(const std::vector<Deo> &delovi, double x)
 
 Razlika razlika(Velicina v, const Anvelope &tacne, const Anvelope &klasicne)
 {
-    const std::vector<Deo> &ta = tacne.delovi(v);
-    const std::vector<Deo> &kl = klasicne.delovi(v);
+    const std::vector<Deo> &ta = tacne[v];
+    const std::vector<Deo> &kl = klasicne[v];
     Razlika r;
     if (ta.empty() || kl.empty())
         return r;
@@ -275,120 +289,55 @@ Razlika razlika(Velicina v, const Anvelope &tacne, const Anvelope &klasicne)
     return r;
 }
 
-struct Linija
-{
-    Polozaj polozaj;
-    Jednacina jednacina;
-};
-
-// A classical envelope: the first equation up to the bound, the second beyond it.
-void dvaDela(std::vector<Deo> &delovi, double L, double granica, Linija prva, Linija druga)
-{
-    granica = std::clamp(granica, 0.0, L);
-    if (granica > 0.0)
-        delovi.push_back({ 0.0, granica, prva.polozaj, prva.jednacina });
-    if (granica < L)
-        delovi.push_back({ granica, L, druga.polozaj, druga.jednacina });
-}
-
-std::string broj(double value, int decimals)
-{
-    return NumberText::fixed(value, decimals);
-}
-
-std::string jedinica(Velicina v)
-{
-    return v == Velicina::ExtM ? "kNm" : "kN";
-}
-
-std::string rezimeVelicine(Velicina v, const Razlika &r)
-{
-    std::string linija = naziv(v) + ": ";
-    if (!r.razlikujuSe())
-        return linija + "klasicna i tacna anvelopa se slazu na celom rasponu";
-    linija += "klasicna anvelopa je po apsolutnoj vrednosti manja od tacne za ";
-    for (std::size_t i = 0; i < r.zone.size(); ++i) {
-        if (i > 0)
-            linija += i + 1 == r.zone.size() ? " i " : ", ";
-        linija += "x = " + broj(r.zone[i].xOd, 3) + " do " + broj(r.zone[i].xDo, 3);
-    }
-    return linija + "; najveca razlika " + broj(r.najveca, 2) + " " + jedinica(v) + " ("
-        + broj(r.procenat, 1) + " % tacne vrednosti) u x = " + broj(r.x, 3);
-}
-
 } // namespace
 
-TacneVrednosti tacneVrednosti(const UlazniParametri &u, double x)
+NizSila par(const UlazniParametri &u)
 {
-    const double L = u.L;
-    const double P1 = u.P1;
-    const double P2 = u.P2;
-    const double p2 = x + u.e; // P2 with P1 at the section
-    const double p1 = x - u.e; // P1 with P2 at the section
-    const bool p2NaGredi = naGredi(p2, x, L);
-    const bool p1NaGredi = naGredi(p1, x, L);
+    return { { u.P1, 0.0 }, { u.P2, u.e } };
+}
+
+TacneVrednosti tacneVrednosti(const NizSila &sile, double L, double x)
+{
     TacneVrednosti t;
-
-    const double m = x * (L - x) / L;
-    const double m1 = P1 * m + (p2NaGredi ? P2 * momentOd(p2, x, L) : 0.0);
-    const double m2 = P2 * m + (p1NaGredi ? P1 * momentOd(p1, x, L) : 0.0);
-    const bool prvaPrednost = prednost(u) == 0;
-    t.extM = m1 > m2 || (m1 == m2 && prvaPrednost) ? TacnaVrednost { m1, { Sila::P1, p2NaGredi } }
-                                                   : TacnaVrednost { m2, { Sila::P2, p1NaGredi } };
-
-    const double desno = (L - x) / L;
-    const double t1 = P1 * desno + (p2NaGredi ? P2 * silaDesnoOd(p2, x, L) : 0.0);
-    const double t2 = P2 * desno + (p1NaGredi ? P1 * silaDesnoOd(p1, x, L) : 0.0);
-    t.maxT = t1 > t2 || (t1 == t2 && prvaPrednost) ? TacnaVrednost { t1, { Sila::P1, p2NaGredi } }
-                                                   : TacnaVrednost { t2, { Sila::P2, p1NaGredi } };
-
-    const double levo = -x / L;
-    const double s1 = P1 * levo + (p2NaGredi ? P2 * silaLevoOd(p2, x, L) : 0.0);
-    const double s2 = P2 * levo + (p1NaGredi ? P1 * silaLevoOd(p1, x, L) : 0.0);
-    t.minT = s1 < s2 || (s1 == s2 && prvaPrednost) ? TacnaVrednost { s1, { Sila::P1, p2NaGredi } }
-                                                   : TacnaVrednost { s2, { Sila::P2, p1NaGredi } };
+    const int n = static_cast<int>(sile.size());
+    for (const Velicina v : sveVelicine) {
+        const double s = predznak(v);
+        TacnaVrednost &najbolja = t[v];
+        for (int k = 0; k < n; ++k) {
+            double vrednost = 0.0;
+            Polozaj p { k, 0 };
+            // The force at the section first, so that the sum for a pair keeps its order.
+            for (int i = 0; i < n; ++i) {
+                const int j = (k + i) % n;
+                // x + d, so that the force at the section, and any with it, stands exactly at x.
+                const double pj = x + (sile[j].pomak - sile[k].pomak);
+                if (naGredi(pj, x, L)) {
+                    p.naGredi |= 1u << j;
+                    vrednost += sile[j].P * uticaj(v, pj, x, L);
+                }
+            }
+            const double razlika = s * (vrednost - najbolja.vrednost);
+            if (k == 0 || razlika > 0.0
+                || (razlika == 0.0 && ispred(sile, k, najbolja.polozaj.uPreseku)))
+                najbolja = { vrednost, p };
+        }
+    }
     return t;
 }
 
-KlasicneVrednosti klasicneVrednosti(const RezultatiProracuna &r, const UlazniParametri &u, double x)
+TacneVrednosti tacneVrednosti(const RezultatiProracuna &r, double x)
 {
-    const MomentUPreseku m = momentUPreseku(r, u, x);
-    const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(r, x);
-    return { m.extM, t.maxT, t.minT };
+    return tacneVrednosti(par(r.ulaz()), r.ulaz().L, x);
 }
 
-const std::vector<Deo> &Anvelope::delovi(Velicina v) const
-{
-    return v == Velicina::ExtM ? extM : v == Velicina::MaxT ? maxT : minT;
-}
-
-Anvelope tacneAnvelope(const UlazniParametri &u)
+Anvelope tacneAnvelope(const NizSila &sile, double L)
 {
     Anvelope a;
-    if (!(u.L > 0.0))
+    if (!(L > 0.0) || sile.empty())
         return a;
-    const std::vector<double> tacke = tackePodele(u);
-    a.extM = anvelopa(Velicina::ExtM, u, tacke);
-    a.maxT = anvelopa(Velicina::MaxT, u, tacke);
-    a.minT = anvelopa(Velicina::MinT, u, tacke);
-    return a;
-}
-
-Anvelope klasicneAnvelope(const RezultatiProracuna &r, const UlazniParametri &u)
-{
-    Anvelope a;
-    if (!(u.L > 0.0))
-        return a;
-    dvaDela(a.extM, u.L, r.dblXpreseka(),
-        { { Sila::P1, true }, { 0.0, r.dblKonstantaAI(), -r.dblKonstantaBI() } },
-        { { Sila::P2, true },
-            { -r.dblKonstantaCII(), r.dblKonstantaAII(), -r.dblKonstantaBII() } });
-    dvaDela(a.maxT, u.L, r.dblMaxTIIZonaVazenjaDesno(),
-        { { Sila::P1, true }, { r.dblKBmaxTII(), -r.dblKAmaxTII(), 0.0 } },
-        { { Sila::P1, false }, { r.dblKBmaxTI(), -r.dblKAmaxTI(), 0.0 } });
-    dvaDela(a.minT, u.L, r.dblMinTIZonaVazenjaDesno(),
-        { { Sila::P2, false }, { 0.0, -r.dblKAminTI(), 0.0 } },
-        { { Sila::P2, true }, { r.dblKBminTII(), -r.dblKAminTII(), 0.0 } });
+    const std::vector<double> tacke = tackePodele(sile, L);
+    for (const Velicina v : sveVelicine)
+        a[v] = anvelopa(v, sile, L, tacke);
     return a;
 }
 
@@ -396,7 +345,7 @@ ApsolutniMaksimum apsolutniMaksimum(const Anvelope &tacne)
 {
     ApsolutniMaksimum m;
     bool prvi = true;
-    for (const Deo &d : tacne.extM) {
+    for (const Deo &d : tacne[Velicina::ExtM]) {
         const Jednacina &j = d.jednacina;
         double x[3] = { d.xOd, d.xDo, d.xOd };
         int n = 2;
@@ -416,74 +365,20 @@ ApsolutniMaksimum apsolutniMaksimum(const Anvelope &tacne)
     return m;
 }
 
-const Razlika &Poredjenje::razlika(Velicina v) const
-{
-    return v == Velicina::ExtM ? extM : v == Velicina::MaxT ? maxT : minT;
-}
-
-Poredjenje uporedi(const RezultatiProracuna &r, const UlazniParametri &u)
+Poredjenje uporedi(const RezultatiProracuna &r)
 {
     Poredjenje p;
-    p.tacne = tacneAnvelope(u);
-    p.klasicne = klasicneAnvelope(r, u);
+    p.tacne = tacneAnvelope(par(r.ulaz()), r.ulaz().L);
+    p.klasicne = KlasicnaAnvelopa::anvelope(r);
     p.maksimum = apsolutniMaksimum(p.tacne);
-    p.extM = razlika(Velicina::ExtM, p.tacne, p.klasicne);
-    p.maxT = razlika(Velicina::MaxT, p.tacne, p.klasicne);
-    p.minT = razlika(Velicina::MinT, p.tacne, p.klasicne);
+    for (const Velicina v : sveVelicine)
+        p.razlike[v] = razlika(v, p.tacne, p.klasicne);
     return p;
 }
 
-std::string naziv(Velicina v)
+bool manjaOdTacne(Velicina v, double klasicna, double tacna)
 {
-    return v == Velicina::ExtM ? "extM" : v == Velicina::MaxT ? "maxT" : "minT";
-}
-
-std::string opisPolozaja(Velicina v, Polozaj p)
-{
-    const bool prva = p.uPreseku == Sila::P1;
-    const std::string mesto = v == Velicina::ExtM ? " u preseku"
-        : v == Velicina::MaxT                     ? " neposredno desno od preseka"
-                                                  : " neposredno levo od preseka";
-    return std::string(prva ? "P1" : "P2") + mesto + ", " + (prva ? "P2" : "P1")
-        + (p.drugaNaGredi ? " na gredi" : " van grede");
-}
-
-std::vector<std::string> rezime(const Poredjenje &p)
-{
-    return {
-        rezimeVelicine(Velicina::ExtM, p.extM),
-        rezimeVelicine(Velicina::MaxT, p.maxT),
-        rezimeVelicine(Velicina::MinT, p.minT),
-    };
-}
-
-std::string napomena(Velicina v, double klasicna, const TacnaVrednost &tacna)
-{
-    if (!(predznak(v) * (tacna.vrednost - klasicna) > zaokruzivanje))
-        return {};
-    return "Tacna vrednost (svi polozaji sila): " + broj(tacna.vrednost, 2) + ", "
-        + opisPolozaja(v, tacna.polozaj);
-}
-
-std::vector<std::string> csvLinije(
-    const RezultatiProracuna &r, const UlazniParametri &u, const std::vector<double> &xs)
-{
-    std::vector<std::string> linije {
-        "x [m],extM klasicna [kNm],extM tacna [kNm],maxT klasicna [kN],maxT tacna [kN],"
-        "minT klasicna [kN],minT tacna [kN]",
-    };
-    for (const double x : xs) {
-        const KlasicneVrednosti k = klasicneVrednosti(r, u, x);
-        const TacneVrednosti t = tacneVrednosti(u, x);
-        std::string linija = NumberText::general(x);
-        for (const double value :
-            { k.extM, t.extM.vrednost, k.maxT, t.maxT.vrednost, k.minT, t.minT.vrednost }) {
-            linija += ',';
-            linija += NumberText::general(value);
-        }
-        linije.push_back(linija);
-    }
-    return linije;
+    return predznak(v) * (tacna - klasicna) > zaokruzivanje;
 }
 
 } // namespace TacneAnvelope

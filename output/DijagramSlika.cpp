@@ -1,27 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "output/DijagramSlika.h"
 
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 #include "output/RasterSurface.h"
 
 #include <QBuffer>
 
 namespace DijagramSlika {
 
-QImage slika(const RezultatiProracuna &r, const UlazniParametri &ulaz, QColor boja)
+QImage slika(const RezultatiProracuna &r, QColor boja)
 {
     RasterSurface surface(velicina, boja);
     NoProgress napredak;
-    DiagramLoopVariables petlja;
-    nacrtajDijagram(r, ulaz, surface, napredak, petlja);
+    PetljaDijagrama petlja;
+    nacrtajDijagram(r, surface, napredak, petlja);
     return surface.image();
 }
 
-QByteArray png(const RezultatiProracuna &r, const UlazniParametri &ulaz)
+QByteArray png(const RezultatiProracuna &r)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    slika(r, ulaz).save(&buffer, "PNG");
+    slika(r).save(&buffer, "PNG");
     return bytes;
 }
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The envelope diagram as a picture file, exactly as the "dijagram" tab draws it: the same stages
@@ -16,9 +18,9 @@ namespace DijagramSlika {
 // The tab's drawing area, 9300 x 6975 twips.
 inline constexpr QSize velicina(620, 465);
 
-QImage slika(const RezultatiProracuna &r, const UlazniParametri &ulaz, QColor boja = Qt::black);
+QImage slika(const RezultatiProracuna &r, QColor boja = Qt::black);
 
 // The picture as the bytes of a PNG file.
-QByteArray png(const RezultatiProracuna &r, const UlazniParametri &ulaz);
+QByteArray png(const RezultatiProracuna &r);
 
 } // namespace DijagramSlika

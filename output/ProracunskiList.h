@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The calculation sheet: the inputs with the beam sketch, the envelope equations with their zones

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The drawing surface of the screen: an off-screen ARGB image, transparent until something is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the desktop's icon files below a folder, in the layout of the hicolor icon theme:
 // hicolor/NxN/apps/kelvane.png for every size N given, and hicolor/scalable/apps/kelvane.svg.
 // The build runs it, so it paints with the window icon's own function and needs no display.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a picture of every window and tab of Kelvane under a virtual X server, and of page 1 of
 # the calculation sheet, for the README.
 # Not part of the tests.

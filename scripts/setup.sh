@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Kelvane needs to build and test, and nothing when all of it is there.
 set -euo pipefail
 
@@ -6,6 +7,9 @@ packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation fonts-dejavu-core 
 # The icon's vector file (qt6-svg-dev), the menu entry's check (desktop-file-utils) and the Debian
 # package's library dependencies (dpkg-dev's dpkg-shlibdeps; CPack finds the binaries with file).
 packages+=(qt6-svg-dev desktop-file-utils dpkg-dev file)
+# The package test checks the built package as Debian would (lintian) and the software centres'
+# metadata as they read it (appstream's appstreamcli).
+packages+=(lintian appstream)
 # lrelease compiles the English translation; lupdate checks that it covers every text.
 packages+=(qt6-l10n-tools)
 # The calculation sheet's tests read its PDF (poppler-utils).

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks that every C++ source follows .clang-format, builds Kelvane
-# with its tests and runs every test through CTest: once as released, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer. The Windows-only registry adapter, which no
-# build here compiles, is checked with the Windows cross compiler.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, checks that every source names its licence and every C++ source
+# follows .clang-format, builds Kelvane with its tests and runs every test through CTest: once as
+# released, once under AddressSanitizer and UndefinedBehaviorSanitizer. The Windows-only registry
+# adapter, which no build here compiles, is checked with the Windows cross compiler.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
+
+# Lists each source file that does not name the licence in an SPDX line, and stops.
+scripts/spdx-check.sh
 
 # Lists each file that differs from the project's format with what would change, and stops.
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The saved listings of the start values (P1 = 206, P2 = 208, e = 5, L = 9) with n = 10: eleven

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Answers the modal message boxes that a window shows while a test drives it, and records what

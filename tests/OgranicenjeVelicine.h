@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Makes writes to regular files beyond a few bytes fail, as on a full disk, while it lives.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What poppler's tools read from a PDF file: its text, laid out as on the page, and its

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The columns and rows of a table of the input checks, shared by the rule's own test and the input

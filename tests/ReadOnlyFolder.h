@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Makes a folder refuse new files to this thread while the object lives; the files in it keep

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A drawing surface that draws nothing and remembers, stage by stage, what the diagram asked for:

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The refusals the tests expect, spelled once: the caption of every refusal box of the input and
@@ -24,9 +26,6 @@ inline const QString porukaRastojanje = QStringLiteral(
 inline const QString porukaPreseka = QStringLiteral(
     "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
     "krece izmedu nule i velicine raspona grede!");
-inline const QString porukaBrojPolja = QStringLiteral(
-    "Broj polja n mora biti decimalan broj veci od nule koji ima najvise dva znaka!");
-
 // The field of the input window that each of its messages puts the focus into.
 inline const std::map<QString, QString> fokusPoruke {
     { porukaP1, QStringLiteral("txtSila1") },

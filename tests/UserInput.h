@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A user's hands for every window test: typing, pasting, clicking and choosing menu commands, sent

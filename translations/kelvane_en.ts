@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>DatotekaMenu</name>
+    <message>
+        <source>Datoteka</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Proracun</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Snimi</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Izlaz</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
     <name>KontroleUnosa</name>
     <message>
         <source>U polje za unos vrednosti sile P1 mora biti unet decimalan broj!</source>
@@ -43,10 +62,6 @@
         <translation>The field for the section X must hold a decimal number between zero and the span of the beam!</translation>
     </message>
     <message>
-        <source>Broj polja n mora biti decimalan broj veci od nule koji ima najvise dva znaka!</source>
-        <translation>The number of fields n must be a decimal number above zero of at most two characters!</translation>
-    </message>
-    <message>
         <source>Greska pri unosu parametara proracuna!</source>
         <translation>Error in the calculation inputs!</translation>
     </message>
@@ -56,22 +71,6 @@
     <message>
         <source>Broj polja =</source>
         <translation>Fields n =</translation>
-    </message>
-    <message>
-        <source>Datoteka</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Proracun</source>
-        <translation>Calculate</translation>
-    </message>
-    <message>
-        <source>Snimi</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Izlaz</source>
-        <translation>Exit</translation>
     </message>
 </context>
 <context>
@@ -89,6 +88,61 @@
     <message>
         <source>Listing</source>
         <translation>The listing</translation>
+    </message>
+</context>
+<context>
+    <name>TacneAnvelope</name>
+    <message>
+        <source> u preseku</source>
+        <translation> at the section</translation>
+    </message>
+    <message>
+        <source> neposredno desno od preseka</source>
+        <translation> just right of the section</translation>
+    </message>
+    <message>
+        <source> neposredno levo od preseka</source>
+        <translation> just left of the section</translation>
+    </message>
+    <message>
+        <source> na gredi</source>
+        <translation> on the beam</translation>
+    </message>
+    <message>
+        <source> van grede</source>
+        <translation> off the beam</translation>
+    </message>
+    <message>
+        <source>klasicna i tacna anvelopa se slazu na celom rasponu</source>
+        <translation>the classical and exact envelopes agree over the whole span</translation>
+    </message>
+    <message>
+        <source>klasicna anvelopa je po apsolutnoj vrednosti manja od tacne za </source>
+        <translation>the classical envelope is smaller in absolute value than the exact one for </translation>
+    </message>
+    <message>
+        <source> i </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>x = %1 do %2</source>
+        <translation>x = %1 to %2</translation>
+    </message>
+    <message>
+        <source>; najveca razlika %1 %2 (%3 % tacne vrednosti) u x = %4</source>
+        <translation>; largest difference %1 %2 (%3 % of the exact value) at x = %4</translation>
+    </message>
+    <message>
+        <source>, ostale van grede</source>
+        <translation>, the others off the beam</translation>
+    </message>
+    <message>
+        <source>; na gredi i </source>
+        <translation>; on the beam also </translation>
+    </message>
+    <message>
+        <source>Tacna vrednost (svi polozaji sila): </source>
+        <translation>Exact value (all load positions): </translation>
     </message>
 </context>
 <context>
@@ -159,14 +213,6 @@
     <message>
         <source>Zone vazenja</source>
         <translation>Zones of validity</translation>
-    </message>
-    <message>
-        <source>Zona vazenja parabole I  µ[m]=</source>
-        <translation>Zone of parabola I  µ[m]=</translation>
-    </message>
-    <message>
-        <source>Zona vazenja parabole II µ[m]=</source>
-        <translation>Zone of parabola II µ[m]=</translation>
     </message>
     <message>
         <source>Extremne vrednosti momenta savijanja u zadatom preseku</source>
@@ -445,22 +491,6 @@ tacna</source>
         <translation>minT
 exact</translation>
     </message>
-    <message>
-        <source>Datoteka</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Proracun</source>
-        <translation>Calculate</translation>
-    </message>
-    <message>
-        <source>Snimi</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Izlaz</source>
-        <translation>Exit</translation>
-    </message>
 </context>
 <context>
     <name>kelvane-calc</name>
@@ -479,48 +509,6 @@ exact</translation>
     <message>
         <source>Uputstvo: kelvane-calc --help</source>
         <translation>Usage: kelvane-calc --help</translation>
-    </message>
-    <message>
-        <source>Upotreba: kelvane-calc P1 P2 e L [opcije]
-Anvelope ekstremnih momenata savijanja i transverzalnih sila proste grede pod dve
-spregnute pokretne sile (P1 levo, P2 na rastojanju e desno od nje). P1 i P2 u kN,
-e i L u m, decimalna tacka &quot;.&quot;.
-
-  -x, --at X             extM, maxT i minT u preseku X
-  -n, --sections N       listing u N + 1 preseka (podrazumevano 10)
-  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po
-                         bajt kao datoteka koju snima prozor listinga
-  --exact                tacne anvelope (svi polozaji sila) pored klasicnih
-  --format text|csv|json text (podrazumevano), csv: red po preseku, json: sva polja
-                         proracuna punom tacnoscu
-  --pdf FILE             proracunski list u PDF-u
-  --png FILE             dijagram kao na kartici &quot;dijagram&quot; (620 x 465)
-  -h, --help             ovo uputstvo
-  --lang sr|en           jezik teksta (podrazumevano jezik okruzenja)
-  --version              verzija programa
-
-Izlazni status: 0 uspeh, 1 datoteka nije snimljena, 2 neispravan unos.
-</source>
-        <translation>Usage: kelvane-calc P1 P2 e L [options]
-Envelopes of the extreme bending moments and shear forces of a simply supported beam
-under two linked moving loads (P1 on the left, P2 at the distance e to its right).
-P1 and P2 in kN, e and L in m, decimal point &quot;.&quot;.
-
-  -x, --at X             extM, maxT and minT at the section X
-  -n, --sections N       listing at N + 1 sections (default 10)
-  --listing m|t          listing of the moments (m) or shear forces (t), byte for
-                         byte as the file the listing window saves
-  --exact                exact envelopes (all load positions) beside the classical
-  --format text|csv|json text (default), csv: a row per section, json: every field
-                         of the calculation at full precision
-  --pdf FILE             calculation sheet as PDF
-  --png FILE             diagram as on the &quot;diagram&quot; tab (620 x 465)
-  -h, --help             this help
-  --lang sr|en           language of the texts (default: the environment&apos;s)
-  --version              version of the program
-
-Exit status: 0 success, 1 a file was not saved, 2 invalid input.
-</translation>
     </message>
     <message>
         <source>Nepoznata opcija: %1</source>
@@ -565,6 +553,58 @@ Exit status: 0 success, 1 a file was not saved, 2 invalid input.
     <message>
         <source>Apsolutni maksimum momenta %1 kNm u x = %2 m</source>
         <translation>Absolute maximum moment %1 kNm at x = %2 m</translation>
+    </message>
+    <message>
+        <source>Broj polja n mora biti ceo broj od 1 do 99!</source>
+        <translation>The number of fields n must be a whole number from 1 to 99!</translation>
+    </message>
+    <message>
+        <source>Upotreba: kelvane-calc P1 P2 e L [opcije]
+Anvelope ekstremnih momenata savijanja i transverzalnih sila proste grede pod dve
+spregnute pokretne sile (P1 levo, P2 na rastojanju e desno od nje). P1 i P2 u kN,
+e i L u m, decimalna tacka &quot;.&quot;.
+
+  -x, --at X             extM, maxT i minT u preseku X
+  -n, --sections N       listing u N + 1 preseka, N ceo broj od 1 do 99
+                         (podrazumevano 10)
+  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po
+                         bajt kao datoteka koju snima prozor listinga
+  --exact                tacne anvelope (svi polozaji sila) pored klasicnih
+  --format text|csv|json text (podrazumevano), csv: red po preseku, json: sva polja
+                         proracuna punom tacnoscu
+  --pdf FILE             proracunski list u PDF-u
+  --png FILE             dijagram kao na kartici &quot;dijagram&quot; (620 x 465)
+  -h, --help             ovo uputstvo
+  --lang sr|en           jezik teksta (podrazumevano jezik okruzenja)
+  --version              verzija programa
+
+Izlazni status: 0 uspeh, 1 neuspelo zapisivanje, 2 neispravan unos.
+</source>
+        <translation>Usage: kelvane-calc P1 P2 e L [options]
+Envelopes of the extreme bending moments and shear forces of a simply supported beam
+under two linked moving loads (P1 on the left, P2 at the distance e to its right).
+P1 and P2 in kN, e and L in m, decimal point &quot;.&quot;.
+
+  -x, --at X             extM, maxT and minT at the section X
+  -n, --sections N       listing at N + 1 sections, N a whole number from 1 to 99
+                         (default 10)
+  --listing m|t          listing of the moments (m) or shear forces (t), byte for
+                         byte as the file the listing window saves
+  --exact                exact envelopes (all load positions) beside the classical
+  --format text|csv|json text (default), csv: a row per section, json: every field
+                         of the calculation at full precision
+  --pdf FILE             calculation sheet as PDF
+  --png FILE             diagram as on the &quot;diagram&quot; tab (620 x 465)
+  -h, --help             this help
+  --lang sr|en           language of the texts (default: the environment&apos;s)
+  --version              version of the program
+
+Exit status: 0 success, 1 a write failed, 2 invalid input.
+</translation>
+    </message>
+    <message>
+        <source>Opcija %1 trazi ime datoteke.</source>
+        <translation>Option %1 needs a file name.</translation>
     </message>
 </context>
 </TS>

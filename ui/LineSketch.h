@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The beam sketches drawn behind the controls of the input and listing windows: straight segments

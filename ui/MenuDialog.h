@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // MenuDialog: a modal window with a menu bar above a client area of a designed size, as the

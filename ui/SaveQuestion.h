@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What every window that saves a file shares: the question for the file's path, asked in Qt's own

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Window layouts are designed in twips (1/1440 inch); at 96 dots per inch 15 twips make a pixel.

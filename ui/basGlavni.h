@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // basGlavni: what every numeric entry field of every window shares. The key filter

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the real windows through their menus, as a user would, and saves a picture of each
 // window and tab into the folder given as the only argument.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hostile input in every numeric field of every window, typed and pasted, followed by the commands
 // that read the field: each refusal is the window's own, and no window shows a non-number.
 

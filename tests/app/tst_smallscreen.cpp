@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program on a screen too small for its larger windows: 1280 x 1024 pixels at 200 %, which
 // leaves 640 x 512 to lay the windows out in. Every window opens with its caption and menu bar on
 // the screen; those that fit open centred.
@@ -59,9 +61,20 @@ void tst_SmallScreen::windowsOpenWithCaptionAndMenuOnTheScreen()
         seen << QStringLiteral("dijagram: ") + smestaj(izlazna);
         izaberi(izlazna, "mnuProracunExtMUProizvoljnimPresecima");
         izaberi(izlazna, "mnuProracunExtTUProizvoljnimPresecima");
+        izaberi(izlazna, "mnuProracunTacneAnvelope");
     });
     p.uProzoru(QStringLiteral("frmListingExtM"), zapamti);
     p.uProzoru(QStringLiteral("frmListingExtT"), zapamti);
+    p.uProzoru(QStringLiteral("frmTacneAnvelope"), [&](QDialog *w) {
+        zapamti(w);
+        w->resize(w->minimumSize()); // its panels keep apart, and scroll
+        QRegion zauzeto;
+        for (const char *ime : { "fraRezime", "pctAnvelope", "fraPresek", "fraPreseci" }) {
+            const QRect panel = w->findChild<QWidget *>(QLatin1String(ime))->geometry();
+            QVERIFY(!zauzeto.intersects(panel));
+            zauzeto += panel;
+        }
+    });
     p.proracunaj();
 
     QCOMPARE(seen,
@@ -72,6 +85,7 @@ void tst_SmallScreen::windowsOpenWithCaptionAndMenuOnTheScreen()
             "dijagram: elsewhere, at the start, cut",
             "frmListingExtM: centred, centred, whole",
             "frmListingExtT: at the start, centred, cut",
+            "frmTacneAnvelope: centred, centred, whole",
         }));
 }
 

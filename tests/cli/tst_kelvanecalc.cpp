@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kelvane-calc run as a real process, as a script runs it: its output lines, exit codes and error
 // texts, and its files against what the windows write for the same inputs.
 
@@ -5,7 +7,7 @@
 #include "RefusalTexts.h"
 #include "UserInput.h"
 
-#include "ui/diagram/DiagramCanvas.h"
+#include "ui/dijagram/PlatnoDijagrama.h"
 #include "ui/results/frmIzlazna.h"
 
 #include <QProcess>
@@ -20,11 +22,13 @@ struct Izlaz
     QByteArray out, err;
 };
 
-// Runs the tool with no display at all, as on a build server, with the variables (NAME=value)
-// of jezik in an environment without any of its own.
-Izlaz pokreni(const QStringList &args, const QStringList &jezik = {})
+// Runs the tool with no display at all, as on a build server; with the variables (NAME=value) of
+// jezik, in an environment without any language of its own.
+Izlaz pokreni(const QStringList &args, const QString &outFile = {}, const QStringList &jezik = {})
 {
     QProcess p;
+    if (!outFile.isEmpty())
+        p.setStandardOutputFile(outFile);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
         env.remove(QLatin1String(name));
@@ -118,8 +122,14 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
                                              << QStringList {} << QStringList { porukaRaspon };
     QTest::newRow("section beyond the span") << (pocetne + QStringList { "-x", "9.01" }) << 2
                                              << QStringList {} << QStringList { porukaPreseka };
-    QTest::newRow("field count of 100") << (pocetne + QStringList { "-n", "100" }) << 2
-                                        << QStringList {} << QStringList { porukaBrojPolja };
+    for (const char *n : { "100", "1.5", "0.001" })
+        QTest::addRow("field count of %s", n)
+            << (pocetne + QStringList { "-n", n }) << 2 << QStringList {}
+            << QStringList { "Broj polja n mora biti ceo broj od 1 do 99!" };
+    for (const QStringList &prazno : { QStringList { "--pdf", "" }, QStringList { "--pdf=" } })
+        QTest::addRow("empty file name: %s", qPrintable(prazno.join(' ')))
+            << (pocetne + prazno) << 2 << QStringList {}
+            << QStringList { "Opcija --pdf trazi ime datoteke." };
     QTest::newRow("unknown option")
         << (pocetne + QStringList { "--at-x", "1" }) << 2 << QStringList {}
         << QStringList { "Nepoznata opcija: --at-x", "Uputstvo: kelvane-calc --help" };
@@ -137,7 +147,10 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
         << QStringList { "--lang=en", "--at-x", "1" } << 2 << QStringList {}
         << QStringList { "Unknown option: --at-x", "Usage: kelvane-calc --help" };
     QTest::newRow("version") << QStringList { "--version" } << 0
-                             << QStringList { "kelvane-calc 1.0.0" } << QStringList {};
+                             << QStringList { "kelvane-calc 1.0.0",
+                                    "License GPLv3+: GNU GPL version 3 or later "
+                                    "<https://gnu.org/licenses/gpl.html>." }
+                             << QStringList {};
 }
 
 void tst_KelvaneCalc::answersLikeTheWindows()
@@ -199,7 +212,7 @@ void tst_KelvaneCalc::speaksTheEnvironmentsLanguage()
     QFETCH(QStringList, environment);
     QFETCH(QStringList, args);
     QFETCH(QString, help);
-    const Izlaz r = pokreni(args, environment);
+    const Izlaz r = pokreni(args, {}, environment);
     QCOMPARE(r.status, 0);
     QCOMPARE(linije(r.out).value(0), help);
 }
@@ -234,11 +247,11 @@ void tst_KelvaneCalc::pictureIsTheTabsDrawing()
     const UlazniParametri ulaz { 206, 208, 5, 9 };
     RezultatiProracuna r;
     r.proracunaj(ulaz);
-    frmIzlazna izlazna(r, ulaz, nullptr);
+    frmIzlazna izlazna(r, nullptr);
     izlazna.show();
     kontrola<QTabBar>(&izlazna, QStringLiteral("TabStrip1"))
         ->setCurrentIndex(frmIzlazna::TabDijagram);
-    const QImage tab = kontrola<DiagramCanvas>(&izlazna, QStringLiteral("pctGrafik"))->image();
+    const QImage tab = kontrola<PlatnoDijagrama>(&izlazna, QStringLiteral("pctGrafik"))->image();
     const QImage file(path);
     QCOMPARE(file.size(), tab.size());
     QCOMPARE(
@@ -259,6 +272,10 @@ void tst_KelvaneCalc::writesTheSheetOrSaysWhyNot()
     QCOMPARE(failed.status, 1);
     QVERIFY2(failed.err.startsWith("Datoteka " + dir.path().toUtf8() + " nije snimljena: "),
         failed.err.constData());
+    const Izlaz full = pokreni(pocetne + QStringList { "--listing", "m" }, "/dev/full");
+    QCOMPARE(full.status, 1);
+    QVERIFY(
+        full.err.startsWith("Standardni izlaz nije zapisan: " + qt_error_string(ENOSPC).toUtf8()));
 }
 
 QTEST_MAIN(tst_KelvaneCalc)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/EvaluacijaPreseka.h"
 
 #include "core/NumberText.h"
@@ -63,7 +65,7 @@ void tst_EvaluacijaPreseka::momentAtSection()
     QFETCH(QString, extM);
     RezultatiProracuna r;
     r.proracunaj(pocetne);
-    const MomentUPreseku m = momentUPreseku(r, pocetne, x);
+    const MomentUPreseku m = momentUPreseku(r, x);
     QCOMPARE(prikaz(m.MI), MI);
     QCOMPARE(prikaz(m.MII), MII);
     QCOMPARE(prikaz(m.extM), extM);

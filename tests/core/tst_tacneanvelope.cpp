@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/EvaluacijaPreseka.h"
 #include "core/NumberText.h"
-#include "core/TacneAnvelope.h"
+#include "core/TacneAnvelopeTekst.h"
 
 #include <QTest>
 
@@ -19,22 +22,22 @@ struct Staticki
     double M, Tdesno, Tlevo;
 };
 
-Staticki statika(const UlazniParametri &u, double p1, double p2, double x)
+// The train with its first force at a; each force placed exactly rather than through a + pomak.
+Staticki statika(const NizSila &sile, double L, const std::vector<double> &polozaji, double x)
 {
-    const double polozaji[2] = { p1, p2 };
-    const double sile[2] = { u.P1, u.P2 };
     double RA = 0.0, levoStrogo = 0.0, levoUkljucivo = 0.0, momentLevo = 0.0;
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < sile.size(); ++i) {
         const double p = polozaji[i];
-        if (p < 0.0 || p > u.L)
+        const double P = sile[i].P;
+        if (p < 0.0 || p > L)
             continue;
-        RA += sile[i] * (u.L - p) / u.L;
+        RA += P * (L - p) / L;
         if (p < x) {
-            levoStrogo += sile[i];
-            momentLevo += sile[i] * (x - p);
+            levoStrogo += P;
+            momentLevo += P * (x - p);
         }
         if (p <= x)
-            levoUkljucivo += sile[i];
+            levoUkljucivo += P;
     }
     return { RA * x - momentLevo, RA - levoStrogo, RA - levoUkljucivo };
 }
@@ -44,28 +47,38 @@ struct Ekstremi
     double extM, maxT, minT;
 };
 
-// Every position with a force on the span: a dense grid of a from -e to L, and the positions that
-// put a force at x, at a support, or one force alone at a support's side.
-Ekstremi pretraga(const UlazniParametri &u, double x)
+// Every position with a force on the span: a dense grid of the train's start over the span, and
+// the positions that put a force at x or at a support.
+Ekstremi pretraga(const NizSila &sile, double L, double x)
 {
-    const double e = u.e, L = u.L;
-    // (P1, P2), each force placed exactly rather than through a + e.
-    std::vector<std::pair<double, double>> polozaji { { x, x + e }, { x - e, x }, { 0.0, e },
-        { -e, 0.0 }, { L, L + e }, { L - e, L } };
-    const int n = 2000;
-    const double od = std::min(-e, 0.0), doA = std::max(L, L - e);
-    for (int i = 0; i <= n; ++i) {
-        const double a = od + (doA - od) * i / n;
-        polozaji.push_back({ a, a + e });
+    std::vector<std::vector<double>> polozaji;
+    const auto postavi = [&](std::size_t k, double p) { // force k exactly at p
+        std::vector<double> t;
+        for (const PokretnaSila &s : sile)
+            t.push_back(s.pomak == sile[k].pomak ? p : p + (s.pomak - sile[k].pomak));
+        polozaji.push_back(t);
+    };
+    for (std::size_t k = 0; k < sile.size(); ++k) {
+        for (const double p : { x, 0.0, L })
+            postavi(k, p);
     }
+    const int n = 2000;
+    const double od = -sile.back().pomak;
+    for (int i = 0; i <= n; ++i)
+        postavi(0, od + (L - od) * i / n);
     Ekstremi r { -HUGE_VAL, -HUGE_VAL, HUGE_VAL };
-    for (const auto &[p1, p2] : polozaji) {
-        const Staticki s = statika(u, p1, p2, x);
+    for (const auto &t : polozaji) {
+        const Staticki s = statika(sile, L, t, x);
         r.extM = std::max(r.extM, s.M);
         r.maxT = std::max(r.maxT, s.Tdesno);
         r.minT = std::min(r.minT, s.Tlevo);
     }
     return r;
+}
+
+double po(const Ekstremi &e, Velicina v)
+{
+    return v == Velicina::ExtM ? e.extM : v == Velicina::MaxT ? e.maxT : e.minT;
 }
 
 double vrednostDelova(const std::vector<Deo> &delovi, double x)
@@ -108,6 +121,7 @@ private slots:
     void startValuesAgainstTheClassicalAtFourSections_data();
     void startValuesAgainstTheClassicalAtFourSections();
     void startValuesSummaryAndMaximum();
+    void listsOfOneAndTwoForcesGiveThePair();
 };
 
 void tst_TacneAnvelope::matchesSweepOverLoadPositions_data()
@@ -141,24 +155,25 @@ void tst_TacneAnvelope::matchesSweepOverLoadPositions()
     const UlazniParametri u { P1, P2, e, L };
     RezultatiProracuna r;
     r.proracunaj(u);
-    const Poredjenje p = uporedi(r, u);
+    const Poredjenje p = uporedi(r);
+    const NizSila sile = par(u);
     const double tol = 1e-9 * (P1 + P2) * L;
 
-    for (const Velicina v : { Velicina::ExtM, Velicina::MaxT, Velicina::MinT }) {
-        const std::vector<Deo> &delovi = p.tacne.delovi(v);
+    for (const Velicina v : sveVelicine) {
+        const std::vector<Deo> &delovi = p.tacne[v];
         QVERIFY(!delovi.empty() && delovi.size() <= 6);
         QCOMPARE(delovi.front().xOd, 0.0);
         QCOMPARE(delovi.back().xDo, L);
         for (std::size_t i = 1; i < delovi.size(); ++i)
             QCOMPARE(delovi[i].xOd, delovi[i - 1].xDo);
     }
-    QVERIFY(p.tacne.extM.size() <= 4);
+    QVERIFY(p.tacne[Velicina::ExtM].size() <= 4);
 
     double najvecaM = 0.0;
     for (const double x : preseci(L, 397)) {
-        const Ekstremi ref = pretraga(u, x);
-        const TacneVrednosti t = tacneVrednosti(u, x);
-        const KlasicneVrednosti k = klasicneVrednosti(r, u, x);
+        const Ekstremi ref = pretraga(sile, L, x);
+        const TacneVrednosti t = tacneVrednosti(r, x);
+        const PoVelicini<double> k = klasicneVrednosti(r, x);
         const auto poruka = [&](const char *sta, double dobijeno, double ocekivano) {
             return qPrintable(QStringLiteral("%1 at x = %2: %3, expected %4")
                                   .arg(QLatin1String(sta))
@@ -166,48 +181,35 @@ void tst_TacneAnvelope::matchesSweepOverLoadPositions()
                                   .arg(dobijeno, 0, 'g', 17)
                                   .arg(ocekivano, 0, 'g', 17));
         };
-        const std::pair<const char *, double> dobijeno[][2] = {
-            { { "extM", t.extM.vrednost }, { "extM piece", vrednostDelova(p.tacne.extM, x) } },
-            { { "maxT", t.maxT.vrednost }, { "maxT piece", vrednostDelova(p.tacne.maxT, x) } },
-            { { "minT", t.minT.vrednost }, { "minT piece", vrednostDelova(p.tacne.minT, x) } },
-        };
-        const double ocekivano[] = { ref.extM, ref.maxT, ref.minT };
-        for (int i = 0; i < 3; ++i) {
-            for (const auto &[sta, vrednost] : dobijeno[i])
-                QVERIFY2(
-                    std::abs(vrednost - ocekivano[i]) <= tol, poruka(sta, vrednost, ocekivano[i]));
-        }
-        QVERIFY2(t.extM.vrednost >= k.extM - tol,
-            poruka("extM over classical", t.extM.vrednost, k.extM));
-        QVERIFY2(t.maxT.vrednost >= k.maxT - tol,
-            poruka("maxT over classical", t.maxT.vrednost, k.maxT));
-        QVERIFY2(t.minT.vrednost <= k.minT + tol,
-            poruka("minT below classical", t.minT.vrednost, k.minT));
+        for (const Velicina v : sveVelicine) {
+            const char *ime[] = { "extM", "maxT", "minT" };
+            const double ocekivano = po(ref, v);
+            const double s = v == Velicina::MinT ? -1.0 : 1.0;
+            for (const double vrednost : { t[v].vrednost, vrednostDelova(p.tacne[v], x) })
+                QVERIFY2(std::abs(vrednost - ocekivano) <= tol,
+                    poruka(ime[int(v)], vrednost, ocekivano));
+            QVERIFY2(s * t[v].vrednost >= s * k[v] - tol,
+                poruka("beyond classical", t[v].vrednost, k[v]));
 
-        // Clear of the threshold by more than rounding, a section lies in a zone exactly when the
-        // classical value falls short.
-        const double manjak[] = { ref.extM - k.extM, ref.maxT - k.maxT, k.minT - ref.minT };
-        const Razlika *razlike[] = { &p.extM, &p.maxT, &p.minT };
-        for (int i = 0; i < 3; ++i) {
-            QVERIFY(razlike[i]->najveca >= manjak[i] - tol);
-            if (std::abs(manjak[i] - zaokruzivanje) > tol)
-                QCOMPARE(uZoni(*razlike[i], x), manjak[i] > zaokruzivanje);
+            // Clear of the threshold by more than rounding, a section lies in a zone exactly when
+            // the classical value falls short.
+            const double manjak = s * (ocekivano - k[v]);
+            QVERIFY(p.razlike[v].najveca >= manjak - tol);
+            if (std::abs(manjak - zaokruzivanje) > tol)
+                QCOMPARE(uZoni(p.razlike[v], x), manjak > zaokruzivanje);
         }
         najvecaM = std::max(najvecaM, ref.extM);
     }
 
     // The largest shortfall is what the two envelopes give at its section.
-    for (const Velicina v : { Velicina::ExtM, Velicina::MaxT, Velicina::MinT }) {
-        const Razlika &d = p.razlika(v);
-        const Ekstremi ref = pretraga(u, d.x);
-        const KlasicneVrednosti k = klasicneVrednosti(r, u, d.x);
-        const double manjak = v == Velicina::ExtM ? ref.extM - k.extM
-            : v == Velicina::MaxT                 ? ref.maxT - k.maxT
-                                                  : k.minT - ref.minT;
+    for (const Velicina v : sveVelicine) {
+        const Razlika &d = p.razlike[v];
+        const double s = v == Velicina::MinT ? -1.0 : 1.0;
+        const double manjak = s * (po(pretraga(sile, L, d.x), v) - klasicneVrednosti(r, d.x)[v]);
         QVERIFY2(std::abs(d.najveca - manjak) <= tol, qPrintable(QString::fromStdString(naziv(v))));
     }
     QVERIFY(p.maksimum.M >= najvecaM - tol);
-    QVERIFY(std::abs(pretraga(u, p.maksimum.x).extM - p.maksimum.M) <= tol);
+    QVERIFY(std::abs(pretraga(sile, L, p.maksimum.x).extM - p.maksimum.M) <= tol);
 }
 
 void tst_TacneAnvelope::startValuesAgainstTheClassicalAtFourSections_data()
@@ -243,10 +245,8 @@ void tst_TacneAnvelope::startValuesAgainstTheClassicalAtFourSections()
     RezultatiProracuna r;
     r.proracunaj(u);
     const Velicina v = Velicina(velicina);
-    const KlasicneVrednosti k = klasicneVrednosti(r, u, x);
-    const TacneVrednosti t = tacneVrednosti(u, x);
-    const double kv = v == Velicina::ExtM ? k.extM : k.maxT;
-    const TacnaVrednost &tv = v == Velicina::ExtM ? t.extM : t.maxT;
+    const double kv = klasicneVrednosti(r, x)[v];
+    const TacnaVrednost tv = tacneVrednosti(r, x)[v];
     QCOMPARE(dve(kv), klasicna);
     QCOMPARE(dve(tv.vrednost), tacna);
     QCOMPARE(QString::fromStdString(opisPolozaja(v, tv.polozaj)), polozaj);
@@ -261,7 +261,8 @@ void tst_TacneAnvelope::startValuesSummaryAndMaximum()
     const UlazniParametri u { 206, 208, 5, 9 };
     RezultatiProracuna r;
     r.proracunaj(u);
-    const Poredjenje p = uporedi(r, u);
+    const Poredjenje p = uporedi(r);
+    const Razlika &extM = p.razlike[Velicina::ExtM];
     // P2 alone exceeds parabola I from L - P2*e/P1 on and meets parabola II at x = e; the largest
     // shortfall is where the two parabolas cross, at P1*L/R.
     // x/L (P1 (L - x) - P2 e) = 0.005
@@ -269,18 +270,18 @@ void tst_TacneAnvelope::startValuesSummaryAndMaximum()
     const double xp = 206.0 * 9.0 / 414.0;
     const double najveca
         = 208.0 * xp * (9.0 - xp) / 9.0 - xp / 9.0 * (206.0 * (9.0 - xp) + 208.0 * (4.0 - xp));
-    QCOMPARE(p.extM.zone.size(), std::size_t(1));
-    QVERIFY(std::abs(p.extM.zone[0].xOd - od) < 1e-9);
-    QCOMPARE(p.extM.zone[0].xDo < 5.0, true);
-    QVERIFY(std::abs(p.extM.najveca - najveca) < 1e-9);
+    QCOMPARE(extM.zone.size(), std::size_t(1));
+    QVERIFY(std::abs(extM.zone[0].xOd - od) < 1e-9);
+    QCOMPARE(extM.zone[0].xDo < 5.0, true);
+    QVERIFY(std::abs(extM.najveca - najveca) < 1e-9);
     const std::vector<std::string> linije = rezime(p);
     QCOMPARE(linije.size(), std::size_t(3));
     QCOMPARE(QString::fromStdString(linije[0]),
         "extM: klasicna anvelopa je po apsolutnoj vrednosti manja od tacne za x = "
             + QString::fromStdString(NumberText::fixed(od, 3)) + " do "
-            + QString::fromStdString(NumberText::fixed(p.extM.zone[0].xDo, 3))
-            + "; najveca razlika " + dve(najveca) + " kNm ("
-            + QString::fromStdString(NumberText::fixed(100.0 * najveca / p.extM.tacna, 1))
+            + QString::fromStdString(NumberText::fixed(extM.zone[0].xDo, 3)) + "; najveca razlika "
+            + dve(najveca) + " kNm ("
+            + QString::fromStdString(NumberText::fixed(100.0 * najveca / extM.tacna, 1))
             + " % tacne vrednosti) u x = " + QString::fromStdString(NumberText::fixed(xp, 3)));
     // The absolute maximum stands where both forces are on the span: the classical MmaxII.
     QVERIFY(std::abs(p.maksimum.M - r.dblMmaxII()) < 1e-9);
@@ -289,9 +290,36 @@ void tst_TacneAnvelope::startValuesSummaryAndMaximum()
     // A single force: the two envelopes agree.
     const UlazniParametri jedna { 0, 150, 0, 6 };
     r.proracunaj(jedna);
-    const std::vector<std::string> slazu = rezime(uporedi(r, jedna));
+    const std::vector<std::string> slazu = rezime(uporedi(r));
     QCOMPARE(QString::fromStdString(slazu[2]),
         QStringLiteral("minT: klasicna i tacna anvelopa se slazu na celom rasponu"));
+}
+
+// The pair is one case of a train: a single force is the pair with P1 = 0, and two forces listed
+// as a train are the pair, to the last bit, at every section and in every piece.
+void tst_TacneAnvelope::listsOfOneAndTwoForcesGiveThePair()
+{
+    const double L = 9.0;
+    const std::pair<NizSila, UlazniParametri> slucajevi[] = {
+        { { { 150.0, 0.0 } }, { 0.0, 150.0, 0.0, L } },
+        { { { 206.0, 0.0 }, { 208.0, 5.0 } }, { 206.0, 208.0, 5.0, L } },
+    };
+    for (const auto &[niz, u] : slucajevi) {
+        const Anvelope a = tacneAnvelope(niz, L), b = tacneAnvelope(par(u), L);
+        for (const Velicina v : sveVelicine) {
+            QCOMPARE(a[v].size(), b[v].size());
+            for (std::size_t i = 0; i < a[v].size(); ++i) {
+                QCOMPARE(a[v][i].xOd == b[v][i].xOd && a[v][i].xDo == b[v][i].xDo, true);
+                for (const double x :
+                    { a[v][i].xOd, a[v][i].xDo, 0.5 * (a[v][i].xOd + a[v][i].xDo) })
+                    QCOMPARE(a[v][i].jednacina(x) == b[v][i].jednacina(x), true);
+            }
+            for (const double x : preseci(L, 90))
+                QCOMPARE(tacneVrednosti(niz, L, x)[v].vrednost
+                        == tacneVrednosti(par(u), L, x)[v].vrednost,
+                    true);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_TacneAnvelope)

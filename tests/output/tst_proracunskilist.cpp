@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "PdfText.h"
 
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/VersionText.h"
 #include "output/ProracunskiList.h"
 
 #include <QRegularExpression>
@@ -41,8 +44,8 @@ QStringList tabovi(const RezultatiProracuna &r)
 // One listing row per section: its number, x, extM, maxT and minT as the listings write them.
 QStringList listing(const RezultatiProracuna &r, const UlazniParametri &u)
 {
-    const auto m = ListingLines::momenti(r, u.L, u.P1, u.e, 10);
-    const auto t = ListingLines::transverzalneSile(r, u.L, 10);
+    const auto m = ListingLines::momenti(r, 10);
+    const auto t = ListingLines::transverzalneSile(r, 10);
     QStringList redovi;
     for (std::size_t i = 0; i < m.size(); ++i) {
         const auto vrednosti = [](const std::string &line) {
@@ -157,10 +160,7 @@ void tst_ProracunskiList::sheetShowsEveryValue()
             qPrintable(texts.join(QStringLiteral(" | "))));
     };
     naListu({ QStringLiteral("Kelvane"),
-        QStringLiteral("%1.%2.%3")
-            .arg(KELVANE_VERSION_MAJOR)
-            .arg(KELVANE_VERSION_MINOR)
-            .arg(KELVANE_VERSION_PATCH) });
+        QString::fromUtf8(verzija().data(), qsizetype(verzija().size())) });
     naListu({ QStringLiteral("14.03.2025. 09:05") });
     // The inputs in their table and on the sketch, where the layout may close up the blanks.
     const char *oznake[] = { "P1", "P2", "e", "L" };

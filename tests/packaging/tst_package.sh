@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and builds the Debian package from it, then checks
-# what a user would get: the programs, the menu entry, the icon files, the manual page and the
-# package's dependencies.
+# what a user would get: the programs, the menu entry, the software centres' metadata, the icon
+# files, the manual pages, the copyright and the package's dependencies; lintian must find no
+# error in the package.
 # Arguments: CMAKE CPACK BUILD_DIR VERSION LIBDIR (the installation's library folder)
 set -euo pipefail
 cmake=$1 cpack=$2 build=$3 version=$4 libdir=$5
@@ -20,7 +22,9 @@ for s in "${sizes[@]}"; do
     files+=("usr/share/icons/hicolor/${s}x${s}/apps/kelvane.png")
 done
 files+=(usr/bin/kelvane-calc "usr/$libdir/kelvane/kelvane-calc-datoteke.so"
-    usr/share/man/man1/kelvane-calc.1 usr/share/man/sr/man1/kelvane-calc.1)
+    usr/share/man/man1/kelvane-calc.1.gz usr/share/man/man1/kelvane.1.gz
+    usr/share/man/sr/man1/kelvane-calc.1.gz
+    usr/share/doc/kelvane/copyright usr/share/doc/kelvane/changelog.gz)
 
 echo "-- Installing into a temporary prefix"
 "$cmake" --install "$build" --prefix "$tmp/root/usr" > /dev/null
@@ -42,12 +46,19 @@ desktop-file-validate "$entry" || fail "desktop-file-validate refuses kelvane.de
 grep -qx "Exec=kelvane" "$entry" || fail "the menu entry does not start kelvane"
 grep -qx "Icon=kelvane" "$entry" || fail "the menu entry does not name the kelvane icon"
 grep -qx "Categories=Science;Engineering;" "$entry" || fail "the menu entry's categories"
+metainfo=("$root"/usr/share/metainfo/*.metainfo.xml)
+appstreamcli validate --no-net "${metainfo[@]}" || fail "appstreamcli refuses the metainfo"
+files+=("${metainfo[@]#"$root/"}")
 
 echo "-- Running the installed kelvane-calc"
 out=$("$root/usr/bin/kelvane-calc" --version) || fail "kelvane-calc --version failed"
 grep -qF "$version" <<< "$out" || fail "kelvane-calc --version does not say $version: $out"
-grep -qF "Kelvane $version" "$root/usr/share/man/man1/kelvane-calc.1" ||
-    fail "the manual page does not carry the version $version"
+for page in kelvane kelvane-calc; do
+    gzip -dc "$root/usr/share/man/man1/$page.1.gz" | grep -qF "Kelvane $version" ||
+        fail "the manual page of $page does not carry the version $version"
+done
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/kelvane" --version |
+    grep -qF "License GPLv3+" || fail "without a display, kelvane --version names no licence"
 # The installed tool finds its installed module, with no display.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     "$root/usr/bin/kelvane-calc" 206 208 5 9 --png "$tmp/dijagram.png" > /dev/null 2>&1 ||
@@ -76,4 +87,5 @@ contents=$(dpkg-deb --contents "$deb")
 for f in "${files[@]}"; do
     grep -qE " \./$f$" <<< "$contents" || fail "the package lacks /$f"
 done
+lintian --fail-on error "$deb" || fail "lintian finds errors in the package"
 echo "-- All checked"

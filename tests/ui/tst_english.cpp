@@ -37,11 +37,11 @@ std::unique_ptr<QWidget> prozor(const QString &ime, const RezultatiProracuna &r)
     if (ime == QLatin1String("frmParametri"))
         return std::make_unique<frmParametri>();
     if (ime == QLatin1String("frmIzlazna"))
-        return std::make_unique<frmIzlazna>(r, ulaz, nullptr);
+        return std::make_unique<frmIzlazna>(r, nullptr);
     if (ime == QLatin1String("frmListingExtM"))
-        return std::make_unique<frmListingExtM>(r, ulaz, nullptr);
+        return std::make_unique<frmListingExtM>(r, nullptr);
     if (ime == QLatin1String("frmListingExtT"))
-        return std::make_unique<frmListingExtT>(r, ulaz, nullptr);
+        return std::make_unique<frmListingExtT>(r, nullptr);
     if (ime == QLatin1String("frmAbout"))
         return std::make_unique<frmAbout>();
     return std::make_unique<frmPomoc>();
@@ -161,9 +161,9 @@ void tst_English::listingFilesAreTheSameInBothLanguages()
             komanda(&w, "mnuDatotekaSnimi");
             saved[l][k] = sadrzaj(path);
         };
-        frmListingExtM m(r, ulaz, nullptr);
+        frmListingExtM m(r, nullptr);
         save(m, 0);
-        frmListingExtT t(r, ulaz, nullptr);
+        frmListingExtT t(r, nullptr);
         save(t, 1);
     }
     QVERIFY(saved[0][0].startsWith("X[m]") || saved[0][0].size() > 100);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The program's icon: a beam on two supports under two downward forces. The window shows it at

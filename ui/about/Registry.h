@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Reading a value of the system registry as text. The registry itself sits behind RegistryAccess,

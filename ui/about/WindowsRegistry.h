@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The registry's values as its functions pass them, and on Windows the functions themselves, in

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // frmAbout: the modal About window with the title, version and description of the program and a

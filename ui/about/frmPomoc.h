@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // frmPomoc: the help window, a short fixed text in a list. It is modeless and has no owner, so it

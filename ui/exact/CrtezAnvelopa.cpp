@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/exact/CrtezAnvelopa.h"
 
 #include "core/NumberText.h"
@@ -138,7 +140,7 @@ void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QStri
 
 void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p, double L)
 {
-    if (!(L > 0.0) || p.tacne.extM.empty() || rect.width() <= 0 || rect.height() <= 0)
+    if (!(L > 0.0) || p.tacne[Velicina::ExtM].empty() || rect.width() <= 0 || rect.height() <= 0)
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -160,14 +162,15 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
     natpis(painter, gornji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("extM [kNm]"));
     legenda(painter, QPointF(levo + 90 * px, gornji.top() + 2 * px), px, bojaMomenta,
         QCoreApplication::translate("CrtezAnvelopa", "tacna (svi polozaji sila)"));
-    osenci(painter, p.extM, p.tacne.extM, p.klasicne.extM, mM, gornji, bojaMomenta);
+    osenci(painter, p.razlike[Velicina::ExtM], p.tacne[Velicina::ExtM], p.klasicne[Velicina::ExtM],
+        mM, gornji, bojaMomenta);
     const Olovke oM = olovke(px, bojaMomenta);
     painter.setPen(oM.osa);
     painter.drawLine(mM(0, 0), mM(L, 0));
     painter.setPen(oM.klasicna);
-    painter.drawPath(kriva(p.klasicne.extM, mM));
+    painter.drawPath(kriva(p.klasicne[Velicina::ExtM], mM));
     painter.setPen(oM.tacna);
-    painter.drawPath(kriva(p.tacne.extM, mM));
+    painter.drawPath(kriva(p.tacne[Velicina::ExtM], mM));
     // The absolute maximum: a dot on the curve, its value and section beside it.
     const QPointF vrh = mM(p.maksimum.x, p.maksimum.M);
     painter.setBrush(bojaMomenta);
@@ -187,8 +190,8 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
 
     // maxT above and minT below their base line, in the lower 45 %.
     const QRectF donji(rect.left(), gornji.bottom(), rect.width(), rect.height() - gornji.height());
-    const double gore = std::max(najveca(p.tacne.maxT, 1.0), 1e-12);
-    const double dole = najveca(p.tacne.minT, -1.0);
+    const double gore = std::max(najveca(p.tacne[Velicina::MaxT], 1.0), 1e-12);
+    const double dole = najveca(p.tacne[Velicina::MinT], -1.0);
     const double vrhT = donji.top() + red + 8 * px;
     const double visina = donji.bottom() - 6 * px - vrhT;
     const double sy = -visina / (gore + dole);
@@ -197,23 +200,25 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
     natpis(painter, donji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("maxT, minT [kN]"));
     legenda(painter, QPointF(levo + 110 * px, donji.top() + 2 * px), px, bojaSile,
         QCoreApplication::translate("CrtezAnvelopa", "tacna (svi polozaji sila)"));
-    osenci(painter, p.maxT, p.tacne.maxT, p.klasicne.maxT, mT, donji, bojaSile);
-    osenci(painter, p.minT, p.tacne.minT, p.klasicne.minT, mT, donji, bojaSile);
+    osenci(painter, p.razlike[Velicina::MaxT], p.tacne[Velicina::MaxT], p.klasicne[Velicina::MaxT],
+        mT, donji, bojaSile);
+    osenci(painter, p.razlike[Velicina::MinT], p.tacne[Velicina::MinT], p.klasicne[Velicina::MinT],
+        mT, donji, bojaSile);
     const Olovke oT = olovke(px, bojaSile);
     painter.setPen(oT.osa);
     painter.drawLine(mT(0, 0), mT(L, 0));
-    for (const auto *pair : { &p.klasicne.maxT, &p.klasicne.minT }) {
+    for (const auto *pair : { &p.klasicne[Velicina::MaxT], &p.klasicne[Velicina::MinT] }) {
         painter.setPen(oT.klasicna);
         painter.drawPath(kriva(*pair, mT));
     }
-    for (const auto *pair : { &p.tacne.maxT, &p.tacne.minT }) {
+    for (const auto *pair : { &p.tacne[Velicina::MaxT], &p.tacne[Velicina::MinT] }) {
         painter.setPen(oT.tacna);
         painter.drawPath(kriva(*pair, mT));
     }
     // The values at the supports, where each shear envelope is largest.
     painter.setPen(Qt::black);
-    const double T0 = p.tacne.maxT.front().jednacina(0.0);
-    const double TL = p.tacne.minT.back().jednacina(L);
+    const double T0 = p.tacne[Velicina::MaxT].front().jednacina(0.0);
+    const double TL = p.tacne[Velicina::MinT].back().jednacina(L);
     const QString t0 = tekst(NumberText::fixed(T0, 2));
     const QString tL = tekst(NumberText::fixed(TL, 2));
     natpis(painter, mT(0, T0) + QPointF(-4 * px - fm.horizontalAdvance(t0), -red / 2), t0);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The plot of the exact and the classical envelopes: extM above, maxT and minT below, the exact

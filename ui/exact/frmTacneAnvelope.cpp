@@ -1,9 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/exact/frmTacneAnvelope.h"
 
+#include "core/EvaluacijaPreseka.h"
 #include "core/KontroleUnosa.h"
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/TacneAnvelopeTekst.h"
 #include "ui/Controls.h"
+#include "ui/DatotekaMenu.h"
 #include "ui/Messages.h"
 #include "ui/basGlavni.h"
 #include "ui/exact/CrtezAnvelopa.h"
@@ -15,14 +20,13 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 using namespace TacneAnvelope;
 
 namespace {
-
-constexpr Velicina velicine[3] = { Velicina::ExtM, Velicina::MaxT, Velicina::MinT };
 
 // A cell where the exact value is higher than the classical one.
 const QColor bojaOznake(255, 214, 170);
@@ -40,16 +44,6 @@ QLabel *oznaka(const QString &text, const char *name, QWidget *parent)
     return l;
 }
 
-double klasicna(const KlasicneVrednosti &k, Velicina v)
-{
-    return v == Velicina::ExtM ? k.extM : v == Velicina::MaxT ? k.maxT : k.minT;
-}
-
-const TacnaVrednost &tacna(const TacneVrednosti &t, Velicina v)
-{
-    return v == Velicina::ExtM ? t.extM : v == Velicina::MaxT ? t.maxT : t.minT;
-}
-
 } // namespace
 
 PlotAnvelope::PlotAnvelope(const Poredjenje &poredjenje, double L, QWidget *parent)
@@ -58,7 +52,7 @@ PlotAnvelope::PlotAnvelope(const Poredjenje &poredjenje, double L, QWidget *pare
     , m_L(L)
 {
     setObjectName(QStringLiteral("pctAnvelope"));
-    setMinimumSize(480, 320);
+    setMinimumSize(480, 240);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -76,12 +70,10 @@ void PlotAnvelope::paintEvent(QPaintEvent *)
     QPainter(this).drawImage(0, 0, m_image);
 }
 
-frmTacneAnvelope::frmTacneAnvelope(
-    UlazniParametri ulaz, RezultatiProracuna rezultati, QWidget *parent)
+frmTacneAnvelope::frmTacneAnvelope(RezultatiProracuna rezultati, QWidget *parent)
     : MenuDialog(parent)
-    , m_ulaz(ulaz)
     , m_rezultati(rezultati)
-    , m_poredjenje(uporedi(m_rezultati, m_ulaz))
+    , m_poredjenje(uporedi(m_rezultati))
     , m_saveQuestion(this, "CommonDialog1", tr("Rezultati proracuna - tacne anvelope"),
           QStringLiteral("tacneAnvelope"), QStringLiteral("csv"))
 {
@@ -95,19 +87,24 @@ frmTacneAnvelope::frmTacneAnvelope(
     auto *prozor = new QVBoxLayout(this);
     prozor->setContentsMargins(0, 0, 0, 0);
     prozor->setMenuBar(menuBar());
-    prozor->addWidget(client());
+    // On a screen too small for the panels at their least sizes they scroll rather than overlap.
+    auto *pomeranje = new QScrollArea(this);
+    pomeranje->setObjectName(QStringLiteral("scrKlijent"));
+    pomeranje->setFrameShape(QFrame::NoFrame);
+    pomeranje->setWidgetResizable(true);
+    pomeranje->setWidget(client());
+    prozor->addWidget(pomeranje);
     auto *sadrzaj = new QVBoxLayout(client());
     sadrzaj->addWidget(createRezime());
-    m_pctAnvelope = new PlotAnvelope(m_poredjenje, m_ulaz.L, client());
+    m_pctAnvelope = new PlotAnvelope(m_poredjenje, m_rezultati.ulaz().L, client());
     sadrzaj->addWidget(m_pctAnvelope, 1);
     auto *dole = new QHBoxLayout;
     dole->addWidget(createPresek());
     dole->addWidget(createTabela(), 1);
     sadrzaj->addLayout(dole);
     createMenu();
-    prozor->activate(); // the minimum size is known before the window first shows
     resize(1120, 860);
-    centerOnFirstShow(this);
+    centerOnFirstShow(this); // which fits the window to a smaller screen
 
     mnuDatotekaProracun_Click();
     NumericField::focus(m_txtPresek);
@@ -156,8 +153,9 @@ QWidget *frmTacneAnvelope::createPresek()
     };
     const char *jedinice[3] = { " [kNm]", " [kN]", " [kN]" };
     for (int i = 0; i < 3; ++i) {
-        l->addWidget(oznaka(QString::fromStdString(naziv(velicine[i])) + QLatin1String(jedinice[i]),
-                         nullptr, g),
+        l->addWidget(
+            oznaka(QString::fromStdString(naziv(sveVelicine[i])) + QLatin1String(jedinice[i]),
+                nullptr, g),
             i + 2, 0);
         for (int k = 0; k < 3; ++k) {
             m_vrednosti[i][k] = oznaka(QString(), imena[i][k], g);
@@ -170,7 +168,7 @@ QWidget *frmTacneAnvelope::createPresek()
     // Room for the longest position from the start, so that the table keeps its width.
     l->setColumnMinimumWidth(3,
         fontMetrics().horizontalAdvance(
-            QString::fromStdString(opisPolozaja(Velicina::MaxT, { Sila::P2, false }))));
+            QString::fromStdString(opisPolozaja(Velicina::MaxT, { 1, 0b10 }))));
     return g;
 }
 
@@ -204,20 +202,15 @@ QWidget *frmTacneAnvelope::createTabela()
 
 void frmTacneAnvelope::createMenu()
 {
-    QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", tr("Datoteka"));
-    addNamedCommand(datoteka, "mnuDatotekaProracun", tr("Proracun"), this,
-        &frmTacneAnvelope::mnuDatotekaProracun_Click);
-    addNamedCommand(
-        datoteka, "mnuDatotekaSnimi", tr("Snimi"), this, &frmTacneAnvelope::mnuDatotekaSnimi_Click);
-    addNamedCommand(
-        datoteka, "mnuDatotekaIzlaz", tr("Izlaz"), this, &frmTacneAnvelope::mnuDatotekaIzlaz_Click);
+    addDatotekaMenu(menuBar(), this, &frmTacneAnvelope::mnuDatotekaProracun_Click,
+        &frmTacneAnvelope::mnuDatotekaSnimi_Click, &frmTacneAnvelope::mnuDatotekaIzlaz_Click);
 }
 
 // The results window's section rule, on this window's one section field.
 bool frmTacneAnvelope::KontrolaPreseka()
 {
-    const auto odbijanja
-        = KontroleUnosa::KontrolaPreseka(m_txtPresek->text().toStdString(), "0", m_ulaz.L);
+    const auto odbijanja = KontroleUnosa::KontrolaPreseka(
+        m_txtPresek->text().toStdString(), "0", m_rezultati.ulaz().L);
     for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
         Messages::refusal(this, o.poruka);
         m_txtPresek->setText(QString::fromStdString(o.reset));
@@ -226,53 +219,45 @@ bool frmTacneAnvelope::KontrolaPreseka()
     return odbijanja.empty();
 }
 
-bool frmTacneAnvelope::KontrolaBrojaPolja()
-{
-    if (KontroleUnosa::KontrolaBrojaPolja(m_txtBrojPolja->text().toStdString()))
-        return true;
-    m_txtBrojPolja->setText(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja));
-    NumericField::focus(m_txtBrojPolja);
-    return false;
-}
-
 void frmTacneAnvelope::cmdPresek_Click()
 {
     if (!KontrolaPreseka())
         return;
     const double x = *NumericField::value(m_txtPresek);
-    const KlasicneVrednosti k = klasicneVrednosti(m_rezultati, m_ulaz, x);
-    const TacneVrednosti t = tacneVrednosti(m_ulaz, x);
+    const PoVelicini<double> k = klasicneVrednosti(m_rezultati, x);
+    const TacneVrednosti t = tacneVrednosti(m_rezultati, x);
     for (int i = 0; i < 3; ++i) {
-        const TacnaVrednost &tv = tacna(t, velicine[i]);
-        m_vrednosti[i][0]->setText(dve(klasicna(k, velicine[i])));
-        m_vrednosti[i][1]->setText(dve(tv.vrednost));
-        m_vrednosti[i][2]->setText(QString::fromStdString(opisPolozaja(velicine[i], tv.polozaj)));
+        const Velicina v = sveVelicine[i];
+        m_vrednosti[i][0]->setText(dve(k[v]));
+        m_vrednosti[i][1]->setText(dve(t[v].vrednost));
+        m_vrednosti[i][2]->setText(QString::fromStdString(opisPolozaja(v, t[v].polozaj)));
     }
 }
 
 void frmTacneAnvelope::mnuDatotekaProracun_Click()
 {
-    m_tblPreseci->setRowCount(0); // first, so that a refused command leaves the table empty
-    m_preseci.clear();
-    if (!KontrolaBrojaPolja())
+    // A refused count keeps the table and what "Snimi" saves until a valid one replaces them.
+    if (!KontrolaBrojaPolja(m_txtBrojPolja))
         return;
-    m_preseci = ListingLines::preseci(m_ulaz.L, *NumericField::value(m_txtBrojPolja));
+    m_tblPreseci->setRowCount(0);
+    m_preseci = ListingLines::preseci(m_rezultati.ulaz().L, *NumericField::value(m_txtBrojPolja));
     m_tblPreseci->setRowCount(int(m_preseci.size()));
     for (int red = 0; red < int(m_preseci.size()); ++red) {
         const double x = m_preseci[red];
-        const KlasicneVrednosti k = klasicneVrednosti(m_rezultati, m_ulaz, x);
-        const TacneVrednosti t = tacneVrednosti(m_ulaz, x);
+        const PoVelicini<double> k = klasicneVrednosti(m_rezultati, x);
+        const TacneVrednosti t = tacneVrednosti(m_rezultati, x);
         auto *celijaX = new QTableWidgetItem(QString::fromStdString(NumberText::fixed(x, 3)));
         celijaX->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_tblPreseci->setItem(red, 0, celijaX);
         for (int i = 0; i < 3; ++i) {
-            const TacnaVrednost &tv = tacna(t, velicine[i]);
-            const double kv = klasicna(k, velicine[i]);
+            const Velicina v = sveVelicine[i];
+            const TacnaVrednost &tv = t[v];
+            const double kv = k[v];
             auto *celijaK = new QTableWidgetItem(dve(kv));
             auto *celijaT = new QTableWidgetItem(dve(tv.vrednost));
             for (QTableWidgetItem *c : { celijaK, celijaT })
                 c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            const std::string napomenaTekst = napomena(velicine[i], kv, tv);
+            const std::string napomenaTekst = napomena(v, kv, tv);
             if (!napomenaTekst.empty()) {
                 celijaT->setBackground(bojaOznake);
                 celijaT->setToolTip(QString::fromStdString(napomenaTekst));
@@ -289,7 +274,7 @@ void frmTacneAnvelope::mnuDatotekaSnimi_Click()
     if (path.isEmpty())
         return;
     QStringList lines;
-    for (const std::string &line : csvLinije(m_rezultati, m_ulaz, m_preseci))
+    for (const std::string &line : csvLinije(m_rezultati, m_preseci))
         lines.append(QString::fromStdString(line));
     saveLines(this, path, lines);
 }

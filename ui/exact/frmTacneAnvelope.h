@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // frmTacneAnvelope: the exact envelopes over every load position beside the classical ones of the
@@ -43,10 +45,9 @@ class frmTacneAnvelope : public MenuDialog
     Q_OBJECT
 
 public:
-    frmTacneAnvelope(UlazniParametri ulaz, RezultatiProracuna rezultati, QWidget *parent);
+    frmTacneAnvelope(RezultatiProracuna rezultati, QWidget *parent);
 
     bool KontrolaPreseka();
-    bool KontrolaBrojaPolja();
     void cmdPresek_Click();
     void mnuDatotekaProracun_Click();
     void mnuDatotekaSnimi_Click();
@@ -58,7 +59,6 @@ private:
     QWidget *createTabela();
     void createMenu();
 
-    const UlazniParametri m_ulaz;
     const RezultatiProracuna m_rezultati;
     const TacneAnvelope::Poredjenje m_poredjenje;
     std::vector<double> m_preseci; // the sections of the table, m

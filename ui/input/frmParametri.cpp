@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/input/frmParametri.h"
 
+#include "core/Proracun.h"
 #include "ui/Controls.h"
 #include "ui/LineSketch.h"
 #include "ui/Messages.h"
@@ -122,13 +125,6 @@ void frmParametri::createMenu()
         &frmParametri::mnuPomocPomoc_Click);
 }
 
-UlazniParametri frmParametri::ulazniParametri() const
-{
-    const auto vrednost = [](const QLineEdit *f) { return NumericField::value(f).value_or(0.0); };
-    return { vrednost(m_txtSila1), vrednost(m_txtSila2), vrednost(m_txtRazmakSila),
-        vrednost(m_txtRasponGrede) };
-}
-
 KontroleUnosa::TekstoviUlaza frmParametri::tekstovi() const
 {
     const auto tekst = [](const QLineEdit *f) { return f->text().toStdString(); };
@@ -157,9 +153,9 @@ bool frmParametri::KontrolaDuzine() const
     return KontroleUnosa::KontrolaDuzine(tekstovi());
 }
 
-bool frmParametri::KontrolaVrednosti()
+// Carries out the steps of the value checks in their order: message, reset, focus.
+bool frmParametri::KontrolaVrednosti(const KontroleUnosa::ProveraUlaza &provera)
 {
-    const KontroleUnosa::ProveraUlaza provera = KontroleUnosa::KontrolaVrednosti(tekstovi());
     for (const KontroleUnosa::Ispravka &i : provera.ispravke) {
         if (i.poruka)
             Messages::refusal(this, *i.poruka);
@@ -174,10 +170,11 @@ void frmParametri::mnuProracunExtMExtT_Click()
 {
     if (!KontrolaDuzine())
         return;
-    if (!KontrolaVrednosti())
+    const Proracun::Ishod ishod = Proracun::izTekstova(tekstovi());
+    if (!KontrolaVrednosti(ishod.provera))
         return;
-    m_rezultati.proracunaj(ulazniParametri());
-    frmIzlazna izlazna(m_rezultati, ulazniParametri(), this);
+    m_rezultati = *ishod.rezultati;
+    frmIzlazna izlazna(m_rezultati, this);
     if (izlazna.exec() != QDialog::Accepted)
         return;
     // Closed through its menu: the user goes back to the inputs, starting with P1.

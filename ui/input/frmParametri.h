@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // frmParametri: the input window the program starts with. It owns the calculation record for the
@@ -29,9 +31,6 @@ public:
     QLineEdit *txtRazmakSila() const { return m_txtRazmakSila; }
     QLineEdit *txtRasponGrede() const { return m_txtRasponGrede; }
 
-    // The inputs as numbers; only meaningful once the checks have accepted the fields.
-    UlazniParametri ulazniParametri() const;
-
     bool KontrolaDuzine() const;
 
 private:
@@ -42,7 +41,7 @@ private:
 
     void createControls(QWidget *client);
     void createMenu();
-    bool KontrolaVrednosti();
+    bool KontrolaVrednosti(const KontroleUnosa::ProveraUlaza &provera);
     KontroleUnosa::TekstoviUlaza tekstovi() const;
     QLineEdit *polje(KontroleUnosa::Ulaz ulaz) const;
 

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/listing/ListingWindow.h"
 
 #include "core/KontroleUnosa.h"
 #include "ui/Controls.h"
+#include "ui/DatotekaMenu.h"
 #include "ui/Twips.h"
 #include "ui/basGlavni.h"
 #include "ui/listing/TabStopDelegate.h"
@@ -12,12 +15,11 @@
 #include <QListWidget>
 #include <QMenuBar>
 
-ListingWindow::ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
-    const UlazniParametri &ulaz, QWidget *parent)
+ListingWindow::ListingWindow(
+    const ListingDesign &design, const RezultatiProracuna &rezultati, QWidget *parent)
     : MenuDialog(parent)
     , m_design(design)
     , m_rezultati(rezultati)
-    , m_ulaz(ulaz)
     , m_saveQuestion(this, design.dialogName, design.dialogTitle, design.offeredFileName,
           QStringLiteral("txt"))
 {
@@ -65,29 +67,14 @@ void ListingWindow::createControls(QWidget *client)
 
 void ListingWindow::createMenu()
 {
-    QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", tr("Datoteka"));
-    addNamedCommand(datoteka, "mnuDatotekaProracun", tr("Proracun"), this,
-        &ListingWindow::mnuDatotekaProracun_Click);
-    addNamedCommand(
-        datoteka, "mnuDatotekaSnimi", tr("Snimi"), this, &ListingWindow::mnuDatotekaSnimi_Click);
-    addNamedCommand(
-        datoteka, "mnuDatotekaIzlaz", tr("Izlaz"), this, &ListingWindow::mnuDatotekaIzlaz_Click);
-}
-
-// No message: the field gets its start value back and the focus.
-bool ListingWindow::KontrolaBrojaPolja()
-{
-    if (KontroleUnosa::KontrolaBrojaPolja(m_txtBrojPolja->text().toStdString()))
-        return true;
-    m_txtBrojPolja->setText(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja));
-    NumericField::focus(m_txtBrojPolja);
-    return false;
+    addDatotekaMenu(menuBar(), this, &ListingWindow::mnuDatotekaProracun_Click,
+        &ListingWindow::mnuDatotekaSnimi_Click, &ListingWindow::mnuDatotekaIzlaz_Click);
 }
 
 void ListingWindow::mnuDatotekaProracun_Click()
 {
     m_lst->clear(); // first, so that a refused command leaves the list empty
-    if (!KontrolaBrojaPolja())
+    if (!KontrolaBrojaPolja(m_txtBrojPolja))
         return;
     QStringList lines;
     for (const std::string &line : linije(*NumericField::value(m_txtBrojPolja)))

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // ListingWindow: what the moment and the shear listing windows share. The number of fields n,
@@ -55,27 +57,23 @@ public:
     }
 
 protected:
-    ListingWindow(const ListingDesign &design, const RezultatiProracuna &rezultati,
-        const UlazniParametri &ulaz, QWidget *parent);
+    ListingWindow(
+        const ListingDesign &design, const RezultatiProracuna &rezultati, QWidget *parent);
 
-    // The lines for n fields, from the record and its inputs.
+    // The lines for n fields, from the record.
     virtual std::vector<std::string> linije(double n) const = 0;
 
     const RezultatiProracuna &rezultati() const { return m_rezultati; }
-    // The inputs the record was computed from, as typed.
-    const UlazniParametri &ulaz() const { return m_ulaz; }
 
 private:
     void mnuDatotekaProracun_Click();
     void mnuDatotekaSnimi_Click();
     void mnuDatotekaIzlaz_Click();
-    bool KontrolaBrojaPolja();
     void createControls(QWidget *client);
     void createMenu();
 
     const ListingDesign m_design;
     const RezultatiProracuna m_rezultati;
-    const UlazniParametri m_ulaz;
     FileNameQuestion m_fileNameQuestion;
 
     QLineEdit *m_txtBrojPolja = nullptr;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The listing lines keep their tab characters; this delegate draws them at tab stops chosen from

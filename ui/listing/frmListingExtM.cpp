@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/listing/frmListingExtM.h"
 
 #include "core/ListingLines.h"
@@ -40,13 +42,11 @@ ListingDesign dizajn()
 
 } // namespace
 
-frmListingExtM::frmListingExtM(
-    const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent)
-    : ListingWindow(dizajn(), rezultati, ulaz, parent)
+frmListingExtM::frmListingExtM(const RezultatiProracuna &rezultati, QWidget *parent)
+    : ListingWindow(dizajn(), rezultati, parent)
 { }
 
 std::vector<std::string> frmListingExtM::linije(double n) const
 {
-    const UlazniParametri u = ulaz();
-    return ListingLines::momenti(rezultati(), u.L, u.P1, u.e, n);
+    return ListingLines::momenti(rezultati(), n);
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/listing/frmListingExtT.h"
 
 #include "core/ListingLines.h"
@@ -40,12 +42,11 @@ ListingDesign dizajn()
 
 } // namespace
 
-frmListingExtT::frmListingExtT(
-    const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent)
-    : ListingWindow(dizajn(), rezultati, ulaz, parent)
+frmListingExtT::frmListingExtT(const RezultatiProracuna &rezultati, QWidget *parent)
+    : ListingWindow(dizajn(), rezultati, parent)
 { }
 
 std::vector<std::string> frmListingExtT::linije(double n) const
 {
-    return ListingLines::transverzalneSile(rezultati(), ulaz().L, n);
+    return ListingLines::transverzalneSile(rezultati(), n);
 }

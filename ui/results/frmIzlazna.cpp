@@ -1,16 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/results/frmIzlazna.h"
 
 #include "core/EvaluacijaPreseka.h"
 #include "core/KontroleUnosa.h"
 #include "core/NumberText.h"
-#include "core/TacneAnvelope.h"
+#include "core/TacneAnvelopeTekst.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/SaveQuestion.h"
 #include "ui/Twips.h"
 #include "ui/basGlavni.h"
-#include "ui/diagram/DiagramCanvas.h"
-#include "ui/diagram/WidgetProgress.h"
+#include "ui/dijagram/PlatnoDijagrama.h"
+#include "ui/dijagram/WidgetProgress.h"
 #include "ui/exact/frmTacneAnvelope.h"
 #include "ui/listing/frmListingExtM.h"
 #include "ui/listing/frmListingExtT.h"
@@ -93,19 +95,17 @@ void upisi(QLineEdit *field, double value)
 }
 
 // Where the classical value shown falls short of the exact one, the field says so on hovering.
-void napomeni(QLineEdit *field, TacneAnvelope::Velicina v, double klasicna,
-    const TacneAnvelope::TacnaVrednost &tacna)
+void napomeni(
+    QLineEdit *field, Velicina v, double klasicna, const TacneAnvelope::TacnaVrednost &tacna)
 {
     field->setToolTip(QString::fromStdString(TacneAnvelope::napomena(v, klasicna, tacna)));
 }
 
 } // namespace
 
-frmIzlazna::frmIzlazna(
-    const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent)
+frmIzlazna::frmIzlazna(const RezultatiProracuna &rezultati, QWidget *parent)
     : MenuDialog(parent)
     , m_rezultati(rezultati)
-    , m_ulaz(ulaz)
     , m_dlgIzvestaj(this, "dlgIzvestaj", tr("Rezultati proracuna - proracunski list"),
           tr("Izvestaj"), QStringLiteral("pdf"))
 {
@@ -231,11 +231,11 @@ void frmIzlazna::createExtMPanel()
 
     // The character after the blanks is the micro sign of the Central European code page.
     QGroupBox *f2 = grupa(m_fraExtM, "Frame2", tr("Zone vazenja"), twipsRect(90, 3645, 8655, 735));
-    label(f2, "lblZonaVazenjaParaboleI", tr("Zona vazenja parabole I  \u00B5[m]="),
+    label(f2, "lblZonaVazenjaParaboleI", QStringLiteral("Zona vazenja parabole I  \u00B5[m]="),
         twipsRect(135, 345, 3255, 255));
     recordField(f2, "txtZonaVazenjaParaboleI", twipsRect(3255, 270, 855, 390),
         &RezultatiProracuna::dblZonaVazenjaParaboleI);
-    label(f2, "lblZonaVazenjaParaboleII", tr("Zona vazenja parabole II \u00B5[m]="),
+    label(f2, "lblZonaVazenjaParaboleII", QStringLiteral("Zona vazenja parabole II \u00B5[m]="),
         twipsRect(4605, 345, 3255, 255));
     recordField(f2, "txtZonaVazenjaParaboleII", twipsRect(7725, 270, 855, 390),
         &RezultatiProracuna::dblZonaVazenjaParaboleII);
@@ -337,7 +337,7 @@ void frmIzlazna::createExtTPanel()
 
 void frmIzlazna::createGrafik()
 {
-    m_pctGrafik = new DiagramCanvas(client());
+    m_pctGrafik = new PlatnoDijagrama(client());
     m_pctGrafik->setObjectName(QStringLiteral("pctGrafik"));
     m_pctGrafik->setGeometry(twipsRect(45, 540, 9300, 6975));
 
@@ -458,7 +458,7 @@ void frmIzlazna::TabStrip1_Click()
 void frmIzlazna::nacrtajDijagram()
 {
     WidgetProgress progress(m_ProgressBar1, m_lblProcenat);
-    ::nacrtajDijagram(m_rezultati, m_ulaz, m_pctGrafik->surface(), progress, m_petlja);
+    ::nacrtajDijagram(m_rezultati, m_pctGrafik->surface(), progress, m_petlja);
     m_pctGrafik->update();
 }
 
@@ -466,7 +466,7 @@ void frmIzlazna::nacrtajDijagram()
 bool frmIzlazna::KontrolaPreseka()
 {
     const auto odbijanja = KontroleUnosa::KontrolaPreseka(
-        tekst(m_txtProizvoljnoX), tekst(m_txtProizvoljnoXZaExtT), m_ulaz.L);
+        tekst(m_txtProizvoljnoX), tekst(m_txtProizvoljnoXZaExtT), m_rezultati.ulaz().L);
     for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
         const bool zaExtM = o.polje == KontroleUnosa::Presek::ZaExtM;
         QLineEdit *field = zaExtM ? m_txtProizvoljnoX : m_txtProizvoljnoXZaExtT;
@@ -483,12 +483,12 @@ void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
     if (!KontrolaPreseka())
         return;
     const double x = NumericField::value(m_txtProizvoljnoX).value_or(0.0);
-    const MomentUPreseku m = momentUPreseku(m_rezultati, m_ulaz, x);
+    const MomentUPreseku m = momentUPreseku(m_rezultati, x);
     upisi(m_txtProizvoljnoKNmPI, m.MI);
     upisi(m_txtProizvoljnoKNmPII, m.MII);
     upisi(m_txtEXTMProizvoljniPresek, m.extM);
-    napomeni(m_txtEXTMProizvoljniPresek, TacneAnvelope::Velicina::ExtM, m.extM,
-        TacneAnvelope::tacneVrednosti(m_ulaz, x).extM);
+    napomeni(m_txtEXTMProizvoljniPresek, Velicina::ExtM, m.extM,
+        TacneAnvelope::tacneVrednosti(m_rezultati, x)[Velicina::ExtM]);
     preformatiraj();
 }
 
@@ -500,9 +500,9 @@ void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
     const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(m_rezultati, x);
     upisi(m_txtProizvoljnoMaxT, t.maxT);
     upisi(m_txtProizvoljnoMinT, t.minT);
-    const auto tacne = TacneAnvelope::tacneVrednosti(m_ulaz, x);
-    napomeni(m_txtProizvoljnoMaxT, TacneAnvelope::Velicina::MaxT, t.maxT, tacne.maxT);
-    napomeni(m_txtProizvoljnoMinT, TacneAnvelope::Velicina::MinT, t.minT, tacne.minT);
+    const TacneAnvelope::TacneVrednosti tacne = TacneAnvelope::tacneVrednosti(m_rezultati, x);
+    napomeni(m_txtProizvoljnoMaxT, Velicina::MaxT, t.maxT, tacne[Velicina::MaxT]);
+    napomeni(m_txtProizvoljnoMinT, Velicina::MinT, t.minT, tacne[Velicina::MinT]);
     preformatiraj();
 }
 
@@ -520,19 +520,19 @@ void frmIzlazna::mnuProracunPromenaUlaznihParametara_Click()
 
 void frmIzlazna::mnuProracunExtMUProizvoljnimPresecima_Click()
 {
-    frmListingExtM listing(m_rezultati, m_ulaz, this);
+    frmListingExtM listing(m_rezultati, this);
     listing.exec();
 }
 
 void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
 {
-    frmListingExtT listing(m_rezultati, m_ulaz, this);
+    frmListingExtT listing(m_rezultati, this);
     listing.exec();
 }
 
 ProracunskiList::Sadrzaj frmIzlazna::sadrzajIzvestaja() const
 {
-    return { m_ulaz, TacneAnvelope::rezime(TacneAnvelope::uporedi(m_rezultati, m_ulaz)),
+    return { m_rezultati.ulaz(), TacneAnvelope::rezime(TacneAnvelope::uporedi(m_rezultati)),
         QDateTime::currentDateTime() };
 }
 
@@ -562,6 +562,6 @@ void frmIzlazna::mnuDatotekaStampa_Click()
 
 void frmIzlazna::mnuProracunTacneAnvelope_Click()
 {
-    frmTacneAnvelope prozor(m_ulaz, m_rezultati, this);
+    frmTacneAnvelope prozor(m_rezultati, this);
     prozor.exec();
 }

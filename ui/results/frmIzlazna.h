@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // frmIzlazna: the results window, modal over the input window. It shows the calculation record in
@@ -9,7 +11,7 @@
 // returns Accepted when the user went back through the menu, after which the opener puts the focus
 // into its first field.
 
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 #include "core/RezultatiProracuna.h"
 #include "output/ProracunskiList.h"
 #include "ui/MenuDialog.h"
@@ -19,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-class DiagramCanvas;
+class PlatnoDijagrama;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -35,7 +37,7 @@ public:
     // The designed window sizes per tab are outer sizes in twips; see klijentskaVelicina().
     enum Tab { TabExtM = 0, TabExtT = 1, TabDijagram = 2 };
 
-    frmIzlazna(const RezultatiProracuna &rezultati, const UlazniParametri &ulaz, QWidget *parent);
+    frmIzlazna(const RezultatiProracuna &rezultati, QWidget *parent);
     ~frmIzlazna() override;
 
     // Whether the tab at index carries the highlighted look (separate from the selection).
@@ -81,12 +83,11 @@ private:
     QLineEdit *recordField(QWidget *parent, const char *name, QRect rect, Vrednost value);
 
     const RezultatiProracuna m_rezultati;
-    const UlazniParametri m_ulaz; // as typed; they cannot change while this window is open
 
     QTabBar *m_TabStrip1 = nullptr;
     QGroupBox *m_fraExtM = nullptr;
     QGroupBox *m_fraExtT = nullptr;
-    DiagramCanvas *m_pctGrafik = nullptr;
+    PlatnoDijagrama *m_pctGrafik = nullptr;
     QProgressBar *m_ProgressBar1 = nullptr;
     QLabel *m_lblProcenat = nullptr;
     QLineEdit *m_txtProizvoljnoX = nullptr;
@@ -98,7 +99,7 @@ private:
     QLineEdit *m_txtProizvoljnoMinT = nullptr;
     std::vector<QLineEdit *> m_tekstovi; // all text fields, for the re-format pass
     std::vector<std::pair<QLineEdit *, Vrednost>> m_poljaZapisa; // the fields of the record
-    DiagramLoopVariables m_petlja; // dblXgrafik, dblYgrafik
+    PetljaDijagrama m_petlja; // dblXgrafik, dblYgrafik
     FileNameQuestion m_fileNameQuestion;
     SaveQuestion m_dlgIzvestaj;
 };

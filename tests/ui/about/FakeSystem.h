@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A registry and a program starter that tests fill in and then read back: which keys were opened,

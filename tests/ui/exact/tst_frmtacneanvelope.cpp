@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/exact/frmTacneAnvelope.h"
 #include "ui/results/frmIzlazna.h"
 
@@ -44,7 +46,7 @@ private slots:
 
 void tst_frmTacneAnvelope::summaryAndSectionForStartValues()
 {
-    frmTacneAnvelope w(ulaz, zapis(), nullptr);
+    frmTacneAnvelope w(zapis(), nullptr);
     w.show();
     QCOMPARE(w.windowTitle(), QStringLiteral("Tacne anvelope"));
     QCOMPARE(tekst(&w, "lblRezimeExtM"),
@@ -88,20 +90,20 @@ void tst_frmTacneAnvelope::summaryAndSectionForStartValues()
 
 void tst_frmTacneAnvelope::tableAndCsvThroughTheSaveDialog()
 {
-    frmTacneAnvelope w(ulaz, zapis(), nullptr);
+    frmTacneAnvelope w(zapis(), nullptr);
     w.show();
     const auto *tabela = kontrola<QTableWidget>(&w, QStringLiteral("tblPreseci"));
     QLineEdit *brojPolja = polje(&w, QStringLiteral("txtBrojPolja"));
     QCOMPARE(tabela->rowCount(), 11); // n = 10 when the window opens
 
-    // The listing windows' rule: n = 0 is refused without a message, the table left empty.
-    unesi(brojPolja, QStringLiteral("0"));
-    komanda(&w, "mnuDatotekaProracun");
-    QCOMPARE(tabela->rowCount(), 0);
-    QCOMPARE(brojPolja->text(), QStringLiteral("10"));
-
     unesi(brojPolja, QStringLiteral("2"));
     komanda(&w, "mnuDatotekaProracun");
+    // The listing windows' rule: n = 0 is refused without a message; the table keeps its rows.
+    unesi(brojPolja, QStringLiteral("0"));
+    komanda(&w, "mnuDatotekaProracun");
+    QCOMPARE(tabela->rowCount(), 3);
+    QCOMPARE(brojPolja->text(), QStringLiteral("10"));
+
     QStringList red;
     for (int k = 0; k < 7; ++k)
         red << tabela->item(1, k)->text();
@@ -130,7 +132,7 @@ void tst_frmTacneAnvelope::tableAndCsvThroughTheSaveDialog()
 // The fourth "Proracun" command opens the window; a classical value that falls short says so.
 void tst_frmTacneAnvelope::resultsWindowNotesAndOpensIt()
 {
-    frmIzlazna izlazna(zapis(), ulaz, nullptr);
+    frmIzlazna izlazna(zapis(), nullptr);
     izlazna.show();
     const auto izracunaj = [&](const char *input, const QString &x, const char *button) {
         unesi(polje(&izlazna, QLatin1String(input)), x);

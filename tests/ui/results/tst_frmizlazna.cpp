@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/results/frmIzlazna.h"
 
 #include "ui/input/frmParametri.h"
@@ -23,7 +25,7 @@ struct Rezultati
     {
         RezultatiProracuna rezultati;
         rezultati.proracunaj(ulaz);
-        izlazna = std::make_unique<frmIzlazna>(rezultati, ulaz, nullptr);
+        izlazna = std::make_unique<frmIzlazna>(rezultati, nullptr);
         izlazna->show();
         aktiviraj(izlazna.get());
     }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/results/frmIzlazna.h"
 
 #include "Datoteke.h"
@@ -57,7 +59,7 @@ private slots:
 
 void tst_Izvestaj::fileMenuOffersSheetAndPrintBeforeExit()
 {
-    frmIzlazna w(zapis(), ulaz, nullptr);
+    frmIzlazna w(zapis(), nullptr);
     QStringList names;
     QStringList texts;
     for (const QAction *a : kontrola<QMenu>(&w, QStringLiteral("mnuDatoteka"))->actions()) {
@@ -74,7 +76,7 @@ void tst_Izvestaj::savesTheSheetAndPrintsTheSameSheet()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
     const QString papir = dir.filePath(QStringLiteral("papir.pdf"));
-    frmIzlazna w(zapis(), ulaz, nullptr);
+    frmIzlazna w(zapis(), nullptr);
     w.setFileNameQuestion([&] { return pdf; });
     w.show();
     ModalWatcher watcher;
@@ -124,7 +126,7 @@ void tst_Izvestaj::failedSaveKeepsTheOldFileAndSaysWhy()
         path = QStringLiteral("/proc/list.pdf");
     }
 
-    frmIzlazna w(zapis(), ulaz, nullptr);
+    frmIzlazna w(zapis(), nullptr);
     w.setFileNameQuestion([&] { return path; });
     w.show();
     ModalWatcher watcher;

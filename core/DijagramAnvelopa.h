@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The diagram of both envelopes: the moment envelope above the beam line, the shear envelope
@@ -7,12 +9,12 @@
 #include "core/RezultatiProracuna.h"
 
 // The results window's loop variables, which keep their last values after a drawing.
-struct DiagramLoopVariables
+struct PetljaDijagrama
 {
     double dblXgrafik = 0.0;
     double dblYgrafik = 0.0;
 };
 
-// Draws the whole diagram of the calculation r with the inputs ulaz (P1, e, L as typed).
-void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
-    DrawingSurface &surface, ProgressDisplay &progress, DiagramLoopVariables &loop);
+// Draws the whole diagram of the calculation r.
+void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
+    ProgressDisplay &progress, PetljaDijagrama &loop);

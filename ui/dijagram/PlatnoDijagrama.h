@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // pctGrafik: the drawing area of the results window. It owns an off-screen image that the diagram
@@ -12,13 +14,13 @@
 
 class RasterSurface;
 
-class DiagramCanvas : public QWidget
+class PlatnoDijagrama : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit DiagramCanvas(QWidget *parent);
-    ~DiagramCanvas() override;
+    explicit PlatnoDijagrama(QWidget *parent);
+    ~PlatnoDijagrama() override;
 
     DrawingSurface &surface();
     const QImage &image() const;

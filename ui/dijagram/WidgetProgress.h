@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Progress of the diagram on the results window's ProgressBar1 and lblProcenat.

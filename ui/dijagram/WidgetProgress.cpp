@@ -1,4 +1,6 @@
-#include "ui/diagram/WidgetProgress.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/dijagram/WidgetProgress.h"
 
 #include <QLabel>
 #include <QProgressBar>

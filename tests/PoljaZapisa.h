@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // All 36 fields of the calculation record in their declared order, for tests that compare whole
@@ -7,7 +9,7 @@
 
 #include <vector>
 
-inline std::vector<double> sviFields(const RezultatiProracuna &r)
+inline std::vector<double> svaPolja(const RezultatiProracuna &r)
 {
     std::vector<double> values;
     for (const PoljeRezultata &p : r.polja())

@@ -1,7 +1,10 @@
-#include "core/EnvelopeDiagram.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/DiagramScales.h"
+#include "core/DijagramAnvelopa.h"
+
+#include "core/KlasicnaAnvelopa.h"
 #include "core/NumberText.h"
+#include "core/RazmereDijagrama.h"
 
 #include <cmath>
 
@@ -37,20 +40,20 @@ std::string value(double v)
 
 } // namespace
 
-void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
-    DrawingSurface &surface, ProgressDisplay &progress, DiagramLoopVariables &loop)
+void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
+    ProgressDisplay &progress, PetljaDijagrama &loop)
 {
     progress.showBar(true);
     progress.setRange(0, 100);
 
-    const DiagramScales s = diagramScales(r, ulaz);
+    const RazmereDijagrama s = razmereDijagrama(r);
     const double sx = s.sx;
     const double sM = s.sM;
     const double sT = s.sT;
-    const double L = ulaz.L;
-    const double e = ulaz.e;
-    const double P1 = ulaz.P1;
+    const double L = r.ulaz().L;
+    const double e = r.ulaz().e;
     const double R = r.dblR();
+    using namespace KlasicnaAnvelopa;
 
     surface.setPixelUnits();
     double &x = loop.dblXgrafik;
@@ -67,12 +70,12 @@ void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
     });
     finishStage();
 
-    double hx = beamStep(L);
+    double hx = korakGrede(L);
 
     // Stage 2: parabola I, thick where it governs (left of the intersection). Its coordinates are
     // truncated to whole pixels.
     sample(x, r.dblX01I(), r.dblX02I(), hx, [&](double xi) {
-        y = (L - r.dblA1()) * (R / L) * xi - std::pow(xi, 2.0) * (R / L);
+        y = parabolaI(r, xi);
         surface.dot(std::floor(25 + sx * xi), std::floor(25 + sM * y));
         surface.setPenWidth(xi < r.dblXpreseka() ? 4 : 1);
     });
@@ -80,14 +83,14 @@ void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
 
     // Stage 3: parabola II, thick right of the intersection.
     sample(x, r.dblX01II(), r.dblX02II(), hx, [&](double xi) {
-        y = (L - r.dblA2()) * (R / L) * xi - std::pow(xi, 2.0) * (R / L) - P1 * e;
+        y = parabolaII(r, xi);
         surface.dot(25 + sx * xi, 25 + sM * y);
         surface.setPenWidth(xi > r.dblXpreseka() ? 4 : 1);
     });
     finishStage();
 
     // Stages 4 to 6: verticals down to both maxima and to the intersection.
-    const double hM = momentStep(s.Mref);
+    const double hM = korakMomenta(s.Mref);
     const auto momentVertical = [&](double x0, double mEnd) {
         sample(y, 0, mEnd, hM, [&](double m) {
             surface.dot(25 + sx * x0, 25 + sM * m);
@@ -106,7 +109,7 @@ void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
     });
     finishStage();
 
-    hx = beamStep(L);
+    hx = korakGrede(L);
 
     // Stages 8 to 15: the shear lines along the beam. y holds the shear negated, so that it maps
     // downwards like a moment.
@@ -119,21 +122,20 @@ void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
         finishStage();
     };
     shearLine(r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno(), 4,
-        [&](double xi) { return r.dblKAmaxTII() * xi - r.dblKBmaxTII(); });
-    shearLine(0, r.dblMaxTIZonaVazenjaLevo(), 1,
-        [&](double xi) { return r.dblKAmaxTI() * xi - r.dblKBmaxTI(); });
+        [&](double xi) { return -maxTII(r, xi); });
+    shearLine(0, r.dblMaxTIZonaVazenjaLevo(), 1, [&](double xi) { return -maxTI(r, xi); });
     shearLine(r.dblMaxTIZonaVazenjaLevo(), r.dblMaxTIZonaVazenjaDesno(), 4,
-        [&](double xi) { return r.dblKAmaxTI() * xi - r.dblKBmaxTI(); });
-    shearLine(0, L, 1, [&](double xi) { return (R / L) * xi - R; });
+        [&](double xi) { return -maxTI(r, xi); });
+    shearLine(0, L, 1, [&](double xi) { return -maxTRezultante(r, xi); });
     shearLine(r.dblMinTIZonaVazenjaLevo(), r.dblMinTIZonaVazenjaDesno(), 4,
-        [&](double xi) { return r.dblKAminTI() * xi; });
-    shearLine(r.dblMinTIZonaVazenjaDesno(), L, 1, [&](double xi) { return r.dblKAminTI() * xi; });
+        [&](double xi) { return -minTI(r, xi); });
+    shearLine(r.dblMinTIZonaVazenjaDesno(), L, 1, [&](double xi) { return -minTI(r, xi); });
     shearLine(r.dblMinTIIZonaVazenjaLevo(), r.dblMinTIIZonaVazenjaDesno(), 4,
-        [&](double xi) { return r.dblKAminTII() * xi - r.dblKBminTII(); });
+        [&](double xi) { return -minTII(r, xi); });
 
     // Stage 15: the negative reference line of R, truncated to whole pixels.
     sample(x, 0, L, hx, [&](double xi) {
-        y = (R / L) * xi;
+        y = -minTRezultante(r, xi);
         surface.dot(std::floor(25 + sx * xi), std::floor(300 + sT * y));
         surface.setPenWidth(1);
     });
@@ -141,7 +143,7 @@ void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
 
     // Stages 16 to 23: thick verticals from the base line to the envelope, continued thin to the
     // reference line of R. maxT lies above the base line, minT below it.
-    const double hT = shearStep(s.Tref);
+    const double hT = korakSile(s.Tref);
     const auto shearVertical
         = [&](double px, double tFrom, double tTo, double direction, int penWidth) {
               sample(y, tFrom, tTo, hT, [&](double t) {
@@ -153,18 +155,19 @@ void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
     constexpr double up = -1;
     constexpr double down = 1;
     const double xMaxTII = 25 + sx * r.dblMaxTIIZonaVazenjaDesno();
-    const double t18 = -(r.dblMaxTIIZonaVazenjaDesno() * r.dblKAmaxTII() - r.dblKBmaxTII());
-    const double t20 = r.dblMinTIIZonaVazenjaDesno() * r.dblKAminTII() - r.dblKBminTII();
+    const KarakteristicneSile k = karakteristicneSile(r);
+    const double t18 = k.maxTKrajZone;
+    const double t20 = -k.minTDesno;
     const double xMinTI = 25 + sx * r.dblMinTIZonaVazenjaDesno();
-    const double t22 = r.dblMinTIZonaVazenjaDesno() * r.dblKAminTI();
-    shearVertical(25, 0, r.dblKBmaxTII(), up, 4);
-    shearVertical(25, r.dblKBmaxTII(), R, up, 1);
+    const double t22 = -k.minTKrajZone;
+    shearVertical(25, 0, k.maxTLevo, up, 4);
+    shearVertical(25, k.maxTLevo, R, up, 1);
     shearVertical(xMaxTII, 0, t18, up, 4);
-    shearVertical(xMaxTII, t18, -((R / L) * r.dblMaxTIIZonaVazenjaDesno() - R), up, 1);
+    shearVertical(xMaxTII, t18, maxTRezultante(r, r.dblMaxTIIZonaVazenjaDesno()), up, 1);
     shearVertical(530, 0, t20, down, 4);
     shearVertical(530, t20, R, down, 1);
     shearVertical(xMinTI, 0, t22, down, 4);
-    shearVertical(xMinTI, t22, (R / L) * r.dblMinTIZonaVazenjaDesno(), down, 1);
+    shearVertical(xMinTI, t22, -minTRezultante(r, r.dblMinTIZonaVazenjaDesno()), down, 1);
 
     // Stage 24: legends, the two circles and the characteristic values.
     writeText(surface, 60, 150, 15, "maxT");
@@ -186,14 +189,11 @@ void nacrtajDijagram(const RezultatiProracuna &r, const UlazniParametri &ulaz,
     writeText(surface, sx * r.dblXpreseka(), 42 + sM * r.dblMpreseka(), 10, value(r.dblMpreseka()));
     writeText(surface, sx * r.dblXmaxII(), 30 + sM * r.dblMmaxII(), 10, value(r.dblMmaxII()));
 
-    const double maxTLeft = r.dblKBmaxTII();
-    const double minTRight = L * r.dblKAminTII() - r.dblKBminTII();
-    const double maxTZoneEnd = r.dblKBmaxTII() - r.dblKAmaxTII() * r.dblMaxTIIZonaVazenjaDesno();
-    writeText(surface, 30, 270 - sT * maxTLeft, 10, value(maxTLeft));
-    writeText(surface, sx * L + 30, 330 + sT * minTRight, 10, value(minTRight));
-    writeText(surface, sx * (L - e) + 30, 270 - sT * maxTZoneEnd, 10, value(maxTZoneEnd));
-    writeText(surface, sx * e + 30, 330 + sT * r.dblMinTIZonaVazenjaDesno() * r.dblKAminTI(), 10,
-        value(r.dblMinTIZonaVazenjaDesno() * r.dblKAminTI()));
+    // The values are written as magnitudes, minT's without its sign.
+    writeText(surface, 30, 270 - sT * k.maxTLevo, 10, value(k.maxTLevo));
+    writeText(surface, sx * L + 30, 330 + sT * -k.minTDesno, 10, value(-k.minTDesno));
+    writeText(surface, sx * (L - e) + 30, 270 - sT * k.maxTKrajZone, 10, value(k.maxTKrajZone));
+    writeText(surface, sx * e + 30, 330 + sT * -k.minTKrajZone, 10, value(-k.minTKrajZone));
     finishStage();
 
     progress.showBar(false);
