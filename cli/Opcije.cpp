@@ -14,6 +14,17 @@ bool jeOpcija(std::string_view a)
     return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9') && a[1] != '.';
 }
 
+// The document field an option names, or none.
+std::string *polje(PodaciDokumenta &d, const std::string &ime)
+{
+    return ime == "--project" ? &d.projekat
+        : ime == "--element"  ? &d.element
+        : ime == "--author"   ? &d.autor
+        : ime == "--checker"  ? &d.kontrolisao
+        : ime == "--revision" ? &d.revizija
+                              : nullptr;
+}
+
 } // namespace
 
 std::string uputstvo()
@@ -34,6 +45,9 @@ std::string uputstvo()
         "                         proracuna punom tacnoscu\n"
         "  --pdf FILE             proracunski list u PDF-u\n"
         "  --png FILE             dijagram kao na kartici \"dijagram\" (620 x 465)\n"
+        "  --project, --element, --author, --checker, --revision TEKST\n"
+        "                         projekat, element, izradio, kontrolisao i revizija na\n"
+        "                         proracunskom listu (prazno: linija za upis rukom)\n"
         "  -h, --help             ovo uputstvo\n"
         "  --lang sr|en           jezik teksta (podrazumevano jezik okruzenja)\n"
         "  --version              verzija programa\n"
@@ -74,7 +88,7 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
         }
         const bool poznata = ime == "-x" || ime == "--at" || ime == "-n" || ime == "--sections"
             || ime == "--listing" || ime == "--format" || ime == "--pdf" || ime == "--png"
-            || ime == "--lang";
+            || ime == "--lang" || polje(o.dokument, ime);
         if (!poznata) {
             c.greska = KELVANE_TEXT("kelvane-calc", "Nepoznata opcija: %1");
             c.vrednost = a;
@@ -123,6 +137,8 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
                 c.greska = KELVANE_TEXT("kelvane-calc", "Opcija --lang prima sr ili en.");
                 return c;
             }
+        } else if (std::string *p = polje(o.dokument, ime)) {
+            *p = *vrednost;
         } else if (vrednost->empty()) {
             // An empty name would write nothing and still end in success.
             c.greska = KELVANE_TEXT("kelvane-calc", "Opcija %1 trazi ime datoteke.");

@@ -7,6 +7,7 @@
 // exactly as they judge what is typed.
 
 #include "core/Language.h"
+#include "core/PodaciDokumenta.h"
 
 #include <optional>
 #include <string>
@@ -26,6 +27,7 @@ struct OpcijeKalkulatora
     Format format = Format::Text;
     std::optional<std::string> pdf;
     std::optional<std::string> png;
+    PodaciDokumenta dokument; // --project, --element, --author, --checker, --revision
     bool pomoc = false;
     bool verzija = false;
     std::optional<Language> jezik; // --lang; else the environment's
@@ -42,5 +44,5 @@ struct CitanjeOpcija
 
 CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti);
 
-// The usage text that --help prints, in the chosen language.
+// The usage text that --help prints.
 std::string uputstvo();

@@ -146,6 +146,208 @@
     </message>
 </context>
 <context>
+    <name>Tekst</name>
+    <message>
+        <source>Extremne vrednosti u presecima grede (n = %1; x u m, extM u kNm, maxT i minT u kN)</source>
+        <translation>Extreme values at the sections of the beam (n = %1; x in m, extM in kNm, maxT and minT in kN)</translation>
+    </message>
+    <message>
+        <source>Presek</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>extM klas.</source>
+        <translation>extM class.</translation>
+    </message>
+    <message>
+        <source>extM tacna</source>
+        <translation>extM exact</translation>
+    </message>
+    <message>
+        <source>maxT klas.</source>
+        <translation>maxT class.</translation>
+    </message>
+    <message>
+        <source>maxT tacna</source>
+        <translation>maxT exact</translation>
+    </message>
+    <message>
+        <source>minT klas.</source>
+        <translation>minT class.</translation>
+    </message>
+    <message>
+        <source>minT tacna</source>
+        <translation>minT exact</translation>
+    </message>
+    <message>
+        <source>* klasicna vrednost je po apsolutnoj vrednosti manja od tacne (nesigurna strana); klas. = klasicna anvelopa, tacna = svi polozaji sila</source>
+        <translation>* the classical value is smaller in absolute value than the exact one (unsafe side); class. = classical envelope, exact = all load positions</translation>
+    </message>
+    <message>
+        <source>tacna anvelopa, svi polozaji sila (puna linija: extM crveno, maxT i minT plavo)</source>
+        <translation>exact envelope, all load positions (solid line: extM red, maxT and minT blue)</translation>
+    </message>
+    <message>
+        <source>klasicna anvelopa: parabole I i II, prave maxT i minT (isprekidana siva)</source>
+        <translation>classical envelope: parabolas I and II, lines maxT and minT (dashed grey)</translation>
+    </message>
+    <message>
+        <source>osenceno: zona u kojoj je klasicna anvelopa po apsolutnoj vrednosti manja od tacne (nesigurna strana)</source>
+        <translation>shaded: zone where the classical envelope is smaller in absolute value than the exact one (unsafe side)</translation>
+    </message>
+    <message>
+        <source>tacka: apsolutni maksimum momenta, vrednost i presek</source>
+        <translation>dot: absolute maximum moment, its value and section</translation>
+    </message>
+    <message>
+        <source>Pozitivan moment (zateze donju ivicu) crta se nadole od ose grede; maxT iznad, minT ispod svoje ose. x u m od oslonca A, M u kNm, T u kN.</source>
+        <translation>A positive moment (tension at the bottom edge) is drawn below the beam axis; maxT above, minT below its axis. x in m from support A, M in kNm, T in kN.</translation>
+    </message>
+    <message>
+        <source>Obrazac: R (L - d)² / 4L = %1 · (%2 - %3)² / (4 · %2) = %4 kNm, gde je d = %3 m rastojanje rezultante R od sile %5; sila %5 stoji d/2 od sredine raspona, rezultanta d/2 sa druge strane.</source>
+        <translation>Formula: R (L - d)² / 4L = %1 · (%2 - %3)² / (4 · %2) = %4 kNm, where d = %3 m is the distance of the resultant R from force %5; force %5 stands d/2 from midspan, the resultant d/2 on the other side.</translation>
+    </message>
+    <message>
+        <source>Obrazac: P L / 4 = %1 · %2 / 4 = %3 kNm: sama sila %4 u sredini raspona, druga sila je van grede.</source>
+        <translation>Formula: P L / 4 = %1 · %2 / 4 = %3 kNm: force %4 alone at midspan, the other force is off the beam.</translation>
+    </message>
+    <message>
+        <source>Mmax = zbir uticaja obe sile u preseku (%1 kNm); najveca vrednost je na kraju dela anvelope, gde nijedan obrazac temena ne vazi.</source>
+        <translation>Mmax = sum of the effects of both forces at the section (%1 kNm); the largest value lies at the end of a part of the envelope, where no vertex formula holds.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 + %3 (L - e) / L</source>
+        <translation>%1 = %2 + %3 (L - e) / L</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>; druga sila u x = %1 m</source>
+        <translation>; the other force at x = %1 m</translation>
+    </message>
+    <message>
+        <source>%1(x = %2 m) = %3 kN; %4%5. Obrazac: %6 = %7 kN, %1 = %8.</source>
+        <translation>%1(x = %2 m) = %3 kN; %4%5. Formula: %6 = %7 kN, %1 = %8.</translation>
+    </message>
+    <message>
+        <source>Projekat</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Revizija</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Izradio</source>
+        <translation>Prepared by</translation>
+    </message>
+    <message>
+        <source>Kontrolisao</source>
+        <translation>Checked by</translation>
+    </message>
+    <message>
+        <source>Apsolutni maksimum momenta</source>
+        <translation>Absolute maximum moment</translation>
+    </message>
+    <message>
+        <source>Mmax = %1 kNm u x = %2 m; %3. </source>
+        <translation>Mmax = %1 kNm at x = %2 m; %3. </translation>
+    </message>
+    <message>
+        <source>Oslonac A</source>
+        <translation>Support A</translation>
+    </message>
+    <message>
+        <source>Oslonac B</source>
+        <translation>Support B</translation>
+    </message>
+    <message>
+        <source>Klasicna %1</source>
+        <translation>Classical %1</translation>
+    </message>
+    <message>
+        <source>Merodavne vrednosti (tacne anvelope)</source>
+        <translation>Governing values (exact envelopes)</translation>
+    </message>
+    <message>
+        <source>Opterecenje</source>
+        <translation>Loading</translation>
+    </message>
+    <message>
+        <source>P1 stoji levo od P2 na stalnom rastojanju e. Sile su karakteristicne vrednosti, bez dinamickog koeficijenta i bez sopstvene tezine grede.</source>
+        <translation>P1 stands left of P2 at the fixed distance e. The forces are characteristic values, without a dynamic factor and without the self-weight of the beam.</translation>
+    </message>
+    <message>
+        <source>Znaci</source>
+        <translation>Signs</translation>
+    </message>
+    <message>
+        <source>Moment koji zateze donju ivicu je pozitivan i crta se ispod ose grede. Transverzalna sila V = R_A minus sile levo od preseka; oslonacke sile su uzete neposredno unutar oslonaca.</source>
+        <translation>A moment with tension at the bottom edge is positive and drawn below the beam axis. Shear force V = R_A minus the forces left of the section; support reactions are taken just inside the supports.</translation>
+    </message>
+    <message>
+        <source>Klasicna anvelopa</source>
+        <translation>Classical envelope</translation>
+    </message>
+    <message>
+        <source>Parabole I i II i prave maxT i minT: sila koja je presla oslonac i dalje se racuna, sa negativnim doprinosom.</source>
+        <translation>Parabolas I and II and lines maxT and minT: a force past a support still counts, with a negative contribution.</translation>
+    </message>
+    <message>
+        <source>Tacna anvelopa</source>
+        <translation>Exact envelope</translation>
+    </message>
+    <message>
+        <source>Svi polozaji para sa bar jednom silom na rasponu; sila van raspona ne doprinosi nista.</source>
+        <translation>Every position of the pair with at least one force on the span; a force off the span contributes nothing.</translation>
+    </message>
+    <message>
+        <source>Medjuvrednosti</source>
+        <translation>Intermediate values</translation>
+    </message>
+    <message>
+        <source>R = P1 + P2 = %1 kN; x_r = e P2 / R = %2 m (rastojanje rezultante od P1); a1 = x_r = %3 m; a2 = x_r - e = %4 m. µ je duzina zone vazenja: deo raspona na kome parabola ili prava daje anvelopu.</source>
+        <translation>R = P1 + P2 = %1 kN; x_r = e P2 / R = %2 m (distance of the resultant from P1); a1 = x_r = %3 m; a2 = x_r - e = %4 m. µ is the length of a zone of validity: the part of the span where a parabola or line gives the envelope.</translation>
+    </message>
+    <message>
+        <source>Metod i pretpostavke</source>
+        <translation>Method and assumptions</translation>
+    </message>
+</context>
+<context>
+    <name>dlgPodaciDokumenta</name>
+    <message>
+        <source>Podaci o dokumentu</source>
+        <translation>Document data</translation>
+    </message>
+    <message>
+        <source>Projekat:</source>
+        <translation>Project:</translation>
+    </message>
+    <message>
+        <source>Element:</source>
+        <translation>Element:</translation>
+    </message>
+    <message>
+        <source>Izradio:</source>
+        <translation>Prepared by:</translation>
+    </message>
+    <message>
+        <source>Kontrolisao:</source>
+        <translation>Checked by:</translation>
+    </message>
+    <message>
+        <source>Revizija:</source>
+        <translation>Revision:</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Proracun extremnih vrednosti momenata savijanja i transverzalnih sila proste grede opterecene sistemom od dve vezane koncentrisane sile.</source>
@@ -305,6 +507,18 @@
     <message>
         <source>Izvestaj nije odstampan.</source>
         <translation>The report was not printed.</translation>
+    </message>
+    <message>
+        <source>Zona vazenja parabole I  µ[m]=</source>
+        <translation>Zone of parabola I  µ[m]=</translation>
+    </message>
+    <message>
+        <source>Zona vazenja parabole II µ[m]=</source>
+        <translation>Zone of parabola II µ[m]=</translation>
+    </message>
+    <message>
+        <source>Apsolutni maksimum (svi polozaji sila): %1 kNm u x = %2 m, %3</source>
+        <translation>Absolute maximum (all load positions): %1 kNm at x = %2 m, %3</translation>
     </message>
 </context>
 <context>
@@ -559,6 +773,10 @@ exact</translation>
         <translation>The number of fields n must be a whole number from 1 to 99!</translation>
     </message>
     <message>
+        <source>Opcija %1 trazi ime datoteke.</source>
+        <translation>Option %1 needs a file name.</translation>
+    </message>
+    <message>
         <source>Upotreba: kelvane-calc P1 P2 e L [opcije]
 Anvelope ekstremnih momenata savijanja i transverzalnih sila proste grede pod dve
 spregnute pokretne sile (P1 levo, P2 na rastojanju e desno od nje). P1 i P2 u kN,
@@ -574,6 +792,9 @@ e i L u m, decimalna tacka &quot;.&quot;.
                          proracuna punom tacnoscu
   --pdf FILE             proracunski list u PDF-u
   --png FILE             dijagram kao na kartici &quot;dijagram&quot; (620 x 465)
+  --project, --element, --author, --checker, --revision TEKST
+                         projekat, element, izradio, kontrolisao i revizija na
+                         proracunskom listu (prazno: linija za upis rukom)
   -h, --help             ovo uputstvo
   --lang sr|en           jezik teksta (podrazumevano jezik okruzenja)
   --version              verzija programa
@@ -595,16 +816,15 @@ P1 and P2 in kN, e and L in m, decimal point &quot;.&quot;.
                          of the calculation at full precision
   --pdf FILE             calculation sheet as PDF
   --png FILE             diagram as on the &quot;diagram&quot; tab (620 x 465)
+  --project, --element, --author, --checker, --revision TEXT
+                         project, element, prepared by, checked by and revision on
+                         the calculation sheet (empty: a line to fill in by hand)
   -h, --help             this help
   --lang sr|en           language of the texts (default: the environment&apos;s)
   --version              version of the program
 
 Exit status: 0 success, 1 a write failed, 2 invalid input.
 </translation>
-    </message>
-    <message>
-        <source>Opcija %1 trazi ime datoteke.</source>
-        <translation>Option %1 needs a file name.</translation>
     </message>
 </context>
 </TS>

@@ -7,11 +7,11 @@
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
 #include "core/TacneAnvelopeTekst.h"
+#include "output/CrtezAnvelopa.h"
 #include "ui/Controls.h"
 #include "ui/DatotekaMenu.h"
 #include "ui/Messages.h"
 #include "ui/basGlavni.h"
-#include "ui/exact/CrtezAnvelopa.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/exact/CrtezAnvelopa.h"
+#include "output/CrtezAnvelopa.h"
 
 #include "core/NumberText.h"
 
@@ -16,10 +16,6 @@
 using namespace TacneAnvelope;
 
 namespace {
-
-const QColor bojaMomenta(190, 30, 45);
-const QColor bojaSile(25, 90, 190);
-const QColor bojaKlasicne(128, 128, 128);
 
 // World (m; kNm or kN) to device units, computed once per panel: y grows downward with the value
 // for the moment (drawn below the beam, as in the results window's diagram), upward for shear.
@@ -136,9 +132,46 @@ void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QStri
         QCoreApplication::translate("CrtezAnvelopa", "klasicna"));
 }
 
+// A tick step of 1, 2 or 5 times a power of ten that gives about eight ticks over the span.
+double korakPodele(double L)
+{
+    const double grubo = L / 8.0;
+    const double red = std::pow(10.0, std::floor(std::log10(grubo)));
+    for (const double k : { 1.0, 2.0, 5.0 }) {
+        if (k * red >= grubo)
+            return k * red;
+    }
+    return 10.0 * red;
+}
+
+// Ticks on both base lines, their values in metres under the plot's bottom edge and left of
+// desnaIvica.
+void osa(QPainter &painter, const Preslikavanje &mM, const Preslikavanje &mT, double L,
+    double yNatpisa, double desnaIvica, double px)
+{
+    const QFontMetricsF fm(painter.font(), painter.device());
+    const double korak = korakPodele(L);
+    painter.setPen(QPen(Qt::black, 1.0 * px));
+    const int n = int(std::floor(L / korak + 1e-9));
+    for (int i = 0; i <= n; ++i) {
+        const double x = i * korak;
+        for (const Preslikavanje *m : { &mM, &mT }) {
+            const QPointF t = (*m)(x, 0);
+            painter.drawLine(t - QPointF(0, 4 * px), t + QPointF(0, 4 * px));
+        }
+        const QString s = tekst(NumberText::general(x));
+        const double w = fm.horizontalAdvance(s);
+        natpis(painter, QPointF(std::min(mT(x, 0).x() - w / 2, desnaIvica - w), yNatpisa), s);
+    }
+    const QString jedinica = QStringLiteral("x [m]");
+    natpis(painter, QPointF(mT(L, 0).x() - fm.horizontalAdvance(jedinica), yNatpisa + fm.height()),
+        jedinica);
+}
+
 } // namespace
 
-void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p, double L)
+void nacrtajAnvelope(
+    QPainter &painter, const QRectF &rect, const Poredjenje &p, double L, bool osaX)
 {
     if (!(L > 0.0) || p.tacne[Velicina::ExtM].empty() || rect.width() <= 0 || rect.height() <= 0)
         return;
@@ -149,7 +182,13 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
     const double px = painter.device() ? painter.device()->logicalDpiX() / 96.0 : 1.0;
     const QFontMetricsF fm(painter.font(), painter.device());
     const double red = fm.height();
-    const double levo = rect.left() + 12 * px + fm.horizontalAdvance(QStringLiteral("-0000.00"));
+    // The values at the supports, where each shear envelope is largest, stand left of the plot.
+    const double T0 = p.tacne[Velicina::MaxT].front().jednacina(0.0);
+    const double TL = p.tacne[Velicina::MinT].back().jednacina(L);
+    const QString t0 = tekst(NumberText::fixed(T0, 2)) + QStringLiteral(" kN");
+    const QString tL = tekst(NumberText::fixed(TL, 2)) + QStringLiteral(" kN");
+    const double levo
+        = rect.left() + 12 * px + std::max(fm.horizontalAdvance(t0), fm.horizontalAdvance(tL));
     const double desno = rect.right() - 16 * px;
     const double sx = (desno - levo) / L;
 
@@ -189,7 +228,10 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
         QStringLiteral("0"));
 
     // maxT above and minT below their base line, in the lower 45 %.
-    const QRectF donji(rect.left(), gornji.bottom(), rect.width(), rect.height() - gornji.height());
+    // The axis's values take two text rows under the lower panel.
+    const double ispodOse = osaX ? 2 * red + 4 * px : 0.0;
+    const QRectF donji(
+        rect.left(), gornji.bottom(), rect.width(), rect.height() - gornji.height() - ispodOse);
     const double gore = std::max(najveca(p.tacne[Velicina::MaxT], 1.0), 1e-12);
     const double dole = najveca(p.tacne[Velicina::MinT], -1.0);
     const double vrhT = donji.top() + red + 8 * px;
@@ -215,13 +257,10 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
         painter.setPen(oT.tacna);
         painter.drawPath(kriva(*pair, mT));
     }
-    // The values at the supports, where each shear envelope is largest.
     painter.setPen(Qt::black);
-    const double T0 = p.tacne[Velicina::MaxT].front().jednacina(0.0);
-    const double TL = p.tacne[Velicina::MinT].back().jednacina(L);
-    const QString t0 = tekst(NumberText::fixed(T0, 2));
-    const QString tL = tekst(NumberText::fixed(TL, 2));
     natpis(painter, mT(0, T0) + QPointF(-4 * px - fm.horizontalAdvance(t0), -red / 2), t0);
     natpis(painter, mT(L, TL) + QPointF(-4 * px - fm.horizontalAdvance(tL), -red - 2 * px), tL);
+    if (osaX)
+        osa(painter, mM, mT, L, donji.bottom() + 2 * px, rect.right(), px);
     painter.restore();
 }
