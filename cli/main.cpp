@@ -58,7 +58,7 @@ bool napisi(const std::string &text)
     return false;
 }
 
-bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
+bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o, Language jezik)
 {
     std::string greske;
     void *modul = otvoriModul(greske);
@@ -71,7 +71,7 @@ bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
         return false;
     }
     const ZahtevDatoteka zahtev { &p.rezultati, p.rezultati.ulaz(), o.dokument, o.pdf.value_or(""),
-        o.png.value_or("") };
+        o.png.value_or(""), jezik };
     const bool snimljeno = zapisi(zahtev, greske);
     std::cerr << greske;
     return snimljeno;
@@ -84,7 +84,8 @@ int main(int argc, char *argv[])
     std::ios::sync_with_stdio(false);
     const CitanjeOpcija citanje = procitajOpcije(std::vector<std::string>(argv + 1, argv + argc));
     const OpcijeKalkulatora &o = citanje.opcije;
-    Catalogue::setLanguage(o.jezik.value_or(Catalogue::languageFromEnvironment()));
+    const Language jezik = o.jezik.value_or(Catalogue::languageFromEnvironment());
+    Catalogue::setLanguage(jezik);
     if (!citanje.greska.empty()) {
         std::cerr << Catalogue::arg(
             Catalogue::translate("kelvane-calc", citanje.greska), citanje.vrednost)
@@ -108,6 +109,6 @@ int main(int argc, char *argv[])
     if (!o.pdf && !o.png)
         return izlazUspeh;
 
-    const bool snimljeno = zapisiDatoteke(proracun, o);
+    const bool snimljeno = zapisiDatoteke(proracun, o, jezik);
     return snimljeno ? izlazUspeh : izlazSnimanje;
 }

@@ -826,5 +826,9 @@ P1 and P2 in kN, e and L in m, decimal point &quot;.&quot;.
 Exit status: 0 success, 1 a write failed, 2 invalid input.
 </translation>
     </message>
+    <message>
+        <source>Datoteka %1 nije snimljena: %2</source>
+        <translation>The file %1 was not saved: %2</translation>
+    </message>
 </context>
 </TS>
