@@ -15,11 +15,6 @@ std::string prevedi(std::string_view source)
     return translatedText("TacneAnvelope", source);
 }
 
-std::string broj(double value, int decimals)
-{
-    return NumberText::fixed(value, decimals);
-}
-
 std::string jedinica(Velicina v)
 {
     return v == Velicina::ExtM ? "kNm" : "kN";
@@ -42,14 +37,14 @@ std::string rezimeVelicine(Velicina v, const Razlika &r)
     for (std::size_t i = 0; i < r.zone.size(); ++i) {
         if (i > 0)
             linija += i + 1 == r.zone.size() ? prevedi(KELVANE_TEXT("TacneAnvelope", " i ")) : ", ";
-        linija += argText(
-            argText(prevedi(KELVANE_TEXT("TacneAnvelope", "x = %1 do %2")), broj(r.zone[i].xOd, 3)),
-            broj(r.zone[i].xDo, 3));
+        linija += argText(argText(prevedi(KELVANE_TEXT("TacneAnvelope", "x = %1 do %2")),
+                              NumberText::tri(r.zone[i].xOd)),
+            NumberText::tri(r.zone[i].xDo));
     }
     std::string kraj = prevedi(
         KELVANE_TEXT("TacneAnvelope", "; najveca razlika %1 %2 (%3 % tacne vrednosti) u x = %4"));
-    for (const std::string &vrednost :
-        { broj(r.najveca, 2), jedinica(v), broj(r.procenat, 1), broj(r.x, 3) })
+    for (const std::string &vrednost : { NumberText::dve(r.najveca), jedinica(v),
+             NumberText::fixed(r.procenat, 1), NumberText::tri(r.x) })
         kraj = argText(kraj, vrednost);
     return linija + kraj;
 }
@@ -99,7 +94,7 @@ std::string napomena(Velicina v, double klasicna, const TacnaVrednost &tacna)
     if (!manjaOdTacne(v, klasicna, tacna.vrednost))
         return {};
     return prevedi(KELVANE_TEXT("TacneAnvelope", "Tacna vrednost (svi polozaji sila): "))
-        + broj(tacna.vrednost, 2) + ", " + opisPolozaja(v, tacna.polozaj);
+        + NumberText::dve(tacna.vrednost) + ", " + opisPolozaja(v, tacna.polozaj);
 }
 
 std::vector<std::string> csvLinije(const RezultatiProracuna &r, const std::vector<double> &xs)
