@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/VersionText.h"
+#include "translations/Translations.h"
 #include "ui/about/KelvaneIcon.h"
 #include "ui/input/frmParametri.h"
 
@@ -60,6 +61,8 @@ int main(int argc, char *argv[])
     }
     zadrzane.clear();
     app.setWindowIcon(kelvaneIcon());
+    // Serbian, the language of the texts, unless the desktop speaks another: then English.
+    useLanguage(systemLanguage());
 
     auto *parametri = new frmParametri;
     parametri->setAttribute(Qt::WA_DeleteOnClose);

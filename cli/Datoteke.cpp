@@ -5,6 +5,7 @@
 #include "output/DijagramSlika.h"
 #include "output/ProracunskiList.h"
 #include "output/SaveFile.h"
+#include "translations/Translations.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -14,9 +15,12 @@ namespace {
 void snimi(const std::string &putanja, const QByteArray &bajtovi, std::string &greske)
 {
     const SaveFile::Result rezultat = SaveFile::write(QString::fromStdString(putanja), bajtovi);
-    if (!rezultat)
-        greske
-            += "Datoteka " + putanja + " nije snimljena: " + rezultat.reason.toStdString() + "\n";
+    if (!rezultat) {
+        greske += QCoreApplication::translate("kelvane-calc", "Datoteka %1 nije snimljena: %2")
+                      .arg(QString::fromStdString(putanja), rezultat.reason)
+                      .toStdString()
+            + "\n";
+    }
 }
 
 } // namespace
@@ -33,6 +37,7 @@ extern "C" bool kelvaneCalcDatoteke(const ZahtevDatoteka &zahtev, std::string &g
     char ime[] = "kelvane-calc";
     char *argv[] = { ime, nullptr };
     QGuiApplication app(argc, argv);
+    useLanguage(zahtev.jezik);
 
     const RezultatiProracuna &r = *zahtev.rezultati;
     const std::size_t pre = greske.size();

@@ -2,6 +2,7 @@
 
 #include "cli/Ispis.h"
 
+#include "cli/Catalogue.h"
 #include "core/EvaluacijaPreseka.h"
 #include "core/KontroleUnosa.h"
 #include "core/ListingLines.h"
@@ -21,6 +22,20 @@ std::string broj(double v)
     return NumberText::general(v);
 }
 
+// A label of the results window, in its words and the user's language, without the spaces that
+// end some of them there.
+std::string prozor(const char *oznaka)
+{
+    std::string tekst = Catalogue::translate("frmIzlazna", oznaka);
+    tekst.erase(tekst.find_last_not_of(' ') + 1);
+    return tekst;
+}
+
+std::string poruka(KontroleUnosa::Poruka p)
+{
+    return Catalogue::translate("KontroleUnosa", KontroleUnosa::tekst(p));
+}
+
 bool razlikujuSe(const TacneAnvelope::Poredjenje &p)
 {
     for (const Velicina v : sveVelicine) {
@@ -33,25 +48,30 @@ bool razlikujuSe(const TacneAnvelope::Poredjenje &p)
 std::vector<std::string> tabExtM(const RezultatiProracuna &r)
 {
     return {
-        "Proracun extremnih vrednosti momenata savijanja",
-        "Jednacine dijagrama extremnih vednosti momenata savijanja",
-        "  Jednacina parabole I = " + NumberText::dve(r.dblKonstantaAI()) + "*X- "
+        prozor("Proracun extremnih vrednosti momenata savijanja"),
+        prozor("Jednacine dijagrama extremnih vednosti momenata savijanja"),
+        "  " + prozor("Jednacina parabole I =") + " " + NumberText::dve(r.dblKonstantaAI()) + "*X- "
             + NumberText::dve(r.dblKonstantaBI()) + "*X^2",
-        "  Jednacina parabole II = " + NumberText::dve(r.dblKonstantaAII()) + "*X- "
-            + NumberText::dve(r.dblKonstantaBII()) + "*X^2- "
+        "  " + prozor("Jednacina parabole II =") + " " + NumberText::dve(r.dblKonstantaAII())
+            + "*X- " + NumberText::dve(r.dblKonstantaBII()) + "*X^2- "
             + NumberText::dve(r.dblKonstantaCII()),
-        "Extremne vrednosti",
-        "  Parabola I  = Xmax [m] " + NumberText::dve(r.dblXmaxI()) + "  Mmax [kNm] "
-            + NumberText::dve(r.dblMmaxI()) + "  Nulte tacke Xo1[m] " + NumberText::dve(r.dblX01I())
-            + "  Xo2[m] " + NumberText::dve(r.dblX02I()),
-        "  Parabola II = Xmax [m] " + NumberText::dve(r.dblXmaxII()) + "  Mmax [kNm] "
-            + NumberText::dve(r.dblMmaxII()) + "  Nulte tacke Xo1[m] "
-            + NumberText::dve(r.dblX01II()) + "  Xo2[m] " + NumberText::dve(r.dblX02II()),
-        "  Presek parabola I i II: X preseka [m] " + NumberText::dve(r.dblXpreseka())
-            + "  Mpreseka [kNm] " + NumberText::dve(r.dblMpreseka()),
-        "Zone vazenja",
-        "  Zona vazenja parabole I  \u00B5[m]= " + NumberText::dve(r.dblZonaVazenjaParaboleI()),
-        "  Zona vazenja parabole II \u00B5[m]= " + NumberText::dve(r.dblZonaVazenjaParaboleII()),
+        prozor("Extremne vrednosti "),
+        "  " + prozor("Parabola I  =") + " Xmax [m] " + NumberText::dve(r.dblXmaxI())
+            + "  Mmax [kNm] " + NumberText::dve(r.dblMmaxI()) + "  " + prozor("Nulte tacke")
+            + " Xo1[m] " + NumberText::dve(r.dblX01I()) + "  Xo2[m] "
+            + NumberText::dve(r.dblX02I()),
+        "  " + prozor("Parabola II =") + " Xmax [m] " + NumberText::dve(r.dblXmaxII())
+            + "  Mmax [kNm] " + NumberText::dve(r.dblMmaxII()) + "  " + prozor("Nulte tacke")
+            + " Xo1[m] " + NumberText::dve(r.dblX01II()) + "  Xo2[m] "
+            + NumberText::dve(r.dblX02II()),
+        "  " + prozor("Presek parabola I i II") + ": " + prozor("X preseka [m]") + " "
+            + NumberText::dve(r.dblXpreseka()) + "  " + prozor("Mpreseka [kNm]") + " "
+            + NumberText::dve(r.dblMpreseka()),
+        prozor("Zone vazenja"),
+        "  " + prozor("Zona vazenja parabole I  \u00B5[m]=") + " "
+            + NumberText::dve(r.dblZonaVazenjaParaboleI()),
+        "  " + prozor("Zona vazenja parabole II \u00B5[m]=") + " "
+            + NumberText::dve(r.dblZonaVazenjaParaboleII()),
     };
 }
 
@@ -61,8 +81,8 @@ std::vector<std::string> tabExtT(const RezultatiProracuna &r)
         return "   " + NumberText::dve(levo) + " =<X[m]<= " + NumberText::dve(desno);
     };
     return {
-        "Proracun extremnih vrednosti transverzalnih sila",
-        "Jednacine dijagrama extremnih vrednosti transverzalnih sila",
+        prozor("Proracun extremnih vrednosti transverzalnih sila"),
+        prozor("Jednacine dijagrama extremnih vrednosti transverzalnih sila"),
         "  maxT = - " + NumberText::dve(r.dblKAmaxTII()) + "*X+ " + NumberText::dve(r.dblKBmaxTII())
             + zona(r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno()),
         "  maxT = - " + NumberText::dve(r.dblKAmaxTI()) + "*X+ " + NumberText::dve(r.dblKBmaxTI())
@@ -80,16 +100,18 @@ std::vector<std::string> presekLinije(const ProracunKalkulatora &p, bool tacne)
     const MomentUPreseku m = momentUPreseku(p.rezultati, x);
     const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(p.rezultati, x);
     std::vector<std::string> linije {
-        "Extremne vrednosti momenta savijanja u zadatom preseku",
-        "  X[m] " + NumberText::dve(x) + "  Parabola I " + NumberText::dve(m.MI) + "  Parabola II "
-            + NumberText::dve(m.MII) + "  ext M [kNm] " + NumberText::dve(m.extM),
-        "Extremne vrednosti transverzalnih sila u zadatom preseku",
+        prozor("Extremne vrednosti momenta savijanja u zadatom preseku"),
+        "  X[m] " + NumberText::dve(x) + "  " + prozor("Parabola I") + " " + NumberText::dve(m.MI)
+            + "  " + prozor("Parabola II") + " " + NumberText::dve(m.MII) + "  ext M [kNm] "
+            + NumberText::dve(m.extM),
+        prozor("Extremne vrednosti transverzalnih sila u zadatom preseku"),
         "  X[m] " + NumberText::dve(x) + "  maxT[kN] " + NumberText::dve(t.maxT) + "  minT[kN] "
             + NumberText::dve(t.minT),
     };
     if (tacne) {
         const TacneAnvelope::TacneVrednosti t = TacneAnvelope::tacneVrednosti(p.rezultati, x);
-        linije.push_back("Tacne vrednosti u preseku (svi polozaji sila)");
+        linije.push_back(
+            Catalogue::translate("kelvane-calc", "Tacne vrednosti u preseku (svi polozaji sila)"));
         for (const Velicina v : sveVelicine)
             linije.push_back("  " + TacneAnvelope::naziv(v) + " " + NumberText::dve(t[v].vrednost)
                 + "  (" + TacneAnvelope::opisPolozaja(v, t[v].polozaj) + ")");
@@ -99,7 +121,8 @@ std::vector<std::string> presekLinije(const ProracunKalkulatora &p, bool tacne)
 
 std::vector<std::string> tabelaPreseka(const ProracunKalkulatora &p, bool tacne)
 {
-    std::vector<std::string> linije { "Preseci (n = " + broj(p.n) + ")" };
+    std::vector<std::string> linije { Catalogue::arg(
+        Catalogue::translate("kelvane-calc", "Preseci (n = %1)"), broj(p.n)) };
     for (const double x : ListingLines::preseci(p.rezultati.ulaz().L, p.n)) {
         const PoVelicini<double> k = klasicneVrednosti(p.rezultati, x);
         std::string linija = "  x[m]= " + NumberText::tri(x);
@@ -107,7 +130,7 @@ std::vector<std::string> tabelaPreseka(const ProracunKalkulatora &p, bool tacne)
             linija += "  " + TacneAnvelope::naziv(v) + " " + NumberText::dve(k[v]);
         if (tacne) {
             const TacneAnvelope::TacneVrednosti t = TacneAnvelope::tacneVrednosti(p.rezultati, x);
-            linija += "  tacno:";
+            linija += "  " + Catalogue::translate("kelvane-calc", "tacno:");
             for (const Velicina v : sveVelicine)
                 linija += (v == Velicina::ExtM ? " " : "  ") + TacneAnvelope::naziv(v) + " "
                     + NumberText::dve(t[v].vrednost);
@@ -128,7 +151,7 @@ std::string tekst(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
         blokovi.push_back(presekLinije(p, o.tacne));
     if (o.brojPoljaZadat)
         blokovi.push_back(tabelaPreseka(p, o.tacne));
-    std::vector<std::string> rezime { "Rezime" };
+    std::vector<std::string> rezime { Catalogue::translate("kelvane-calc", "Rezime") };
     for (std::string &linija : linijeRezimea(p.rezime))
         rezime.push_back(std::move(linija));
     blokovi.push_back(std::move(rezime));
@@ -278,13 +301,14 @@ ProracunKalkulatora proracunajSlucaj(const KontroleUnosa::TekstoviUlaza &tekstov
 {
     ProracunKalkulatora p;
     if (!KontroleUnosa::KontrolaDuzine(tekstovi)) {
-        p.poruke.push_back("Nijedan od parametara P1, P2, e, L ne sme biti prazan.");
+        p.poruke.push_back(Catalogue::translate(
+            "kelvane-calc", "Nijedan od parametara P1, P2, e, L ne sme biti prazan."));
         return p;
     }
     const Proracun::Ishod ishod = Proracun::izTekstova(tekstovi);
     for (const KontroleUnosa::Ispravka &i : ishod.provera.ispravke) {
-        if (!i.poruka.empty())
-            p.poruke.push_back(i.poruka);
+        if (i.poruka)
+            p.poruke.push_back(poruka(*i.poruka));
     }
     if (!ishod.rezultati)
         return p;
@@ -292,7 +316,8 @@ ProracunKalkulatora proracunajSlucaj(const KontroleUnosa::TekstoviUlaza &tekstov
     // The window sets e to 0 without a word when P1 is 0; a script is told.
     const auto e = tekstovi[static_cast<std::size_t>(KontroleUnosa::Ulaz::RazmakSila)];
     if (NumberText::parseField(e).value_or(0.0) != p.rezultati.ulaz().e)
-        p.poruke.push_back("Napomena: P1 = 0 znaci jednu silu (P2), pa se racuna sa e = 0.");
+        p.poruke.push_back(Catalogue::translate(
+            "kelvane-calc", "Napomena: P1 = 0 znaci jednu silu (P2), pa se racuna sa e = 0."));
     p.poredjenje = TacneAnvelope::uporedi(p.rezultati);
     p.rezime = rezimeSlucaja(p.rezultati, p.poredjenje);
     p.skale = skale(p.rezultati, p.rezime);
@@ -315,7 +340,7 @@ ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o)
     if (o.presek) {
         const auto odbijanja = KontroleUnosa::KontrolaPreseka(*o.presek, "0", L);
         for (const auto &odbijanje : odbijanja)
-            p.poruke.push_back(odbijanje.poruka);
+            p.poruke.push_back(poruka(odbijanje.poruka));
         if (!odbijanja.empty())
             return p;
         p.x = NumberText::parseField(*o.presek);
@@ -324,7 +349,8 @@ ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o)
     // for sections means whole fields, and a fraction there is a mistake to say, not to round.
     const auto n = KontroleUnosa::KontrolaBrojaPolja(o.brojPolja);
     if (!n || *n < 1.0 || *n != std::floor(*n)) {
-        p.poruke.push_back("Broj polja n mora biti ceo broj od 1 do 99!");
+        p.poruke.push_back(
+            Catalogue::translate("kelvane-calc", "Broj polja n mora biti ceo broj od 1 do 99!"));
         return p;
     }
     p.n = *n;

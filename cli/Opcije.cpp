@@ -2,6 +2,7 @@
 
 #include "cli/Opcije.h"
 
+#include "cli/Catalogue.h"
 #include "core/Studija.h"
 
 #include <string_view>
@@ -18,17 +19,17 @@ bool jeOpcija(std::string_view a)
 std::string greskaStudije(const OpcijeKalkulatora &o, const std::vector<std::string> &ulazi)
 {
     if (o.rasponi && o.slucajevi)
-        return "Opcije --spans i --batch ne idu zajedno.";
+        return KELVANE_TEXT("kelvane-calc", "Opcije --spans i --batch ne idu zajedno.");
     if (o.presek || o.brojPoljaZadat || o.listing != OpcijeKalkulatora::Listing::None || o.pdf
         || o.png)
-        return "Uz --spans i --batch ne idu -x, -n, --listing, --pdf ni --png.";
+        return KELVANE_TEXT("kelvane-calc", "Uz --spans i --batch ne idu -x, -n, --listing, --pdf ni --png.");
     if (o.rasponi && !Studija::procitajRaspone(*o.rasponi))
-        return "Opcija --spans prima OD:DO:KORAK, npr. 4:23:1: tri broja, KORAK veci od nule, DO "
-               "ne manji od OD.";
+        return KELVANE_TEXT("kelvane-calc", "Opcija --spans prima OD:DO:KORAK, npr. 4:23:1: tri broja, KORAK veci od nule, DO "
+               "ne manji od OD.");
     if (o.rasponi && ulazi.size() != 3)
-        return "Uz --spans idu tacno tri ulazna parametra: P1 P2 e.";
+        return KELVANE_TEXT("kelvane-calc", "Uz --spans idu tacno tri ulazna parametra: P1 P2 e.");
     if (o.slucajevi && !ulazi.empty())
-        return "Uz --batch ulazni parametri dolaze iz datoteke, ne iz komandne linije.";
+        return KELVANE_TEXT("kelvane-calc", "Uz --batch ulazni parametri dolaze iz datoteke, ne iz komandne linije.");
     return {};
 }
 
@@ -47,7 +48,8 @@ std::string *polje(PodaciDokumenta &d, const std::string &ime)
 
 std::string uputstvo()
 {
-    return "Upotreba: kelvane-calc P1 P2 e L [opcije]\n"
+    return Catalogue::translate("kelvane-calc",
+        "Upotreba: kelvane-calc P1 P2 e L [opcije]\n"
            "         kelvane-calc P1 P2 e --spans OD:DO:KORAK [--format F] [--csv-dialect D]\n"
            "         kelvane-calc --batch DATOTEKA|- [--format F] [--csv-dialect D]\n"
            "Anvelope ekstremnih momenata savijanja i transverzalnih sila proste grede pod dve\n"
@@ -74,6 +76,7 @@ std::string uputstvo()
            "                         projekat, element, izradio, kontrolisao i revizija na\n"
            "                         proracunskom listu (prazno: linija za upis rukom)\n"
            "  -h, --help             ovo uputstvo\n"
+           "  --lang sr|en           jezik teksta (podrazumevano jezik okruzenja)\n"
            "  --version              verzija programa\n"
            "\n"
            "Studija daje red po slucaju (csv), objekat (json) ili linije (text); odbijen\n"
@@ -91,7 +94,7 @@ std::string uputstvo()
            "Brojevi u CSV i JSON: 10 znacajnih cifara prema najvecoj vrednosti iste velicine.\n"
            "\n"
            "Izlazni status: 0 uspeh, 1 neuspelo zapisivanje, 2 neispravan unos (u studiji: bar\n"
-           "jedan slucaj odbijen).\n";
+           "jedan slucaj odbijen).\n");
 }
 
 CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
@@ -128,14 +131,16 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
         const bool poznata = ime == "-x" || ime == "--at" || ime == "-n" || ime == "--sections"
             || ime == "--listing" || ime == "--format" || ime == "--pdf" || ime == "--png"
             || ime == "--csv-dialect" || ime == "--spans" || ime == "--batch"
-            || polje(o.dokument, ime);
+            || ime == "--lang" || polje(o.dokument, ime);
         if (!poznata) {
-            c.greska = "Nepoznata opcija: " + a;
+            c.greska = KELVANE_TEXT("kelvane-calc", "Nepoznata opcija: %1");
+            c.vrednost = a;
             return c;
         }
         if (!vrednost) {
             if (i + 1 >= argumenti.size()) {
-                c.greska = "Opcija " + ime + " trazi vrednost.";
+                c.greska = KELVANE_TEXT("kelvane-calc", "Opcija %1 trazi vrednost.");
+                c.vrednost = ime;
                 return c;
             }
             vrednost = argumenti[++i];
@@ -151,7 +156,7 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
             else if (*vrednost == "t")
                 o.listing = OpcijeKalkulatora::Listing::Sila;
             else {
-                c.greska = "Opcija --listing prima m ili t.";
+                c.greska = KELVANE_TEXT("kelvane-calc", "Opcija --listing prima m ili t.");
                 return c;
             }
         } else if (ime == "--format") {
@@ -162,7 +167,17 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
             else if (*vrednost == "json")
                 o.format = OpcijeKalkulatora::Format::Json;
             else {
-                c.greska = "Opcija --format prima text, csv ili json.";
+                c.greska
+                    = KELVANE_TEXT("kelvane-calc", "Opcija --format prima text, csv ili json.");
+                return c;
+            }
+        } else if (ime == "--lang") {
+            if (*vrednost == "sr")
+                o.jezik = Language::Serbian;
+            else if (*vrednost == "en")
+                o.jezik = Language::English;
+            else {
+                c.greska = KELVANE_TEXT("kelvane-calc", "Opcija --lang prima sr ili en.");
                 return c;
             }
         } else if (ime == "--csv-dialect") {
@@ -171,7 +186,8 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
             else if (*vrednost == "excel-sr")
                 o.dijalekt = OpcijeKalkulatora::Dijalekt::ExcelSr;
             else {
-                c.greska = "Opcija --csv-dialect prima standard ili excel-sr.";
+                c.greska = KELVANE_TEXT(
+                    "kelvane-calc", "Opcija --csv-dialect prima standard ili excel-sr.");
                 return c;
             }
         } else if (ime == "--spans") {
@@ -182,7 +198,8 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
             *p = *vrednost;
         } else if (vrednost->empty()) {
             // An empty name would write nothing and still end in success.
-            c.greska = "Opcija " + ime + " trazi ime datoteke.";
+            c.greska = KELVANE_TEXT("kelvane-calc", "Opcija %1 trazi ime datoteke.");
+            c.vrednost = ime;
             return c;
         } else if (ime == "--pdf") {
             o.pdf = *vrednost;
@@ -202,7 +219,8 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
         return c;
     }
     if (ulazi.size() != 4) {
-        c.greska = "Potrebna su tacno cetiri ulazna parametra: P1 P2 e L.";
+        c.greska
+            = KELVANE_TEXT("kelvane-calc", "Potrebna su tacno cetiri ulazna parametra: P1 P2 e L.");
         return c;
     }
     o.P1 = ulazi[0];

@@ -6,6 +6,7 @@
 // the shape of the line. The inputs stay texts, so that the input window's rules judge them
 // exactly as they judge what is typed.
 
+#include "core/Language.h"
 #include "core/PodaciDokumenta.h"
 
 #include <optional>
@@ -34,12 +35,16 @@ struct OpcijeKalkulatora
     std::optional<std::string> slucajevi;
     bool pomoc = false;
     bool verzija = false;
+    std::optional<Language> jezik; // --lang; else the environment's
 };
 
 struct CitanjeOpcija
 {
     OpcijeKalkulatora opcije;
-    std::string greska; // empty when the line was read
+    // Empty when the line was read; else the Serbian message, to be translated in the context
+    // "kelvane-calc", with %1 standing for vrednost.
+    std::string greska;
+    std::string vrednost;
 };
 
 // Reads the line; a study admits no option for one case (-x, -n, --listing, --pdf, --png).

@@ -2,6 +2,7 @@
 
 #include "cli/Tabela.h"
 
+#include "cli/Catalogue.h"
 #include "core/NumberText.h"
 #include "core/TacneAnvelopeTekst.h"
 
@@ -221,22 +222,31 @@ void jsonOdbijen(
 std::string linijaUlaza(const UlazniParametri &u)
 {
     const auto broj = [](double v) { return NumberText::general(v); };
-    return "Ulazni parametri: P1 = " + broj(u.P1) + " kN, P2 = " + broj(u.P2)
-        + " kN, e = " + broj(u.e) + " m, L = " + broj(u.L) + " m";
+    return Catalogue::translate("kelvane-calc", "Ulazni parametri:") + " P1 = " + broj(u.P1)
+        + " kN, P2 = " + broj(u.P2) + " kN, e = " + broj(u.e) + " m, L = " + broj(u.L) + " m";
 }
 
 std::vector<std::string> linijeRezimea(const RezimeSlucaja &r)
 {
     const auto &k = r.klasicniMaksimum;
     const auto &t = r.tacniMaksimum;
+    const auto tekst = [](const char *izvor, double a, double b = 0.0) {
+        return "  "
+            + Catalogue::arg(
+                Catalogue::arg(Catalogue::translate("kelvane-calc", izvor), NumberText::dve(a)),
+                NumberText::dve(b));
+    };
     return {
-        "  Klasicni maksimum momenta " + NumberText::dve(k.M) + " kNm u x = " + NumberText::dve(k.x)
-            + " m",
-        "  Apsolutni maksimum momenta " + NumberText::dve(t.M) + " kNm u x = "
-            + NumberText::dve(t.x) + " m (" + opisPolozaja(Velicina::ExtM, t.polozaj) + ")",
-        "  Najveca transverzalna sila na osloncu A " + NumberText::dve(r.silaA.vrednost) + " kN ("
-            + opisPolozaja(Velicina::MaxT, r.silaA.polozaj) + ")",
-        "  Najmanja transverzalna sila na osloncu B " + NumberText::dve(r.silaB.vrednost) + " kN ("
-            + opisPolozaja(Velicina::MinT, r.silaB.polozaj) + ")",
+        tekst(KELVANE_TEXT("kelvane-calc", "Klasicni maksimum momenta %1 kNm u x = %2 m"), k.M,
+            k.x),
+        tekst(KELVANE_TEXT("kelvane-calc", "Apsolutni maksimum momenta %1 kNm u x = %2 m"), t.M,
+            t.x)
+            + " (" + opisPolozaja(Velicina::ExtM, t.polozaj) + ")",
+        tekst(KELVANE_TEXT("kelvane-calc", "Najveca transverzalna sila na osloncu A %1 kN"),
+            r.silaA.vrednost)
+            + " (" + opisPolozaja(Velicina::MaxT, r.silaA.polozaj) + ")",
+        tekst(KELVANE_TEXT("kelvane-calc", "Najmanja transverzalna sila na osloncu B %1 kN"),
+            r.silaB.vrednost)
+            + " (" + opisPolozaja(Velicina::MinT, r.silaB.polozaj) + ")",
     };
 }

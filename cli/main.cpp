@@ -4,6 +4,7 @@
 // Qt, so that a text result comes at once; only --pdf and --png load the module that paints with
 // Qt, on the offscreen platform, so that no display is needed.
 
+#include "cli/Catalogue.h"
 #include "cli/Datoteke.h"
 #include "cli/Ispis.h"
 #include "cli/Opcije.h"
@@ -59,7 +60,7 @@ bool napisi(const std::string &text)
     return false;
 }
 
-bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
+bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o, Language jezik)
 {
     std::string greske;
     void *modul = otvoriModul(greske);
@@ -67,11 +68,12 @@ bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
         ? reinterpret_cast<KelvaneCalcDatoteke>(dlsym(modul, "kelvaneCalcDatoteke"))
         : nullptr;
     if (!zapisi) {
-        std::cerr << "Datoteke nisu snimljene: " << greske << "\n";
+        std::cerr << Catalogue::translate("kelvane-calc", "Datoteke nisu snimljene: ") << greske
+                  << "\n";
         return false;
     }
     const ZahtevDatoteka zahtev { &p.rezultati, p.rezultati.ulaz(), o.dokument, o.pdf.value_or(""),
-        o.png.value_or("") };
+        o.png.value_or(""), jezik };
     const bool snimljeno = zapisi(zahtev, greske);
     std::cerr << greske;
     return snimljeno;
@@ -105,9 +107,13 @@ int main(int argc, char *argv[])
     std::ios::sync_with_stdio(false);
     const CitanjeOpcija citanje = procitajOpcije(std::vector<std::string>(argv + 1, argv + argc));
     const OpcijeKalkulatora &o = citanje.opcije;
+    const Language jezik = o.jezik.value_or(Catalogue::languageFromEnvironment());
+    Catalogue::setLanguage(jezik);
     if (!citanje.greska.empty()) {
-        std::cerr << citanje.greska << "\n"
-                  << "Uputstvo: kelvane-calc --help\n";
+        std::cerr << Catalogue::arg(
+            Catalogue::translate("kelvane-calc", citanje.greska), citanje.vrednost)
+                  << "\n"
+                  << Catalogue::translate("kelvane-calc", "Uputstvo: kelvane-calc --help") << "\n";
         return izlazUnos;
     }
     if (o.pomoc || o.verzija)
@@ -131,6 +137,6 @@ int main(int argc, char *argv[])
     if (!o.pdf && !o.png)
         return izlazUspeh;
 
-    const bool snimljeno = zapisiDatoteke(proracun, o);
+    const bool snimljeno = zapisiDatoteke(proracun, o, jezik);
     return snimljeno ? izlazUspeh : izlazSnimanje;
 }

@@ -8,21 +8,6 @@ namespace KontroleUnosa {
 
 namespace {
 
-const std::string porukaP1 = "U polje za unos vrednosti sile P1 mora biti unet decimalan broj!";
-const std::string porukaP2 = "U polje za unos vrednosti sile P2 mora biti unet decimalan broj!";
-const std::string porukaP2Nula
-    = "Ako se na gredi nalazi samo jedna sila nesme se usvojiti da je vrednost sile P2 nula!";
-const std::string porukaRazmak
-    = "U polje za unos vrednosti razmaka izmedu sila mora biti unet decimalan broj cija je "
-      "vrednost jednaka ili manja  od vrednosti raspona grede!";
-const std::string porukaRaspon
-    = "U polje za unos vrednosti raspona grede mora biti unet decimalan broj!";
-const std::string porukaRastojanje
-    = "Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od raspona grede!";
-const std::string porukaPreseka
-    = "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
-      "krece izmedu nule i velicine raspona grede!";
-
 // The largest values the fields hold when typed, their maximum lengths in nines. A larger value
 // can only have been placed there without typing, and it would keep the diagram and the listings
 // at work for ever.
@@ -36,6 +21,37 @@ constexpr std::size_t indeks(Ulaz u)
 }
 
 } // namespace
+
+std::string_view tekst(Poruka poruka)
+{
+    switch (poruka) {
+    case Poruka::P1:
+        return KELVANE_TEXT(
+            "KontroleUnosa", "U polje za unos vrednosti sile P1 mora biti unet decimalan broj!");
+    case Poruka::P2:
+        return KELVANE_TEXT(
+            "KontroleUnosa", "U polje za unos vrednosti sile P2 mora biti unet decimalan broj!");
+    case Poruka::P2Nula:
+        return KELVANE_TEXT("KontroleUnosa",
+            "Ako se na gredi nalazi samo jedna sila nesme se usvojiti da je vrednost sile P2 "
+            "nula!");
+    case Poruka::Razmak:
+        return KELVANE_TEXT("KontroleUnosa",
+            "U polje za unos vrednosti razmaka izmedu sila mora biti unet decimalan broj cija je "
+            "vrednost jednaka ili manja  od vrednosti raspona grede!");
+    case Poruka::Raspon:
+        return KELVANE_TEXT("KontroleUnosa",
+            "U polje za unos vrednosti raspona grede mora biti unet decimalan broj!");
+    case Poruka::Rastojanje:
+        return KELVANE_TEXT("KontroleUnosa",
+            "Rastojanje izmedu sila nesme imati jednaku ili vecu vrednost od raspona grede!");
+    case Poruka::Presek:
+        break;
+    }
+    return KELVANE_TEXT("KontroleUnosa",
+        "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se "
+        "vrednost krece izmedu nule i velicine raspona grede!");
+}
 
 bool KontrolaDuzine(const TekstoviUlaza &tekstovi)
 {
@@ -61,9 +77,9 @@ ProveraUlaza KontrolaVrednosti(const TekstoviUlaza &tekstovi)
         return !v || *v > (u == Ulaz::Sila1 || u == Ulaz::Sila2 ? najvecaSila : najvecaDuzina);
     };
     const auto jeNula = [&](Ulaz u) { return vrednost(u) == 0.0; };
-    const auto ispravi = [&p](Ulaz polje, const std::string &poruka, std::string reset,
+    const auto ispravi = [&p](Ulaz polje, std::optional<Poruka> poruka, std::string reset,
                              std::optional<Ulaz> fokus) {
-        if (!poruka.empty())
+        if (poruka)
             p.prihvaceno = false;
         p.tekstovi[indeks(polje)] = reset;
         p.ispravke.push_back({ polje, poruka, std::move(reset), fokus });
@@ -71,27 +87,27 @@ ProveraUlaza KontrolaVrednosti(const TekstoviUlaza &tekstovi)
     using enum Ulaz;
 
     if (nijeBroj(Sila1))
-        ispravi(Sila1, porukaP1, "206", Sila1);
+        ispravi(Sila1, Poruka::P1, "206", Sila1);
     // A single force is entered as P1 = 0; the distance then means nothing.
     if (jeNula(Sila1))
-        ispravi(RazmakSila, {}, "0", std::nullopt);
+        ispravi(RazmakSila, std::nullopt, "0", std::nullopt);
     if (nijeBroj(Sila2))
-        ispravi(Sila2, porukaP2, "208", Sila2);
+        ispravi(Sila2, Poruka::P2, "208", Sila2);
     if (jeNula(Sila2))
-        ispravi(Sila2, porukaP2Nula, "208", Sila2);
+        ispravi(Sila2, Poruka::P2Nula, "208", Sila2);
     if (nijeBroj(RazmakSila))
-        ispravi(RazmakSila, porukaRazmak, "5", RazmakSila);
+        ispravi(RazmakSila, Poruka::Razmak, "5", RazmakSila);
     if (nijeBroj(RasponGrede))
-        ispravi(RasponGrede, porukaRaspon, "9", RasponGrede);
+        ispravi(RasponGrede, Poruka::Raspon, "9", RasponGrede);
     if (jeNula(RasponGrede))
-        ispravi(RasponGrede, porukaRaspon, "9", RasponGrede);
+        ispravi(RasponGrede, Poruka::Raspon, "9", RasponGrede);
     const double e = vrednost(RazmakSila).value_or(0.0);
     const double L = vrednost(RasponGrede).value_or(0.0);
     if (!(e < L)) {
         // L - 0.1 is negative for a span under 0.1 m, and a negative distance between the forces
         // gives a meaningless envelope: such a span gets the distance 0 instead.
         const double predlog = L - 0.1;
-        ispravi(RazmakSila, porukaRastojanje, predlog < 0 ? "0" : NumberText::general(predlog),
+        ispravi(RazmakSila, Poruka::Rastojanje, predlog < 0 ? "0" : NumberText::general(predlog),
             RasponGrede);
     }
     if (p.prihvaceno) {
@@ -110,7 +126,7 @@ std::vector<OdbijanjePreseka> KontrolaPreseka(
         // A text that is no number reads as 0 after its reset and so passes the range test.
         const auto x = NumberText::parseField(tekst);
         if (!x || !(L >= *x))
-            odbijanja.push_back({ polje, porukaPreseka, "0" });
+            odbijanja.push_back({ polje, Poruka::Presek, "0" });
     }
     return odbijanja;
 }

@@ -9,6 +9,7 @@
 // the message to show, the text to write back, where the focus goes. The windows only carry that
 // out; a command-line tool runs the same rules on its arguments.
 
+#include "core/Language.h"
 #include "core/RezultatiProracuna.h"
 
 #include <array>
@@ -20,7 +21,13 @@
 namespace KontroleUnosa {
 
 // The caption of every message box that refuses an input in the input and results windows.
-inline constexpr std::string_view naslovGreske = "Greska pri unosu parametara proracuna!";
+inline constexpr std::string_view naslovGreske
+    = KELVANE_TEXT("KontroleUnosa", "Greska pri unosu parametara proracuna!");
+
+// What a check refuses; tekst() gives the Serbian message, which the windows and the command line
+// translate in the context "KontroleUnosa".
+enum class Poruka { P1, P2, P2Nula, Razmak, Raspon, Rastojanje, Presek };
+std::string_view tekst(Poruka poruka);
 
 // The fields of the input window, in tab order: txtSila1, txtSila2, txtRazmakSila, txtRasponGrede.
 enum class Ulaz { Sila1, Sila2, RazmakSila, RasponGrede };
@@ -31,7 +38,7 @@ using TekstoviUlaza = std::array<std::string, 4>; // P1, P2, e, L, indexed by Ul
 struct Ispravka
 {
     Ulaz polje;
-    std::string poruka; // empty for the silent e := 0 of a single force, which refuses nothing
+    std::optional<Poruka> poruka; // none for the silent e := 0 of a single force
     std::string reset;
     std::optional<Ulaz> fokus;
 };
@@ -59,7 +66,7 @@ enum class Presek { ZaExtM, ZaExtT };
 struct OdbijanjePreseka
 {
     Presek polje;
-    std::string poruka;
+    Poruka poruka;
     std::string reset;
 };
 

@@ -3,11 +3,17 @@
 #include "core/TacneAnvelopeTekst.h"
 
 #include "core/EvaluacijaPreseka.h"
+#include "core/Language.h"
 #include "core/NumberText.h"
 
 namespace TacneAnvelope {
 
 namespace {
+
+std::string prevedi(std::string_view source)
+{
+    return translatedText("TacneAnvelope", source);
+}
 
 std::string jedinica(Velicina v)
 {
@@ -23,15 +29,24 @@ std::string rezimeVelicine(Velicina v, const Razlika &r)
 {
     std::string linija = naziv(v) + ": ";
     if (!r.razlikujuSe())
-        return linija + "klasicna i tacna anvelopa se slazu na celom rasponu";
-    linija += "klasicna anvelopa je po apsolutnoj vrednosti manja od tacne za ";
+        return linija
+            + prevedi(KELVANE_TEXT(
+                "TacneAnvelope", "klasicna i tacna anvelopa se slazu na celom rasponu"));
+    linija += prevedi(KELVANE_TEXT(
+        "TacneAnvelope", "klasicna anvelopa je po apsolutnoj vrednosti manja od tacne za "));
     for (std::size_t i = 0; i < r.zone.size(); ++i) {
         if (i > 0)
-            linija += i + 1 == r.zone.size() ? " i " : ", ";
-        linija += "x = " + NumberText::tri(r.zone[i].xOd) + " do " + NumberText::tri(r.zone[i].xDo);
+            linija += i + 1 == r.zone.size() ? prevedi(KELVANE_TEXT("TacneAnvelope", " i ")) : ", ";
+        linija += argText(argText(prevedi(KELVANE_TEXT("TacneAnvelope", "x = %1 do %2")),
+                              NumberText::tri(r.zone[i].xOd)),
+            NumberText::tri(r.zone[i].xDo));
     }
-    return linija + "; najveca razlika " + NumberText::dve(r.najveca) + " " + jedinica(v) + " ("
-        + NumberText::fixed(r.procenat, 1) + " % tacne vrednosti) u x = " + NumberText::tri(r.x);
+    std::string kraj = prevedi(
+        KELVANE_TEXT("TacneAnvelope", "; najveca razlika %1 %2 (%3 % tacne vrednosti) u x = %4"));
+    for (const std::string &vrednost : { NumberText::dve(r.najveca), jedinica(v),
+             NumberText::fixed(r.procenat, 1), NumberText::tri(r.x) })
+        kraj = argText(kraj, vrednost);
+    return linija + kraj;
 }
 
 } // namespace
@@ -44,12 +59,15 @@ std::string naziv(Velicina v)
 
 std::string opisPolozaja(Velicina v, Polozaj p, int brojSila)
 {
-    static const PoVelicini<std::string> mesta { { " u preseku", " neposredno desno od preseka",
-        " neposredno levo od preseka" } };
-    std::string opis = imeSile(p.uPreseku) + mesta[v];
+    static const PoVelicini<const char *> mesta { { KELVANE_TEXT("TacneAnvelope", " u preseku"),
+        KELVANE_TEXT("TacneAnvelope", " neposredno desno od preseka"),
+        KELVANE_TEXT("TacneAnvelope", " neposredno levo od preseka") } };
+    std::string opis = imeSile(p.uPreseku) + prevedi(mesta[v]);
     if (brojSila == 2) {
         const int druga = 1 - p.uPreseku;
-        return opis + ", " + imeSile(druga) + (p.naGrediJe(druga) ? " na gredi" : " van grede");
+        return opis + ", " + imeSile(druga)
+            + prevedi(p.naGrediJe(druga) ? KELVANE_TEXT("TacneAnvelope", " na gredi")
+                                         : KELVANE_TEXT("TacneAnvelope", " van grede"));
     }
     std::string ostale;
     for (int i = 0; i < brojSila; ++i) {
@@ -58,7 +76,9 @@ std::string opisPolozaja(Velicina v, Polozaj p, int brojSila)
     }
     if (brojSila == 1)
         return opis;
-    return opis + (ostale.empty() ? ", ostale van grede" : "; na gredi i " + ostale);
+    return opis
+        + (ostale.empty() ? prevedi(KELVANE_TEXT("TacneAnvelope", ", ostale van grede"))
+                          : prevedi(KELVANE_TEXT("TacneAnvelope", "; na gredi i ")) + ostale);
 }
 
 std::vector<std::string> rezime(const Poredjenje &p)
@@ -73,8 +93,8 @@ std::string napomena(Velicina v, double klasicna, const TacnaVrednost &tacna)
 {
     if (!manjaOdTacne(v, klasicna, tacna.vrednost))
         return {};
-    return "Tacna vrednost (svi polozaji sila): " + NumberText::dve(tacna.vrednost) + ", "
-        + opisPolozaja(v, tacna.polozaj);
+    return prevedi(KELVANE_TEXT("TacneAnvelope", "Tacna vrednost (svi polozaji sila): "))
+        + NumberText::dve(tacna.vrednost) + ", " + opisPolozaja(v, tacna.polozaj);
 }
 
 std::vector<std::string> csvLinije(const RezultatiProracuna &r, const std::vector<double> &xs)

@@ -4,6 +4,7 @@
 
 #include "output/TekstBroja.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -122,7 +123,8 @@ void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QStri
     painter.setPen(o.klasicna);
     painter.drawLine(QPointF(x2, y), QPointF(x2 + duzina, y));
     painter.setPen(Qt::black);
-    natpis(painter, QPointF(x2 + duzina + 6 * px, gde.y()), QStringLiteral("klasicna"));
+    natpis(painter, QPointF(x2 + duzina + 6 * px, gde.y()),
+        QCoreApplication::translate("CrtezAnvelopa", "klasicna"));
 }
 
 // A tick step of 1, 2 or 5 times a power of ten that gives about eight ticks over the span.
@@ -193,7 +195,7 @@ void nacrtajAnvelope(
     painter.setPen(Qt::black);
     natpis(painter, gornji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("extM [kNm]"));
     legenda(painter, QPointF(levo + 90 * px, gornji.top() + 2 * px), px, bojaMomenta,
-        QStringLiteral("tacna (svi polozaji sila)"));
+        QCoreApplication::translate("CrtezAnvelopa", "tacna (svi polozaji sila)"));
     osenci(painter, p.razlike[Velicina::ExtM], p.tacne[Velicina::ExtM], p.klasicne[Velicina::ExtM],
         mM, gornji, bojaMomenta);
     const Olovke oM = olovke(px, bojaMomenta);
@@ -233,7 +235,7 @@ void nacrtajAnvelope(
     painter.setPen(Qt::black);
     natpis(painter, donji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("maxT, minT [kN]"));
     legenda(painter, QPointF(levo + 110 * px, donji.top() + 2 * px), px, bojaSile,
-        QStringLiteral("tacna (svi polozaji sila)"));
+        QCoreApplication::translate("CrtezAnvelopa", "tacna (svi polozaji sila)"));
     osenci(painter, p.razlike[Velicina::MaxT], p.tacne[Velicina::MaxT], p.klasicne[Velicina::MaxT],
         mT, donji, bojaSile);
     osenci(painter, p.razlike[Velicina::MinT], p.tacne[Velicina::MinT], p.klasicne[Velicina::MinT],

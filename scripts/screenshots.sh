@@ -10,8 +10,13 @@ scripts/setup.sh xvfb xauth poppler-utils
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
 ninja -C build kelvane_screenshots > /dev/null
 mkdir -p docs/screenshots
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+LANGUAGE=sr QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
     build/scripts/screenshots/kelvane_screenshots docs/screenshots
+# The input and results windows once more in English.
+mkdir -p docs/screenshots/en
+LANGUAGE=en QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+    build/scripts/screenshots/kelvane_screenshots docs/screenshots/en
+find docs/screenshots/en -type f ! -name '1-*' ! -name '2-*' ! -name '3-*' -delete
 # Page 1 of the calculation sheet that the results window saved.
 pdftoppm -png -r 96 -f 1 -l 1 -singlefile docs/screenshots/9-izvestaj.pdf docs/screenshots/9-izvestaj
 rm docs/screenshots/9-izvestaj.pdf

@@ -10,6 +10,8 @@ packages+=(qt6-svg-dev desktop-file-utils dpkg-dev file)
 # The package test checks the built package as Debian would (lintian) and the software centres'
 # metadata as they read it (appstream's appstreamcli).
 packages+=(lintian appstream)
+# lrelease compiles the English translation; lupdate checks that it covers every text.
+packages+=(qt6-l10n-tools)
 # The calculation sheet's tests read its PDF (poppler-utils).
 packages+=(poppler-utils)
 # The Windows-only registry code is compiled with the Windows cross compiler.

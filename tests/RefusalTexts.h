@@ -26,7 +26,6 @@ inline const QString porukaRastojanje = QStringLiteral(
 inline const QString porukaPreseka = QStringLiteral(
     "U polje za unos vrednosti promenljive X mora biti unesen decimalan broj cija se vrednost "
     "krece izmedu nule i velicine raspona grede!");
-
 // The field of the input window that each of its messages puts the focus into.
 inline const std::map<QString, QString> fokusPoruke {
     { porukaP1, QStringLiteral("txtSila1") },

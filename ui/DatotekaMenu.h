@@ -7,6 +7,8 @@
 
 #include "ui/Controls.h"
 
+#include <QCoreApplication>
+
 class QLineEdit;
 class QMenuBar;
 
@@ -14,10 +16,14 @@ template <typename Window>
 QMenu *addDatotekaMenu(QMenuBar *bar, Window *window, void (Window::*proracun)(),
     void (Window::*snimi)(), void (Window::*izlaz)())
 {
-    QMenu *datoteka = addNamedMenu(bar, "mnuDatoteka", QStringLiteral("Datoteka"));
-    addNamedCommand(datoteka, "mnuDatotekaProracun", QStringLiteral("Proracun"), window, proracun);
-    addNamedCommand(datoteka, "mnuDatotekaSnimi", QStringLiteral("Snimi"), window, snimi);
-    addNamedCommand(datoteka, "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), window, izlaz);
+    QMenu *datoteka
+        = addNamedMenu(bar, "mnuDatoteka", QCoreApplication::translate("DatotekaMenu", "Datoteka"));
+    addNamedCommand(datoteka, "mnuDatotekaProracun",
+        QCoreApplication::translate("DatotekaMenu", "Proracun"), window, proracun);
+    addNamedCommand(datoteka, "mnuDatotekaSnimi",
+        QCoreApplication::translate("DatotekaMenu", "Snimi"), window, snimi);
+    addNamedCommand(datoteka, "mnuDatotekaIzlaz",
+        QCoreApplication::translate("DatotekaMenu", "Izlaz"), window, izlaz);
     return datoteka;
 }
 

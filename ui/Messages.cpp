@@ -2,6 +2,7 @@
 
 #include "ui/Messages.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace Messages {
@@ -31,6 +32,15 @@ bool question(QWidget *parent, const QString &caption, const QString &text)
 void plain(QWidget *parent, const QString &caption, const QString &text)
 {
     show(parent, QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+}
+
+void refusal(QWidget *parent, KontroleUnosa::Poruka poruka)
+{
+    const auto translated = [](std::string_view serbian) {
+        return QCoreApplication::translate("KontroleUnosa", serbian.data());
+    };
+    error(
+        parent, translated(KontroleUnosa::naslovGreske), translated(KontroleUnosa::tekst(poruka)));
 }
 
 } // namespace Messages

@@ -4,6 +4,8 @@
 
 // The program's message boxes: always modal over the given window, with the given caption.
 
+#include "core/KontroleUnosa.h"
+
 #include <QString>
 
 class QWidget;
@@ -18,5 +20,8 @@ bool question(QWidget *parent, const QString &caption, const QString &text);
 
 // No icon, one OK button.
 void plain(QWidget *parent, const QString &caption, const QString &text);
+
+// An error box that shows a check's refusal in the user's language, under the checks' caption.
+void refusal(QWidget *parent, KontroleUnosa::Poruka poruka);
 
 } // namespace Messages

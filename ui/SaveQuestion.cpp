@@ -6,6 +6,7 @@
 #include "output/SaveFile.h"
 #include "ui/Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -46,8 +47,9 @@ bool saveWithMessage(QWidget *parent, const QString &path, const QByteArray &byt
     if (result)
         return true;
     Messages::error(parent, caption,
-        what + QStringLiteral(" nije snimljen u datoteku ") + QDir::toNativeSeparators(path)
-            + QStringLiteral(".\n") + result.reason);
+        QCoreApplication::translate("SaveQuestion", "%1 nije snimljen u datoteku %2.\n")
+                .arg(what, QDir::toNativeSeparators(path))
+            + result.reason);
     return false;
 }
 
@@ -57,5 +59,6 @@ bool saveLines(QWidget *parent, const QString &path, const QStringList &lines)
     for (const QString &line : lines)
         linije.push_back(line.toStdString());
     return saveWithMessage(parent, path, QByteArray::fromStdString(ListingLines::datoteka(linije)),
-        QStringLiteral("Greska pri snimanju listinga!"), QStringLiteral("Listing"));
+        QCoreApplication::translate("SaveQuestion", "Greska pri snimanju listinga!"),
+        QCoreApplication::translate("SaveQuestion", "Listing"));
 }

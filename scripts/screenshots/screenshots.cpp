@@ -3,6 +3,7 @@
 // Drives the real windows through their menus, as a user would, and saves a picture of each
 // window and tab into the folder given as the only argument.
 
+#include "translations/Translations.h"
 #include "ui/about/KelvaneIcon.h"
 #include "ui/input/frmParametri.h"
 
@@ -81,6 +82,7 @@ int main(int argc, char *argv[])
         qFatal("usage: kelvane_screenshots FOLDER");
     folder = QDir(QString::fromLocal8Bit(argv[1]));
     app.setWindowIcon(kelvaneIcon());
+    useLanguage(systemLanguage());
 
     frmParametri parametri;
     parametri.show();

@@ -27,8 +27,10 @@ struct Izlaz
     QByteArray out, err;
 };
 
-// Runs the tool with no display at all, as on a build server.
-Izlaz pokreni(const QStringList &args, const QString &outFile = {}, const QByteArray &ulaz = {})
+// Runs the tool with no display at all, as on a build server, with ulaz on its standard input and
+// the variables (NAME=value) of jezik, in an environment without any language of its own.
+Izlaz pokreni(const QStringList &args, const QString &outFile = {}, const QByteArray &ulaz = {},
+    const QStringList &jezik = {})
 {
     QProcess p;
     if (!outFile.isEmpty())
@@ -36,6 +38,12 @@ Izlaz pokreni(const QStringList &args, const QString &outFile = {}, const QByteA
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
         env.remove(QLatin1String(name));
+    if (!jezik.isEmpty()) {
+        for (const char *name : { "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG" })
+            env.remove(QLatin1String(name));
+        for (const QString &v : jezik)
+            env.insert(v.section(QLatin1Char('='), 0, 0), v.section(QLatin1Char('='), 1));
+    }
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(KELVANE_CALC), args);
     p.write(ulaz);
@@ -64,6 +72,8 @@ private slots:
     void answersLikeTheWindows();
     void studyRowsAreTheSingleRuns_data();
     void studyRowsAreTheSingleRuns();
+    void speaksTheEnvironmentsLanguage_data();
+    void speaksTheEnvironmentsLanguage();
     void listingIsTheSavedFile_data();
     void listingIsTheSavedFile();
     void sameRecordAsTheInputWindow_data();
@@ -171,6 +181,15 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
     QTest::newRow("unknown option")
         << (pocetne + QStringList { "--at-x", "1" }) << 2 << QStringList {}
         << QStringList { "Nepoznata opcija: --at-x", "Uputstvo: kelvane-calc --help" };
+    QTest::newRow("English text output")
+        << (pocetne + QStringList { "--lang", "en", "-x", "4.5" }) << 0
+        << QStringList { "Inputs: P1 = 206 kN, P2 = 208 kN, e = 5 m, L = 9 m",
+               "  X[m] 4.50  Parabola I 411.50  Parabola II 416.50  ext M [kNm] 416.50" }
+        << QStringList {};
+    QTest::newRow("English refusal")
+        << (pocetne + QStringList { "--lang", "en", "-x", "9.01" }) << 2 << QStringList {}
+        << QStringList { "The field for the section X must hold a decimal number between zero and "
+                         "the span of the beam!" };
     QTest::newRow("version") << QStringList { "--version" } << 0
                              << QStringList { "kelvane-calc 1.0.0",
                                     "License GPLv3+: GNU GPL version 3 or later "
@@ -245,6 +264,41 @@ void tst_KelvaneCalc::studyRowsAreTheSingleRuns()
     }
 }
 
+// --help in Serbian or English, and its first line: by the environment, or by --lang over it.
+void tst_KelvaneCalc::speaksTheEnvironmentsLanguage_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("help");
+    const QString sr = QStringLiteral("Upotreba: kelvane-calc P1 P2 e L [opcije]");
+    const QString en = QStringLiteral("Usage: kelvane-calc P1 P2 e L [options]");
+    const QStringList help { "--help" };
+    QTest::newRow("no language") << QStringList { "HOME=/" } << help << sr;
+    QTest::newRow("C") << QStringList { "LANG=C" } << help << sr;
+    QTest::newRow("Serbian, Latin") << QStringList { "LANG=sr_RS.UTF-8@latin" } << help << sr;
+    QTest::newRow("Croatian") << QStringList { "LANG=hr_HR.UTF-8" } << help << sr;
+    QTest::newRow("LANGUAGE over LANG")
+        << QStringList { "LANG=sr_RS.UTF-8", "LANGUAGE=en" } << help << en;
+    QTest::newRow("LANGUAGE under C")
+        << QStringList { "LANG=C", "LANGUAGE=en_GB:sr" } << help << en;
+    QTest::newRow("LC_MESSAGES over LANG")
+        << QStringList { "LANG=en_GB.UTF-8", "LC_MESSAGES=sr_RS.UTF-8" } << help << sr;
+    QTest::newRow("--lang en over Serbian")
+        << QStringList { "LANG=sr_RS.UTF-8" } << QStringList { "--help", "--lang", "en" } << en;
+    QTest::newRow("--lang=sr over English")
+        << QStringList { "LANGUAGE=en" } << QStringList { "--lang=sr", "--help" } << sr;
+}
+
+void tst_KelvaneCalc::speaksTheEnvironmentsLanguage()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, args);
+    QFETCH(QString, help);
+    const Izlaz r = pokreni(args, {}, {}, environment);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(linije(r.out).value(0), help);
+}
+
 void tst_KelvaneCalc::listingIsTheSavedFile_data()
 {
     QTest::addColumn<QString>("kind");
@@ -262,6 +316,8 @@ void tst_KelvaneCalc::listingIsTheSavedFile()
     QCOMPARE(izlaz.out, file);
     // The summary cannot go into the file's bytes; a script still sees it.
     QVERIFY(izlaz.err.startsWith("extM: klasicna anvelopa je po apsolutnoj vrednosti manja"));
+    // Data, the same bytes in English.
+    QCOMPARE(pokreni(pocetne + QStringList { "--listing", kind, "--lang", "en" }).out, file);
 }
 
 void tst_KelvaneCalc::sameRecordAsTheInputWindow_data()

@@ -128,14 +128,14 @@ void tst_KontroleUnosa::valueChecksRunInOrder()
     const ProveraUlaza p = KontrolaVrednosti(tekstovi(typed));
     QStringList shown;
     for (const Ispravka &i : p.ispravke) {
-        const QString poruka = QString::fromStdString(i.poruka);
-        if (poruka.isEmpty()) {
+        if (!i.poruka) {
             // The single force's distance: no message, and the focus stays where it was.
             QCOMPARE(ime(i.polje), QStringLiteral("txtRazmakSila"));
             QCOMPARE(i.reset, std::string("0"));
             QVERIFY(!i.fokus);
             continue;
         }
+        const QString poruka = QString::fromUtf8(tekst(*i.poruka));
         shown << poruka;
         QVERIFY(i.fokus);
         QCOMPARE(ime(*i.fokus), fokusPoruke.at(poruka));
@@ -199,7 +199,7 @@ void tst_KontroleUnosa::sectionCheck()
     for (const OdbijanjePreseka &o :
         KontrolaPreseka(zaExtM.toStdString(), zaExtT.toStdString(), 9)) {
         seen += QLatin1Char(o.polje == Presek::ZaExtM ? 'M' : 'T');
-        QCOMPARE(QString::fromStdString(o.poruka), porukaPreseka);
+        QCOMPARE(QString::fromUtf8(tekst(o.poruka)), porukaPreseka);
         QCOMPARE(o.reset, std::string("0"));
     }
     QCOMPARE(seen, refused);

@@ -23,6 +23,7 @@ for s in "${sizes[@]}"; do
 done
 files+=(usr/bin/kelvane-calc "usr/$libdir/kelvane/kelvane-calc-datoteke.so"
     usr/share/man/man1/kelvane-calc.1.gz usr/share/man/man1/kelvane.1.gz
+    usr/share/man/sr/man1/kelvane-calc.1.gz
     usr/share/doc/kelvane/copyright usr/share/doc/kelvane/changelog.gz)
 
 echo "-- Installing into a temporary prefix"

@@ -115,8 +115,8 @@ void frmAbout::Form_Load()
         QStringLiteral("Version ") + QString::fromUtf8(verzija().data(), verzija().size()));
     m_lblTitle->setText(applicationTitle);
     m_lblDescription->setText(
-        QStringLiteral("Proracun extremnih vrednosti momenata savijanja i transverzalnih sila "
-                       "proste grede opterecene sistemom od dve vezane koncentrisane sile."));
+        tr("Proracun extremnih vrednosti momenata savijanja i transverzalnih sila "
+           "proste grede opterecene sistemom od dve vezane koncentrisane sile."));
     m_lblDisclaimer->setText(QString());
 }
 

@@ -6,34 +6,35 @@
 
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace {
 
-// The indents and the trailing space of "momenata " are part of the text.
-const char *const pomoc[] = {
-    "Program obezbedjuje proracun dijagrama extremnih vred-",
-    "nosti momenata savijanja i transverzalnih sila proste grede",
-    "opterecene sistemom od dve vezane koncentrisane sile.",
-    "",
-    "Proracun se moze sprovesti posebno za:",
-    "          - proizvoljni presek grede,",
-    "          - vise preseka na jednakim rastojanjima.",
-    "",
-    "Faze proracuna se sastoje iz sledecih koraka:",
-    "     1. Nakon startovanja programa unose se pocetni para-",
-    "         metri proracuna u odgovarajuca textualna polja.",
-    "     2. U padajucem meniju -Proracun- se startuje numericka",
-    "         analiza.",
-    "     3. Nakon startovanja numericke analize selektovanjem",
-    "         odgovarajuceg taba dobijaju se rezultati proracuna za",
-    "         extM, extT i dijagram ekxtremnih vrednosti momenata ",
-    "         savijanja i transverzalnih sila. Iz padajuceg menija",
-    "         -Proracun- moze se startovati analiza za vise proizvolj-",
-    "         nih preseka grede istovremeno.",
-};
+// One text, one list line for each of its lines. The indents and the trailing space of "momenata "
+// are part of it.
+const char *const pomoc = QT_TRANSLATE_NOOP("frmPomoc",
+    "Program obezbedjuje proracun dijagrama extremnih vred-\n"
+    "nosti momenata savijanja i transverzalnih sila proste grede\n"
+    "opterecene sistemom od dve vezane koncentrisane sile.\n"
+    "\n"
+    "Proracun se moze sprovesti posebno za:\n"
+    "          - proizvoljni presek grede,\n"
+    "          - vise preseka na jednakim rastojanjima.\n"
+    "\n"
+    "Faze proracuna se sastoje iz sledecih koraka:\n"
+    "     1. Nakon startovanja programa unose se pocetni para-\n"
+    "         metri proracuna u odgovarajuca textualna polja.\n"
+    "     2. U padajucem meniju -Proracun- se startuje numericka\n"
+    "         analiza.\n"
+    "     3. Nakon startovanja numericke analize selektovanjem\n"
+    "         odgovarajuceg taba dobijaju se rezultati proracuna za\n"
+    "         extM, extT i dijagram ekxtremnih vrednosti momenata \n"
+    "         savijanja i transverzalnih sila. Iz padajuceg menija\n"
+    "         -Proracun- moze se startovati analiza za vise proizvolj-\n"
+    "         nih preseka grede istovremeno.");
 
 } // namespace
 
@@ -42,7 +43,7 @@ frmPomoc::frmPomoc(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmPomoc"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Pomoc"));
+    setWindowTitle(tr("Pomoc"));
     setFont(msSansSerif(8.25));
     // Sizeable, but the controls keep their places.
     resize(twips(5655), twips(2235));
@@ -70,8 +71,7 @@ void frmPomoc::createControls()
 
 void frmPomoc::Form_Load()
 {
-    for (const char *line : pomoc)
-        m_lstPomoc->addItem(QString::fromLatin1(line));
+    m_lstPomoc->addItems(tr(pomoc).split(QLatin1Char('\n')));
 }
 
 void frmPomoc::cmdOK_Click()

@@ -69,11 +69,11 @@ frmTacneAnvelope::frmTacneAnvelope(RezultatiProracuna rezultati, QWidget *parent
     : MenuDialog(parent)
     , m_rezultati(rezultati)
     , m_poredjenje(uporedi(m_rezultati))
-    , m_saveQuestion(this, "CommonDialog1", QStringLiteral("Rezultati proracuna - tacne anvelope"),
+    , m_saveQuestion(this, "CommonDialog1", tr("Rezultati proracuna - tacne anvelope"),
           QStringLiteral("tacneAnvelope"), QStringLiteral("csv"))
 {
     setObjectName(QStringLiteral("frmTacneAnvelope"));
-    setWindowTitle(QStringLiteral("Tacne anvelope"));
+    setWindowTitle(tr("Tacne anvelope"));
     // Unlike the designed windows this one grows with the screen.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -107,7 +107,7 @@ frmTacneAnvelope::frmTacneAnvelope(RezultatiProracuna rezultati, QWidget *parent
 
 QWidget *frmTacneAnvelope::createRezime()
 {
-    auto *g = new QGroupBox(QStringLiteral("Klasicna i tacna anvelopa"), client());
+    auto *g = new QGroupBox(tr("Klasicna i tacna anvelopa"), client());
     g->setObjectName(QStringLiteral("fraRezime"));
     auto *l = new QVBoxLayout(g);
     const std::vector<std::string> linije = rezime(m_poredjenje);
@@ -123,7 +123,7 @@ QWidget *frmTacneAnvelope::createRezime()
 
 QWidget *frmTacneAnvelope::createPresek()
 {
-    auto *g = new QGroupBox(QStringLiteral("Vrednosti u preseku"), client());
+    auto *g = new QGroupBox(tr("Vrednosti u preseku"), client());
     g->setObjectName(QStringLiteral("fraPresek"));
     auto *l = new QGridLayout(g);
     l->addWidget(oznaka(QStringLiteral("x [m] ="), "lblPresek", g), 0, 0);
@@ -131,15 +131,16 @@ QWidget *frmTacneAnvelope::createPresek()
     m_txtPresek->setObjectName(QStringLiteral("txtPresek"));
     NumericField::attach(m_txtPresek, 5);
     l->addWidget(m_txtPresek, 0, 1);
-    auto *dugme = new QPushButton(QStringLiteral("Vrednosti u preseku x"), g);
+    auto *dugme = new QPushButton(tr("Vrednosti u preseku x"), g);
     dugme->setObjectName(QStringLiteral("cmdPresek"));
     dugme->setAutoDefault(false);
     connect(dugme, &QPushButton::clicked, this, &frmTacneAnvelope::cmdPresek_Click);
     l->addWidget(dugme, 0, 2, 1, 2);
 
-    const char *kolone[3] = { "klasicna", "tacna", "polozaj sila (tacna)" };
+    const char *kolone[3]
+        = { QT_TR_NOOP("klasicna"), QT_TR_NOOP("tacna"), QT_TR_NOOP("polozaj sila (tacna)") };
     for (int k = 0; k < 3; ++k)
-        l->addWidget(oznaka(QLatin1String(kolone[k]), nullptr, g), 1, k + 1);
+        l->addWidget(oznaka(tr(kolone[k]), nullptr, g), 1, k + 1);
     const char *imena[3][3] = {
         { "lblKlasicnaExtM", "lblTacnaExtM", "lblPolozajExtM" },
         { "lblKlasicnaMaxT", "lblTacnaMaxT", "lblPolozajMaxT" },
@@ -168,10 +169,10 @@ QWidget *frmTacneAnvelope::createPresek()
 
 QWidget *frmTacneAnvelope::createTabela()
 {
-    auto *g = new QGroupBox(QStringLiteral("Preseci grede"), client());
+    auto *g = new QGroupBox(tr("Preseci grede"), client());
     g->setObjectName(QStringLiteral("fraPreseci"));
     auto *l = new QGridLayout(g);
-    l->addWidget(oznaka(QStringLiteral("Broj polja ="), "lblBrojPolja", g), 0, 0);
+    l->addWidget(oznaka(tr("Broj polja ="), "lblBrojPolja", g), 0, 0);
     m_txtBrojPolja = new QLineEdit(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja), g);
     m_txtBrojPolja->setObjectName(QStringLiteral("txtBrojPolja"));
     m_txtBrojPolja->setMaximumWidth(60);
@@ -182,9 +183,8 @@ QWidget *frmTacneAnvelope::createTabela()
     m_tblPreseci = new QTableWidget(0, 7, g);
     m_tblPreseci->setObjectName(QStringLiteral("tblPreseci"));
     m_tblPreseci->setHorizontalHeaderLabels(
-        { QStringLiteral("x [m]"), QStringLiteral("extM\nklasicna"), QStringLiteral("extM\ntacna"),
-            QStringLiteral("maxT\nklasicna"), QStringLiteral("maxT\ntacna"),
-            QStringLiteral("minT\nklasicna"), QStringLiteral("minT\ntacna") });
+        { QStringLiteral("x [m]"), tr("extM\nklasicna"), tr("extM\ntacna"), tr("maxT\nklasicna"),
+            tr("maxT\ntacna"), tr("minT\nklasicna"), tr("minT\ntacna") });
     m_tblPreseci->verticalHeader()->hide();
     m_tblPreseci->verticalHeader()->setMinimumSectionSize(fontMetrics().height());
     m_tblPreseci->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -207,8 +207,7 @@ bool frmTacneAnvelope::KontrolaPreseka()
     const auto odbijanja = KontroleUnosa::KontrolaPreseka(
         m_txtPresek->text().toStdString(), "0", m_rezultati.ulaz().L);
     for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
-        Messages::error(
-            this, QString::fromUtf8(KontroleUnosa::naslovGreske), QString::fromStdString(o.poruka));
+        Messages::refusal(this, o.poruka);
         m_txtPresek->setText(QString::fromStdString(o.reset));
         NumericField::focus(m_txtPresek);
     }

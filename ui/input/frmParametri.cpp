@@ -54,7 +54,7 @@ frmParametri::frmParametri(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmParametri"));
-    setWindowTitle(QStringLiteral("Ulazni parametri proracuna"));
+    setWindowTitle(tr("Ulazni parametri proracuna"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(arial(11.25, false));
@@ -115,15 +115,14 @@ void frmParametri::createControls(QWidget *client)
 void frmParametri::createMenu()
 {
     QMenuBar *bar = menuBar();
-    addNamedCommand(addNamedMenu(bar, "mnuDatoteka", QStringLiteral("Datoteka")),
-        "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this, &frmParametri::mnuDatotekaIzlaz_Click);
-    addNamedCommand(addNamedMenu(bar, "mnuProracun", QStringLiteral("Proracun")),
-        "mnuProracunExtMExtT", QStringLiteral("extM i extT"), this,
-        &frmParametri::mnuProracunExtMExtT_Click);
-    addNamedCommand(addNamedMenu(bar, "mnuOProgramu", QStringLiteral("O programu")), "about",
-        QStringLiteral("O programu"), this, &frmParametri::about_Click);
-    addNamedCommand(addNamedMenu(bar, "mnuPomoc", QStringLiteral("Pomoc")), "mnuPomocPomoc",
-        QStringLiteral("Pomoc"), this, &frmParametri::mnuPomocPomoc_Click);
+    addNamedCommand(addNamedMenu(bar, "mnuDatoteka", tr("Datoteka")), "mnuDatotekaIzlaz",
+        tr("Izlaz"), this, &frmParametri::mnuDatotekaIzlaz_Click);
+    addNamedCommand(addNamedMenu(bar, "mnuProracun", tr("Proracun")), "mnuProracunExtMExtT",
+        tr("extM i extT"), this, &frmParametri::mnuProracunExtMExtT_Click);
+    addNamedCommand(addNamedMenu(bar, "mnuOProgramu", tr("O programu")), "about", tr("O programu"),
+        this, &frmParametri::about_Click);
+    addNamedCommand(addNamedMenu(bar, "mnuPomoc", tr("Pomoc")), "mnuPomocPomoc", tr("Pomoc"), this,
+        &frmParametri::mnuPomocPomoc_Click);
 }
 
 KontroleUnosa::TekstoviUlaza frmParametri::tekstovi() const
@@ -158,10 +157,8 @@ bool frmParametri::KontrolaDuzine() const
 bool frmParametri::KontrolaVrednosti(const KontroleUnosa::ProveraUlaza &provera)
 {
     for (const KontroleUnosa::Ispravka &i : provera.ispravke) {
-        if (!i.poruka.empty()) {
-            Messages::error(this, QString::fromUtf8(KontroleUnosa::naslovGreske),
-                QString::fromStdString(i.poruka));
-        }
+        if (i.poruka)
+            Messages::refusal(this, *i.poruka);
         polje(i.polje)->setText(QString::fromStdString(i.reset));
         if (i.fokus)
             NumericField::focus(polje(*i.fokus));
@@ -187,8 +184,7 @@ void frmParametri::mnuProracunExtMExtT_Click()
 
 void frmParametri::mnuDatotekaIzlaz_Click()
 {
-    if (!Messages::question(this, QStringLiteral("Izlaz?"),
-            QStringLiteral("Da li zelite da izadjete iz programa?")))
+    if (!Messages::question(this, tr("Izlaz?"), tr("Da li zelite da izadjete iz programa?")))
         return;
     // close() hides the window itself; a window hidden first would not end the program.
     close();

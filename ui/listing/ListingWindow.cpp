@@ -46,7 +46,7 @@ void ListingWindow::createControls(QWidget *client)
 
     const QFont font = arial(12, true);
     // The label first: it touches the field in the shear window and must not cover it.
-    auto *label = new QLabel(QStringLiteral("Broj polja ="), client);
+    auto *label = new QLabel(tr("Broj polja ="), client);
     label->setObjectName(QStringLiteral("lblBrojPoljGrede"));
     label->setFont(font);
     label->setGeometry(m_design.lblBrojPoljGrede);

@@ -5,13 +5,15 @@
 #include "core/ListingLines.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 ListingDesign dizajn()
 {
     return {
         "frmListingExtM",
-        QStringLiteral("extM u proizvoljnim presecima grede"),
+        QCoreApplication::translate("frmListingExtM", "extM u proizvoljnim presecima grede"),
         QSize(twips(6450), twips(4470)),
         twipsRect(3510, 435, 495, 405),
         twipsRect(2070, 555, 1335, 375),
@@ -33,7 +35,7 @@ ListingDesign dizajn()
             { 5910, 1155, 6150, 915, 1 },
         },
         "CommonDialog1",
-        QStringLiteral("Rezultati proracuna - extM"),
+        QCoreApplication::translate("frmListingExtM", "Rezultati proracuna - extM"),
         QStringLiteral("extM"),
     };
 }

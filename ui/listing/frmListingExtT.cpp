@@ -5,13 +5,15 @@
 #include "core/ListingLines.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 ListingDesign dizajn()
 {
     return {
         "frmListingExtT",
-        QStringLiteral("extT u proizvoljnim presecima grede"),
+        QCoreApplication::translate("frmListingExtT", "extT u proizvoljnim presecima grede"),
         QSize(twips(11130), twips(4515)),
         twipsRect(6030, 465, 495, 405),
         twipsRect(4710, 585, 1335, 375),
@@ -33,7 +35,7 @@ ListingDesign dizajn()
             { 9390, 1185, 9630, 945, 1 },
         },
         "CommonDialog2",
-        QStringLiteral("Rezultati proracuna- extT"),
+        QCoreApplication::translate("frmListingExtT", "Rezultati proracuna- extT"),
         QStringLiteral("extt"),
     };
 }

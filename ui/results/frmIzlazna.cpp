@@ -101,8 +101,8 @@ void upisi(QLineEdit *field, double value)
 frmIzlazna::frmIzlazna(const RezultatiProracuna &rezultati, QWidget *parent)
     : MenuDialog(parent)
     , m_rezultati(rezultati)
-    , m_dlgIzvestaj(this, "dlgIzvestaj", QStringLiteral("Rezultati proracuna - proracunski list"),
-          QStringLiteral("Izvestaj"), QStringLiteral("pdf"))
+    , m_dlgIzvestaj(this, "dlgIzvestaj", tr("Rezultati proracuna - proracunski list"),
+          tr("Izvestaj"), QStringLiteral("pdf"))
 {
     setObjectName(QStringLiteral("frmIzlazna"));
     setFont(arial(oznakaTacaka, true));
@@ -126,8 +126,8 @@ void frmIzlazna::createTabStrip()
     m_TabStrip1->setFont(arial(12, false));
     m_TabStrip1->setExpanding(false);
     m_TabStrip1->setDrawBase(true);
-    for (const char *caption : { "extM", "extT", "dijagram" })
-        m_TabStrip1->addTab(QLatin1String(caption));
+    for (const char *caption : { "extM", "extT", QT_TR_NOOP("dijagram") })
+        m_TabStrip1->addTab(tr(caption));
     m_TabStrip1->setGeometry(twipsRect(45, 90, 9240, 375));
     ignoreWheel(m_TabStrip1);
     // A changed selection, and a click on the tab already selected, both run the handler.
@@ -168,14 +168,13 @@ QLabel *frmIzlazna::label(
 
 void frmIzlazna::createExtMPanel()
 {
-    m_fraExtM = grupa(client(), "fraExtM",
-        QStringLiteral("Proracun extremnih vrednosti momenata savijanja"),
+    m_fraExtM = grupa(client(), "fraExtM", tr("Proracun extremnih vrednosti momenata savijanja"),
         twipsRect(45, 540, 8835, 5685));
 
     QGroupBox *f3 = grupa(m_fraExtM, "Frame3",
-        QStringLiteral("Jednacine dijagrama extremnih vednosti momenata savijanja"),
+        tr("Jednacine dijagrama extremnih vednosti momenata savijanja"),
         twipsRect(90, 360, 8655, 1455));
-    label(f3, "lblJednacinaPrveParabole", QStringLiteral("Jednacina parabole I ="),
+    label(f3, "lblJednacinaPrveParabole", tr("Jednacina parabole I ="),
         twipsRect(135, 495, 2325, 315));
     recordField(
         f3, "txtKonstantaAI", twipsRect(2445, 465, 1455, 390), &RezultatiProracuna::dblKonstantaAI);
@@ -184,7 +183,7 @@ void frmIzlazna::createExtMPanel()
         f3, "txtKonstantaBI", twipsRect(4365, 465, 1455, 390), &RezultatiProracuna::dblKonstantaBI);
     label(f3, "lblXNaKvadratI", QStringLiteral("*X^2 "), twipsRect(5925, 525, 495, 255),
         Qt::AlignHCenter);
-    label(f3, "lblJednacinaDrugeParabole", QStringLiteral("Jednacina parabole II ="),
+    label(f3, "lblJednacinaDrugeParabole", tr("Jednacina parabole II ="),
         twipsRect(135, 975, 2325, 315));
     recordField(f3, "txtKonstantaAII", twipsRect(2445, 945, 1455, 390),
         &RezultatiProracuna::dblKonstantaAII);
@@ -196,28 +195,27 @@ void frmIzlazna::createExtMPanel()
     recordField(f3, "txtKonstantaCII", twipsRect(6570, 945, 1455, 390),
         &RezultatiProracuna::dblKonstantaCII);
 
-    QGroupBox *f1 = grupa(m_fraExtM, "Frame1", QStringLiteral("Extremne vrednosti "),
-        twipsRect(90, 1890, 8655, 1680));
-    label(f1, "lblNule", QStringLiteral("Nulte tacke"), twipsRect(4245, 180, 1215, 285));
-    label(f1, "lblPresekParabola", QStringLiteral("Presek parabola I i II"),
-        twipsRect(6255, 180, 2175, 255), Qt::AlignHCenter);
+    QGroupBox *f1
+        = grupa(m_fraExtM, "Frame1", tr("Extremne vrednosti "), twipsRect(90, 1890, 8655, 1680));
+    label(f1, "lblNule", tr("Nulte tacke"), twipsRect(4245, 180, 1215, 285));
+    label(f1, "lblPresekParabola", tr("Presek parabola I i II"), twipsRect(6255, 180, 2175, 255),
+        Qt::AlignHCenter);
     label(f1, "lblXmax", QStringLiteral("Xmax [m]"), twipsRect(1365, 420, 975, 375));
     label(f1, "lblMmax", QStringLiteral("Mmax [kNm]"), twipsRect(2445, 420, 1335, 375));
     label(f1, "lblX01", QStringLiteral("Xo1[m]"), twipsRect(4005, 420, 975, 375));
     label(f1, "lblX02", QStringLiteral("Xo2[m]"), twipsRect(5085, 420, 975, 375));
-    label(f1, "lblXpreseka", QStringLiteral("X preseka [m]"), twipsRect(6135, 675, 1020, 570),
-        Qt::AlignHCenter)
+    label(f1, "lblXpreseka", tr("X preseka [m]"), twipsRect(6135, 675, 1020, 570), Qt::AlignHCenter)
         ->setWordWrap(true);
-    label(f1, "lblMpreseka", QStringLiteral("Mpreseka [kNm]"), twipsRect(7245, 675, 1335, 570),
-        Qt::AlignHCenter)
+    label(
+        f1, "lblMpreseka", tr("Mpreseka [kNm]"), twipsRect(7245, 675, 1335, 570), Qt::AlignHCenter)
         ->setWordWrap(true);
-    label(f1, "lblParabola1", QStringLiteral("Parabola I  ="), twipsRect(45, 780, 1335, 285));
+    label(f1, "lblParabola1", tr("Parabola I  ="), twipsRect(45, 780, 1335, 285));
     recordField(f1, "txtXmax1", twipsRect(1365, 720, 975, 390), &RezultatiProracuna::dblXmaxI);
     m_txtMmax1 = recordField(
         f1, "txtMmax1", twipsRect(2445, 720, 1335, 390), &RezultatiProracuna::dblMmaxI);
     recordField(f1, "txtX011", twipsRect(3885, 720, 975, 390), &RezultatiProracuna::dblX01I);
     recordField(f1, "txtX021", twipsRect(4965, 720, 975, 390), &RezultatiProracuna::dblX02I);
-    label(f1, "lblParabola2", QStringLiteral("Parabola II ="), twipsRect(45, 1260, 1335, 285));
+    label(f1, "lblParabola2", tr("Parabola II ="), twipsRect(45, 1260, 1335, 285));
     recordField(f1, "txtXmax2", twipsRect(1365, 1200, 975, 390), &RezultatiProracuna::dblXmaxII);
     m_txtMmax2 = recordField(
         f1, "txtMmax2", twipsRect(2445, 1200, 1335, 390), &RezultatiProracuna::dblMmaxII);
@@ -229,32 +227,30 @@ void frmIzlazna::createExtMPanel()
         f1, "txtMpresek", twipsRect(7245, 1215, 1335, 390), &RezultatiProracuna::dblMpreseka);
 
     // The character after the blanks is the micro sign of the Central European code page.
-    QGroupBox *f2 = grupa(
-        m_fraExtM, "Frame2", QStringLiteral("Zone vazenja"), twipsRect(90, 3645, 8655, 735));
-    label(f2, "lblZonaVazenjaParaboleI", QStringLiteral("Zona vazenja parabole I  \u00B5[m]="),
+    QGroupBox *f2 = grupa(m_fraExtM, "Frame2", tr("Zone vazenja"), twipsRect(90, 3645, 8655, 735));
+    label(f2, "lblZonaVazenjaParaboleI", tr("Zona vazenja parabole I  \u00B5[m]="),
         twipsRect(135, 345, 3255, 255));
     recordField(f2, "txtZonaVazenjaParaboleI", twipsRect(3255, 270, 855, 390),
         &RezultatiProracuna::dblZonaVazenjaParaboleI);
-    label(f2, "lblZonaVazenjaParaboleII", QStringLiteral("Zona vazenja parabole II \u00B5[m]="),
+    label(f2, "lblZonaVazenjaParaboleII", tr("Zona vazenja parabole II \u00B5[m]="),
         twipsRect(4605, 345, 3255, 255));
     recordField(f2, "txtZonaVazenjaParaboleII", twipsRect(7725, 270, 855, 390),
         &RezultatiProracuna::dblZonaVazenjaParaboleII);
 
-    QGroupBox *f4 = grupa(m_fraExtM, "Frame4",
-        QStringLiteral("Extremne vrednosti momenta savijanja u zadatom preseku"),
-        twipsRect(90, 4455, 8655, 1140));
-    connect(dugme(f4, "cmdMomentSavijanjaUProizvoljnomPreseku", QStringLiteral("extM u preseku x"),
+    QGroupBox *f4
+        = grupa(m_fraExtM, "Frame4", tr("Extremne vrednosti momenta savijanja u zadatom preseku"),
+            twipsRect(90, 4455, 8655, 1140));
+    connect(dugme(f4, "cmdMomentSavijanjaUProizvoljnomPreseku", tr("extM u preseku x"),
                 twipsRect(90, 360, 1215, 645)),
         &QPushButton::clicked, this, &frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click);
     label(f4, "lblProizvoljnoX", QStringLiteral("X[m]"), twipsRect(1530, 360, 615, 255),
         Qt::AlignHCenter);
     m_txtProizvoljnoX = displayField(f4, "txtProizvoljnoX", twipsRect(1410, 630, 855, 375));
-    label(f4, "lblNaOsnovuPI", QStringLiteral("Parabola I"), twipsRect(2370, 360, 1455, 255),
-        Qt::AlignHCenter);
+    label(f4, "lblNaOsnovuPI", tr("Parabola I"), twipsRect(2370, 360, 1455, 255), Qt::AlignHCenter);
     m_txtProizvoljnoKNmPI
         = displayField(f4, "txtProizvoljnoKNmPI", twipsRect(2370, 630, 1455, 375));
-    label(f4, "lblNaOsnovuPII", QStringLiteral("Parabola II"), twipsRect(3930, 360, 1455, 255),
-        Qt::AlignHCenter);
+    label(
+        f4, "lblNaOsnovuPII", tr("Parabola II"), twipsRect(3930, 360, 1455, 255), Qt::AlignHCenter);
     m_txtProizvoljnoKNmPII
         = displayField(f4, "txtProizvoljnoKNmPII", twipsRect(3930, 630, 1455, 375));
     label(f4, "lblExtremniMomentUProizvoljnomPreseku", QStringLiteral("ext M [kNm]"),
@@ -265,12 +261,11 @@ void frmIzlazna::createExtMPanel()
 
 void frmIzlazna::createExtTPanel()
 {
-    m_fraExtT = grupa(client(), "fraExtT",
-        QStringLiteral("Proracun extremnih vrednosti transverzalnih sila"),
+    m_fraExtT = grupa(client(), "fraExtT", tr("Proracun extremnih vrednosti transverzalnih sila"),
         twipsRect(45, 540, 8835, 4020));
 
     QGroupBox *f5 = grupa(m_fraExtT, "Frame5",
-        QStringLiteral("Jednacine dijagrama extremnih vrednosti transverzalnih sila"),
+        tr("Jednacine dijagrama extremnih vrednosti transverzalnih sila"),
         twipsRect(90, 315, 8655, 2400));
     label(f5, "lblMaxT", QStringLiteral("maxT ="), twipsRect(45, 675, 765, 255), Qt::AlignRight);
     label(f5, "lblMinT", QStringLiteral("minT ="), twipsRect(45, 1635, 765, 255), Qt::AlignRight);
@@ -313,11 +308,11 @@ void frmIzlazna::createExtTPanel()
         recordField(f5, r.desno, twipsRect(7425, r.zonaTop, 855, 390), r.vDesno);
     }
 
-    QGroupBox *f6 = grupa(m_fraExtT, "Frame6",
-        QStringLiteral("Extremne vrednosti transverzalnih sila u zadatom preseku"),
-        twipsRect(90, 2790, 8655, 1140));
-    connect(dugme(f6, "cmdTransverzalnaSilaUProizvoljnomPreseku",
-                QStringLiteral("extT u preseku x"), twipsRect(90, 405, 1215, 645)),
+    QGroupBox *f6
+        = grupa(m_fraExtT, "Frame6", tr("Extremne vrednosti transverzalnih sila u zadatom preseku"),
+            twipsRect(90, 2790, 8655, 1140));
+    connect(dugme(f6, "cmdTransverzalnaSilaUProizvoljnomPreseku", tr("extT u preseku x"),
+                twipsRect(90, 405, 1215, 645)),
         &QPushButton::clicked, this, &frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click);
     label(f6, "lblProizvoljnoXZaExtT", QStringLiteral("X[m]"), twipsRect(1530, 405, 615, 255),
         Qt::AlignHCenter);
@@ -356,26 +351,25 @@ void frmIzlazna::createGrafik()
 
 void frmIzlazna::createMenu()
 {
-    QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", QStringLiteral("Datoteka"));
-    addNamedCommand(datoteka, "mnuDatotekaIzvestaj", QStringLiteral("Izvestaj (PDF)..."), this,
+    QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", tr("Datoteka"));
+    addNamedCommand(datoteka, "mnuDatotekaIzvestaj", tr("Izvestaj (PDF)..."), this,
         &frmIzlazna::mnuDatotekaIzvestaj_Click);
-    addNamedCommand(datoteka, "mnuDatotekaStampa", QStringLiteral("Stampa..."), this,
-        &frmIzlazna::mnuDatotekaStampa_Click);
-    addNamedCommand(datoteka, "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this,
-        &frmIzlazna::mnuDatotekaIzlaz_Click);
-    QMenu *proracun = addNamedMenu(menuBar(), "mnuProracun", QStringLiteral("Proracun"));
+    addNamedCommand(
+        datoteka, "mnuDatotekaStampa", tr("Stampa..."), this, &frmIzlazna::mnuDatotekaStampa_Click);
+    addNamedCommand(
+        datoteka, "mnuDatotekaIzlaz", tr("Izlaz"), this, &frmIzlazna::mnuDatotekaIzlaz_Click);
+    QMenu *proracun = addNamedMenu(menuBar(), "mnuProracun", tr("Proracun"));
     addNamedCommand(proracun, "mnuProracunPromenaUlaznihParametara",
-        QStringLiteral("Promena ulaznih parametara"), this,
+        tr("Promena ulaznih parametara"), this,
         &frmIzlazna::mnuProracunPromenaUlaznihParametara_Click);
     addNamedCommand(proracun, "mnuProracunExtMUProizvoljnimPresecima",
-        QStringLiteral("Proracun extM u proizvoljnim presecima"), this,
+        tr("Proracun extM u proizvoljnim presecima"), this,
         &frmIzlazna::mnuProracunExtMUProizvoljnimPresecima_Click);
     addNamedCommand(proracun, "mnuProracunExtTUProizvoljnimPresecima",
-        QStringLiteral("Proracun extT u proizvoljnim presecima"), this,
+        tr("Proracun extT u proizvoljnim presecima"), this,
         &frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click);
-    addNamedCommand(proracun, "mnuProracunTacneAnvelope",
-        QStringLiteral("Tacne anvelope (svi polozaji sila)"), this,
-        &frmIzlazna::mnuProracunTacneAnvelope_Click);
+    addNamedCommand(proracun, "mnuProracunTacneAnvelope", tr("Tacne anvelope (svi polozaji sila)"),
+        this, &frmIzlazna::mnuProracunTacneAnvelope_Click);
 }
 
 QLineEdit *frmIzlazna::recordField(QWidget *parent, const char *name, QRect rect, Vrednost value)
@@ -434,8 +428,7 @@ void frmIzlazna::TabStrip1_Click()
         setOuterSize(9015, 7050);
         m_TabStrip1->resize(m_fraExtM->width(), m_TabStrip1->height());
         m_fraExtM->show();
-        setWindowTitle(
-            QStringLiteral("Rezultati proracuna - Extremne vrednosti momenata savijanja"));
+        setWindowTitle(tr("Rezultati proracuna - Extremne vrednosti momenata savijanja"));
     }
     if (izabran == TabExtT) {
         setHighlights(TabExtT);
@@ -444,8 +437,7 @@ void frmIzlazna::TabStrip1_Click()
         setOuterSize(9015, 5370);
         m_TabStrip1->resize(m_fraExtT->width(), m_TabStrip1->height());
         m_fraExtT->show();
-        setWindowTitle(
-            QStringLiteral("Rezultati proracuna - Extremne vrednosti transverzalnih sila"));
+        setWindowTitle(tr("Rezultati proracuna - Extremne vrednosti transverzalnih sila"));
     }
     if (izabran != TabDijagram)
         return;
@@ -455,7 +447,7 @@ void frmIzlazna::TabStrip1_Click()
     setOuterSize(9480, 8355);
     m_TabStrip1->resize(m_pctGrafik->width(), m_TabStrip1->height());
     m_pctGrafik->show();
-    setWindowTitle(QStringLiteral("Rezultati proracuna - Dijagram extremnih vrednosti"));
+    setWindowTitle(tr("Rezultati proracuna - Dijagram extremnih vrednosti"));
     // The drawing holds the thread: show the new panel, strip and caption before it starts.
     repaint();
     nacrtajDijagram();
@@ -476,8 +468,7 @@ bool frmIzlazna::KontrolaPreseka()
     for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
         const bool zaExtM = o.polje == KontroleUnosa::Presek::ZaExtM;
         QLineEdit *field = zaExtM ? m_txtProizvoljnoX : m_txtProizvoljnoXZaExtT;
-        Messages::error(
-            this, QString::fromUtf8(KontroleUnosa::naslovGreske), QString::fromStdString(o.poruka));
+        Messages::refusal(this, o.poruka);
         field->setText(QString::fromStdString(o.reset));
         if ((zaExtM ? m_fraExtM : m_fraExtT)->isVisible())
             NumericField::focus(field);
@@ -556,7 +547,7 @@ void frmIzlazna::mnuDatotekaIzvestaj_Click()
     if (path.isEmpty())
         return;
     saveWithMessage(this, path, ProracunskiList::pdf(m_rezultati, *sadrzaj),
-        QStringLiteral("Greska pri snimanju izvestaja!"), QStringLiteral("Izvestaj"));
+        tr("Greska pri snimanju izvestaja!"), tr("Izvestaj"));
 }
 
 void frmIzlazna::mnuDatotekaStampa_Click()
@@ -575,12 +566,12 @@ void frmIzlazna::mnuDatotekaStampa_Click()
     // never blocks on a pipe and keeps the old file when the disk is full.
     if (!printer.outputFileName().isEmpty()) {
         saveWithMessage(this, printer.outputFileName(), ProracunskiList::pdf(m_rezultati, *sadrzaj),
-            QStringLiteral("Greska pri stampanju izvestaja!"), QStringLiteral("Izvestaj"));
+            tr("Greska pri stampanju izvestaja!"), tr("Izvestaj"));
         return;
     }
     if (ProracunskiList::nacrtaj(printer, m_rezultati, *sadrzaj) == 0) {
-        Messages::error(this, QStringLiteral("Greska pri stampanju izvestaja!"),
-            QStringLiteral("Izvestaj nije odstampan."));
+        Messages::error(
+            this, tr("Greska pri stampanju izvestaja!"), tr("Izvestaj nije odstampan."));
     }
 }
 
