@@ -63,7 +63,8 @@ std::string opisPolozaja(Velicina v, Polozaj p, int brojSila)
     }
     if (brojSila == 1)
         return opis;
-    return opis + (ostale.empty() ? ", ostale van grede" : "; na gredi i " + ostale);
+    opis += ostale.empty() ? ", ostale van grede" : "; na gredi i " + ostale;
+    return p.obrnuto ? opis + "; niz u suprotnom smeru" : opis;
 }
 
 std::vector<std::string> rezime(const Poredjenje &p)
