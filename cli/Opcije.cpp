@@ -33,6 +33,15 @@ std::string uputstvo()
            "  -h, --help             ovo uputstvo\n"
            "  --version              verzija programa\n"
            "\n"
+           "Niz pokretnih sila (1 do 20 sila, razmak a od prethodne sile):\n"
+           "  kelvane-calc --forces P1,P2,... --spacings a2,a3,... --span L [opcije]\n"
+           "  -g G                   sopstvena tezina u kN/m (podrazumevano 0)\n"
+           "  --phi FI               dinamicki koeficijent pokretnih sila, 1 do 2 (podrazumevano "
+           "1)\n"
+           "  --both-ways            niz se krece u oba smera\n"
+           "  -x, -n i --format kao za par sila; izlaz: apsolutni maksimum momenta, najvece\n"
+           "  reakcije A i B sa polozajima sila i vrednosti u n + 1 preseka\n"
+           "\n"
            "Izlazni status: 0 uspeh, 1 datoteka nije snimljena, 2 neispravan unos.\n";
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/Datoteke.h"
 #include "cli/Ispis.h"
+#include "cli/NizIspis.h"
 #include "cli/Opcije.h"
 #include "core/VersionText.h"
 
@@ -62,7 +63,14 @@ bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 int main(int argc, char *argv[])
 {
     std::ios::sync_with_stdio(false);
-    const CitanjeOpcija citanje = procitajOpcije(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> argumenti(argv + 1, argv + argc);
+    if (jeNiz(argumenti)) {
+        const IshodNiza niz = racunajNiz(argumenti);
+        std::cout << niz.izlaz;
+        std::cerr << niz.greske;
+        return niz.status;
+    }
+    const CitanjeOpcija citanje = procitajOpcije(argumenti);
     const OpcijeKalkulatora &o = citanje.opcije;
     if (!citanje.greska.empty()) {
         std::cerr << citanje.greska << "\n"
