@@ -117,7 +117,33 @@ void natpis(QPainter &painter, QPointF gdeLevoGore, const QString &s)
     painter.drawText(gdeLevoGore + QPointF(0, fm.ascent()), s);
 }
 
-void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QString &tacnaTekst)
+// The x axis along y from xOd to xDo (device units) for the span L: ticks at a round step in
+// metres, each with its value, "x [m]" at the right.
+void osa(QPainter &painter, const Preslikavanje &m, double y, double L, double px)
+{
+    const double grubo = L / 8.0;
+    const double red = std::pow(10.0, std::floor(std::log10(grubo)));
+    double korak = red;
+    for (const double k : { 2.0, 5.0, 10.0 }) {
+        if (korak < grubo)
+            korak = k * red;
+    }
+    const QFontMetricsF fm(painter.font(), painter.device());
+    painter.setPen(QPen(Qt::black, 1.0 * px));
+    painter.drawLine(QPointF(m(0, 0).x(), y), QPointF(m(L, 0).x(), y));
+    for (int i = 0; i * korak <= L * (1 + 1e-9); ++i) {
+        const double x = m(i * korak, 0).x();
+        painter.drawLine(QPointF(x, y), QPointF(x, y + 4 * px));
+        const QString t = tekst(NumberText::general(i * korak));
+        natpis(painter, QPointF(x - fm.horizontalAdvance(t) / 2, y + 5 * px), t);
+    }
+    const QString jedinica = QStringLiteral("x [m]");
+    natpis(painter, QPointF(m(L, 0).x() - fm.horizontalAdvance(jedinica), y + 5 * px + fm.height()),
+        jedinica);
+}
+
+void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QString &tacnaTekst,
+    bool klasicna)
 {
     const Olovke o = olovke(px, boja);
     const QFontMetricsF fm(painter.font(), painter.device());
@@ -127,6 +153,8 @@ void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QStri
     painter.drawLine(QPointF(gde.x(), y), QPointF(gde.x() + duzina, y));
     painter.setPen(Qt::black);
     natpis(painter, QPointF(gde.x() + duzina + 6 * px, gde.y()), tacnaTekst);
+    if (!klasicna)
+        return;
     const double x2 = gde.x() + duzina + 12 * px + fm.horizontalAdvance(tacnaTekst);
     painter.setPen(o.klasicna);
     painter.drawLine(QPointF(x2, y), QPointF(x2 + duzina, y));
@@ -136,17 +164,21 @@ void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QStri
 
 } // namespace
 
-void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p, double L)
+void nacrtajAnvelope(
+    QPainter &painter, const QRectF &celo, const Poredjenje &p, double L, bool osaX)
 {
-    if (!(L > 0.0) || p.tacne[Velicina::ExtM].empty() || rect.width() <= 0 || rect.height() <= 0)
+    if (!(L > 0.0) || p.tacne[Velicina::ExtM].empty() || celo.width() <= 0 || celo.height() <= 0)
         return;
+    const bool klasicne = !p.klasicne[Velicina::ExtM].empty();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(rect);
+    painter.setClipRect(celo);
     // One screen pixel at 96 dots per inch, in device units.
     const double px = painter.device() ? painter.device()->logicalDpiX() / 96.0 : 1.0;
     const QFontMetricsF fm(painter.font(), painter.device());
     const double red = fm.height();
+    // The axis takes a strip of two lines at the bottom.
+    const QRectF rect = osaX ? celo.adjusted(0, 0, 0, -2 * red - 6 * px) : celo;
     const double levo = rect.left() + 12 * px + fm.horizontalAdvance(QStringLiteral("-0000.00"));
     const double desno = rect.right() - 16 * px;
     const double sx = (desno - levo) / L;
@@ -159,7 +191,7 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
     painter.setPen(Qt::black);
     natpis(painter, gornji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("extM [kNm]"));
     legenda(painter, QPointF(levo + 90 * px, gornji.top() + 2 * px), px, bojaMomenta,
-        QStringLiteral("tacna (svi polozaji sila)"));
+        QStringLiteral("tacna (svi polozaji sila)"), klasicne);
     osenci(painter, p.razlike[Velicina::ExtM], p.tacne[Velicina::ExtM], p.klasicne[Velicina::ExtM],
         mM, gornji, bojaMomenta);
     const Olovke oM = olovke(px, bojaMomenta);
@@ -197,7 +229,7 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
     painter.setPen(Qt::black);
     natpis(painter, donji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("maxT, minT [kN]"));
     legenda(painter, QPointF(levo + 110 * px, donji.top() + 2 * px), px, bojaSile,
-        QStringLiteral("tacna (svi polozaji sila)"));
+        QStringLiteral("tacna (svi polozaji sila)"), klasicne);
     osenci(painter, p.razlike[Velicina::MaxT], p.tacne[Velicina::MaxT], p.klasicne[Velicina::MaxT],
         mT, donji, bojaSile);
     osenci(painter, p.razlike[Velicina::MinT], p.tacne[Velicina::MinT], p.klasicne[Velicina::MinT],
@@ -221,5 +253,7 @@ void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const Poredjenje &p,
     const QString tL = tekst(NumberText::fixed(TL, 2));
     natpis(painter, mT(0, T0) + QPointF(-4 * px - fm.horizontalAdvance(t0), -red / 2), t0);
     natpis(painter, mT(L, TL) + QPointF(-4 * px - fm.horizontalAdvance(tL), -red - 2 * px), tL);
+    if (osaX)
+        osa(painter, mT, rect.bottom() + 4 * px, L, px);
     painter.restore();
 }

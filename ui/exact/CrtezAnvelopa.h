@@ -14,5 +14,7 @@ class QRectF;
 
 // Paints the comparison p for the span L (m) into rect, in the painter's device units; pens and
 // margins scale with the device's resolution.
-void nacrtajAnvelope(
-    QPainter &painter, const QRectF &rect, const TacneAnvelope::Poredjenje &p, double L);
+// Without classical envelopes (empty pieces) only the exact ones are drawn and named; osaX adds an
+// x axis in metres under the shear.
+void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const TacneAnvelope::Poredjenje &p,
+    double L, bool osaX = false);

@@ -11,6 +11,7 @@
 #include "ui/about/frmPomoc.h"
 #include "ui/basGlavni.h"
 #include "ui/results/frmIzlazna.h"
+#include "ui/train/frmNizSila.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -117,9 +118,11 @@ void frmParametri::createMenu()
     QMenuBar *bar = menuBar();
     addNamedCommand(addNamedMenu(bar, "mnuDatoteka", QStringLiteral("Datoteka")),
         "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this, &frmParametri::mnuDatotekaIzlaz_Click);
-    addNamedCommand(addNamedMenu(bar, "mnuProracun", QStringLiteral("Proracun")),
-        "mnuProracunExtMExtT", QStringLiteral("extM i extT"), this,
+    QMenu *proracun = addNamedMenu(bar, "mnuProracun", QStringLiteral("Proracun"));
+    addNamedCommand(proracun, "mnuProracunExtMExtT", QStringLiteral("extM i extT"), this,
         &frmParametri::mnuProracunExtMExtT_Click);
+    addNamedCommand(proracun, "mnuProracunNizSila", tr("Niz pokretnih sila..."), this,
+        &frmParametri::mnuProracunNizSila_Click);
     addNamedCommand(addNamedMenu(bar, "mnuOProgramu", QStringLiteral("O programu")), "about",
         QStringLiteral("O programu"), this, &frmParametri::about_Click);
     addNamedCommand(addNamedMenu(bar, "mnuPomoc", QStringLiteral("Pomoc")), "mnuPomocPomoc",
@@ -183,6 +186,19 @@ void frmParametri::mnuProracunExtMExtT_Click()
     // Closed through its menu: the user goes back to the inputs, starting with P1.
     activateWindow();
     NumericField::focus(m_txtSila1);
+}
+
+// The train window starts from the pair and span typed here when they pass the checks, quietly:
+// the typed texts are only a suggestion there.
+void frmParametri::mnuProracunNizSila_Click()
+{
+    UlazniParametri par { 206, 208, 5, 9 };
+    if (KontrolaDuzine()) {
+        if (const Proracun::Ishod ishod = Proracun::izTekstova(tekstovi()); ishod.rezultati)
+            par = ishod.rezultati->ulaz();
+    }
+    frmNizSila niz(par, this);
+    niz.exec();
 }
 
 void frmParametri::mnuDatotekaIzlaz_Click()
