@@ -7,34 +7,36 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
-// Said, as the start script says it, instead of Qt's own abort when there is nowhere to show a
-// window.
+// Said instead of Qt's own abort when there is nowhere to show a window: no display, one that
+// does not answer, or a platform that cannot start.
 const char *const bezPrikaza
     = "Kelvane needs a graphical desktop, and this session has no display to show its window on.";
 
-// Whether Qt has a display to connect to: a platform named on the command line or in the
-// environment, or an X or Wayland display. Elsewhere than on X and Wayland there always is one.
-bool imaPrikaz(int argc, char *argv[])
+// What Qt says while the application starts is held back: when it cannot start, the one sentence
+// above is all the user sees; when it can, Qt's words follow as usual.
+struct PorukaPokretanja
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "-platform=", 10) == 0)
-            return true;
+    QtMsgType type;
+    QByteArray category; // null when the message came without one
+    QString text;
+};
+
+QtMessageHandler obicniRukovalac = nullptr;
+std::vector<PorukaPokretanja> zadrzane;
+
+void rukovalacPokretanja(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", bezPrikaza);
+        // Not exit(): the application is half built, and its destructors must not run.
+        std::_Exit(1);
     }
-    for (const char *name : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" }) {
-        if (!qEnvironmentVariableIsEmpty(name))
-            return true;
-    }
-    return false;
-#else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    return true;
-#endif
+    zadrzane.push_back({ type, QByteArray(context.category), text });
 }
 
 } // namespace
@@ -48,11 +50,15 @@ int main(int argc, char *argv[])
             return 0;
         }
     }
-    if (!imaPrikaz(argc, argv)) {
-        std::fprintf(stderr, "%s\n", bezPrikaza);
-        return 1;
-    }
+    obicniRukovalac = qInstallMessageHandler(rukovalacPokretanja);
     QApplication app(argc, argv);
+    qInstallMessageHandler(obicniRukovalac);
+    for (const PorukaPokretanja &p : zadrzane) {
+        const QMessageLogContext context(
+            nullptr, 0, nullptr, p.category.isNull() ? nullptr : p.category.constData());
+        obicniRukovalac(p.type, context, p.text);
+    }
+    zadrzane.clear();
     app.setWindowIcon(kelvaneIcon());
 
     auto *parametri = new frmParametri;

@@ -6,10 +6,10 @@
 // the stages and one call per dot. The window case adds the real progress bar and label.
 
 #include "BenchMain.h"
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 #include "output/RasterSurface.h"
-#include "ui/diagram/DiagramCanvas.h"
-#include "ui/diagram/WidgetProgress.h"
+#include "ui/dijagram/PlatnoDijagrama.h"
+#include "ui/dijagram/WidgetProgress.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -50,7 +50,7 @@ void drawOn(benchmark::State &state, const UlazniParametri &ulaz, DrawingSurface
 {
     const RezultatiProracuna r = calculate(ulaz);
     NoProgress progress;
-    DiagramLoopVariables loop;
+    PetljaDijagrama loop;
     for (auto _ : state)
         nacrtajDijagram(r, surface, progress, loop);
 }
@@ -84,7 +84,7 @@ void BM_WorstCase_Raster(benchmark::State &state)
 void BM_StartValues_Window(benchmark::State &state)
 {
     const RezultatiProracuna r = calculate(startValues);
-    DiagramCanvas canvas(nullptr);
+    PlatnoDijagrama canvas(nullptr);
     auto *bar = new QProgressBar(&canvas);
     bar->setGeometry(3, 3, 576, 16);
     auto *label = new QLabel(&canvas);
@@ -92,7 +92,7 @@ void BM_StartValues_Window(benchmark::State &state)
     canvas.show();
     QCoreApplication::processEvents();
     WidgetProgress progress(bar, label);
-    DiagramLoopVariables loop;
+    PetljaDijagrama loop;
     for (auto _ : state) {
         nacrtajDijagram(r, canvas.surface(), progress, loop);
         state.PauseTiming();

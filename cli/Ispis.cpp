@@ -9,6 +9,7 @@
 #include "core/Proracun.h"
 #include "core/TacneAnvelopeTekst.h"
 
+#include <cmath>
 #include <sstream>
 
 namespace {
@@ -269,10 +270,11 @@ ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o)
             return p;
         p.x = NumberText::parseField(*o.presek);
     }
+    // The window's field admits a fraction below 1 (".5" lists x = 0 alone); a script that asks
+    // for sections means whole fields, and a fraction there is a mistake to say, not to round.
     const auto n = KontroleUnosa::KontrolaBrojaPolja(o.brojPolja);
-    if (!n) {
-        p.poruke.push_back(
-            "Broj polja n mora biti decimalan broj veci od nule koji ima najvise dva znaka!");
+    if (!n || *n < 1.0 || *n != std::floor(*n)) {
+        p.poruke.push_back("Broj polja n mora biti ceo broj od 1 do 99!");
         return p;
     }
     p.n = *n;

@@ -22,7 +22,8 @@ std::string uputstvo()
            "e i L u m, decimalna tacka \".\".\n"
            "\n"
            "  -x, --at X             extM, maxT i minT u preseku X\n"
-           "  -n, --sections N       listing u N + 1 preseka (podrazumevano 10)\n"
+           "  -n, --sections N       listing u N + 1 preseka, N ceo broj od 1 do 99\n"
+           "                         (podrazumevano 10)\n"
            "  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po\n"
            "                         bajt kao datoteka koju snima prozor listinga\n"
            "  --exact                tacne anvelope (svi polozaji sila) pored klasicnih\n"
@@ -36,13 +37,12 @@ std::string uputstvo()
            "Niz pokretnih sila (1 do 20 sila, razmak a od prethodne sile):\n"
            "  kelvane-calc --forces P1,P2,... --spacings a2,a3,... --span L [opcije]\n"
            "  -g G                   sopstvena tezina u kN/m (podrazumevano 0)\n"
-           "  --phi FI               dinamicki koeficijent pokretnih sila, 1 do 2 (podrazumevano "
-           "1)\n"
+           "  --phi FI               dinamicki koeficijent, 1 do 2 (podrazumevano 1)\n"
            "  --both-ways            niz se krece u oba smera\n"
            "  -x, -n i --format kao za par sila; izlaz: apsolutni maksimum momenta, najvece\n"
            "  reakcije A i B sa polozajima sila i vrednosti u n + 1 preseka\n"
            "\n"
-           "Izlazni status: 0 uspeh, 1 datoteka nije snimljena, 2 neispravan unos.\n";
+           "Izlazni status: 0 uspeh, 1 neuspelo zapisivanje, 2 neispravan unos.\n";
 }
 
 CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
@@ -114,6 +114,10 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
                 c.greska = "Opcija --format prima text, csv ili json.";
                 return c;
             }
+        } else if (vrednost->empty()) {
+            // An empty name would write nothing and still end in success.
+            c.greska = "Opcija " + ime + " trazi ime datoteke.";
+            return c;
         } else if (ime == "--pdf") {
             o.pdf = *vrednost;
         } else {

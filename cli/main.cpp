@@ -12,6 +12,9 @@
 
 #include <dlfcn.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
@@ -38,6 +41,21 @@ void *otvoriModul(std::string &greska)
     if (greska.empty())
         greska = std::string("nema modula ") + modulDatoteka;
     return nullptr;
+}
+
+// Writes text to standard output and makes sure it got there: a full disk or a closed output
+// would otherwise lose the listing while the exit status says success. The stream's state and
+// ferror are sticky, so a failure of an earlier write is seen too.
+bool napisi(const std::string &text)
+{
+    errno = 0;
+    std::cout << text;
+    std::cout.flush();
+    if (std::fflush(stdout) == 0 && std::cout && !std::ferror(stdout))
+        return true;
+    std::cerr << "Standardni izlaz nije zapisan: " << std::strerror(errno != 0 ? errno : EIO)
+              << "\n";
+    return false;
 }
 
 bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
@@ -77,14 +95,9 @@ int main(int argc, char *argv[])
                   << "Uputstvo: kelvane-calc --help\n";
         return izlazUnos;
     }
-    if (o.pomoc) {
-        std::cout << uputstvo();
-        return izlazUspeh;
-    }
-    if (o.verzija) {
-        std::cout << versionText("kelvane-calc");
-        return izlazUspeh;
-    }
+    if (o.pomoc || o.verzija)
+        return napisi(o.pomoc ? uputstvo() : versionText("kelvane-calc")) ? izlazUspeh
+                                                                          : izlazSnimanje;
 
     const ProracunKalkulatora proracun = proracunaj(o);
     for (const std::string &poruka : proracun.poruke)
@@ -92,8 +105,8 @@ int main(int argc, char *argv[])
     if (!proracun.prihvacen)
         return izlazUnos;
 
-    std::cout << ispisi(proracun, o);
-    std::cout.flush();
+    if (!napisi(ispisi(proracun, o)))
+        return izlazSnimanje;
     std::cerr << upozorenje(proracun, o);
     if (!o.pdf && !o.png)
         return izlazUspeh;

@@ -12,6 +12,8 @@ namespace ListingLines {
 namespace {
 
 constexpr double tolerancija = 0.000001;
+// More fields than any listing admits; a guard, so that no count can exhaust the memory.
+constexpr double najviseBrojPolja = 1000000;
 
 std::string broj(double value)
 {
@@ -23,16 +25,17 @@ std::string broj(double value)
 std::vector<double> preseci(double L, double n)
 {
     std::vector<double> x;
-    const double dx = L / n;
-    if (!(L > 0.0) || !(n > 0.0) || !std::isfinite(dx) || !(dx > 0.0))
+    if (!(L > 0.0) || !(n > 0.0) || !std::isfinite(L / n) || n > najviseBrojPolja)
         return x;
-    const double xEnd = L + tolerancija;
+    // n fields have n + 1 sections; a field's fraction (n below 1) adds none. Counted, not bound
+    // by L plus a tolerance: a step below the tolerance would list sections far past L.
+    const auto brojPreseka = std::size_t(std::floor(n)) + 1;
+    x.reserve(brojPreseka);
+    const double dx = L / n;
     // Repeated addition, not i * dx: the last section depends on how the sums round.
-    for (double xi = 0.0; xi <= xEnd; xi = xi + dx) {
+    double xi = 0.0;
+    for (std::size_t i = 0; i < brojPreseka; ++i, xi = xi + dx)
         x.push_back(xi);
-        if (xi + dx == xi)
-            break; // a step too small to move x would never end the listing
-    }
     return x;
 }
 

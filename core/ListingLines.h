@@ -13,9 +13,9 @@ class RezultatiProracuna;
 
 namespace ListingLines {
 
-// The sections: x starts at 0 and grows by repeated addition of L/n while x <= L + 1e-6, so that
-// the section at L is listed even when the additions carry x slightly above L. Empty when L or n
-// is not positive.
+// The sections: floor(n) + 1 of them, x starting at 0 and growing by repeated addition of L/n, so
+// that for a whole n the last one is L as the additions round it (9 m in 10 fields ends at
+// 9.000000000000002). A fraction below 1 gives x = 0 alone. Empty when L or n is not positive.
 std::vector<double> preseci(double L, double n);
 
 // One line per section: "x[m]= " x, two tabs, "M[kNm]= " M, numbers as "#0.000". M is the larger

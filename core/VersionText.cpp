@@ -12,6 +12,11 @@ const char *const copyrightAndLicence
 
 } // namespace
 
+std::string_view verzija()
+{
+    return KELVANE_VERSION;
+}
+
 std::string versionText(std::string_view program)
 {
     return std::string(program) + " " KELVANE_VERSION "\n" + copyrightAndLicence;

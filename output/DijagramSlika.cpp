@@ -2,7 +2,7 @@
 
 #include "output/DijagramSlika.h"
 
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 #include "output/RasterSurface.h"
 
 #include <QBuffer>
@@ -13,7 +13,7 @@ QImage slika(const RezultatiProracuna &r, QColor boja)
 {
     RasterSurface surface(velicina, boja);
     NoProgress napredak;
-    DiagramLoopVariables petlja;
+    PetljaDijagrama petlja;
     nacrtajDijagram(r, surface, napredak, petlja);
     return surface.image();
 }

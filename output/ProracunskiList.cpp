@@ -2,9 +2,10 @@
 
 #include "output/ProracunskiList.h"
 
-#include "core/DiagramScales.h"
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/RazmereDijagrama.h"
+#include "core/VersionText.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -47,12 +48,9 @@ const QColor zaglavljeTabele(0xe4, 0xe9, 0xef);
 const QColor senka(0xf5, 0xf7, 0xf9); // every other row of a long table
 const QColor ispuna(0xe6, 0xe6, 0xe6); // the area under the governing envelope
 
-QString verzija()
+QString verzijaPrograma()
 {
-    return QStringLiteral("%1.%2.%3")
-        .arg(KELVANE_VERSION_MAJOR)
-        .arg(KELVANE_VERSION_MINOR)
-        .arg(KELVANE_VERSION_PATCH);
+    return QString::fromUtf8(verzija().data(), qsizetype(verzija().size()));
 }
 
 QFont slova(double points, bool bold = false)
@@ -186,7 +184,7 @@ void zaglavlje(Platno &c, const QString &vreme)
         QString natpis, vrednost;
     };
     const Polje polja[] = {
-        { levo, 50, QStringLiteral("Program"), QStringLiteral("Kelvane ") + verzija() },
+        { levo, 50, QStringLiteral("Program"), QStringLiteral("Kelvane ") + verzijaPrograma() },
         { levo + 50, 90, QStringLiteral("Proracunski list"),
             QStringLiteral("Prosta greda pod pokretnim parom sila") },
         { levo + 140, sirina - 140, QStringLiteral("Datum i vreme"), vreme },
@@ -207,8 +205,8 @@ void podnozje(Platno &c, int strana, int ukupno)
 {
     c.linija(levo, podnozjeLinija, desno, podnozjeLinija, 0.25, siva);
     c.tekst(levo, podnozjeLinija + 1, 120, 5,
-        QStringLiteral("Kelvane %1 - anvelope extM i extT proste grede").arg(verzija()), slova(7.5),
-        Qt::AlignLeft | Qt::AlignVCenter, siva);
+        QStringLiteral("Kelvane %1 - anvelope extM i extT proste grede").arg(verzijaPrograma()),
+        slova(7.5), Qt::AlignLeft | Qt::AlignVCenter, siva);
     c.tekst(desno - 60, podnozjeLinija + 1, 60, 5,
         QStringLiteral("strana %1 od %2").arg(strana).arg(ukupno), slova(8.5, true),
         Qt::AlignRight | Qt::AlignVCenter);
@@ -517,7 +515,7 @@ Blok sile(int broj, const RezultatiProracuna &r)
 // pixels (beam line at 25, shear base line at 300, span from 25 to 530), scaled onto the page.
 void dijagram(Platno &c, double y, const RezultatiProracuna &r, const UlazniParametri &u)
 {
-    const DiagramScales s = diagramScales(r);
+    const RazmereDijagrama s = razmereDijagrama(r);
     constexpr double k = 0.25; // mm per drawing-area pixel
     constexpr double vrhPiksela = 15; // the first pixel row the drawing uses
     const double ox = levo + (sirina - 600 * k) / 2;
@@ -812,7 +810,7 @@ QByteArray pdf(const RezultatiProracuna &r, const Sadrzaj &sadrzaj)
     {
         QPdfWriter writer(&buffer);
         writer.setTitle(QStringLiteral("Proracunski list"));
-        writer.setCreator(QStringLiteral("Kelvane ") + verzija());
+        writer.setCreator(QStringLiteral("Kelvane ") + verzijaPrograma());
         nacrtaj(writer, r, sadrzaj);
     }
     return buffer.data();

@@ -118,6 +118,27 @@ Result writeInPlace(const QString &path, const QByteArray &bytes)
 
 #endif
 
+// Where the folder refuses the new file but the file itself may be written, the new bytes go over
+// the old ones in place. The old bytes are read first and put back when the write fails; they go
+// over blocks the file already holds, so a full disk does not stop them.
+Result overwriteKeepingOld(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return failed(file.errorString());
+    const QByteArray old = file.readAll();
+    if (old.size() != file.size())
+        return failed(file.errorString());
+    errno = 0;
+    if (file.seek(0) && file.write(bytes) == bytes.size() && file.resize(bytes.size()))
+        return { true, {} };
+    const QString reason = writeReason(file, errno);
+    if (file.seek(0))
+        file.write(old);
+    file.resize(old.size());
+    return failed(reason);
+}
+
 } // namespace
 
 Result write(const QString &path, const QByteArray &bytes)
@@ -127,10 +148,12 @@ Result write(const QString &path, const QByteArray &bytes)
         return writeInPlace(path, bytes);
 
     QSaveFile file(path);
-    // A folder that refuses the new file may still hold a file that the user can write.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        // A folder that refuses the new file may still hold a file that the user can write.
+        if (target.isFile())
+            return overwriteKeepingOld(path, bytes);
         return failed(file.errorString());
+    }
     // commit() does not notice a failure of the final flush, so the bytes are flushed here; an
     // uncommitted QSaveFile removes its temporary file and leaves the old file alone.
     errno = 0;

@@ -22,7 +22,8 @@ struct Result
 // Writes bytes to path, replacing whatever the file held.
 // - A regular file, or a new one, is replaced only once the new one is completely written, so a
 //   failed save leaves the old file as it was. Where the folder refuses the new file but the file
-//   itself may be written, the file is overwritten in place instead, without that guarantee.
+//   itself may be written, the file is overwritten in place instead; a failed write there puts
+//   the old contents back.
 // - A device or a named pipe is written in place. It is opened without waiting: a pipe that no
 //   one reads fails at once instead of holding the program.
 [[nodiscard]] Result write(const QString &path, const QByteArray &bytes);

@@ -82,6 +82,13 @@ public:
         const QRect area = screen->availableGeometry();
         if (event->type() == QEvent::Show && !m_shown) {
             m_shown = true;
+            if (window->minimumSize() != window->maximumSize()) {
+                // A window that may be resized is made to fit, frame and all, down to its least.
+                const QSize frame = window->frameGeometry().size() - window->size();
+                window->resize(window->size()
+                                   .boundedTo(area.size() - frame)
+                                   .expandedTo(window->minimumSize()));
+            }
             window->move(placed(window->frameGeometry(), area));
         } else if (event->type() == QEvent::Resize && m_shown && window->isVisible()
             && window->minimumSize() == window->maximumSize()) {

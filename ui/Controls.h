@@ -20,8 +20,9 @@ QFont arial(double points, bool bold);
 QFont msSansSerif(double points);
 
 // Centres the window on its screen when it is first shown, once its frame is known; a dialog then
-// opens there rather than over its parent. A window larger than the screen's available area
-// opens with its top-left corner on it instead, and a fixed-size window that the program makes
+// opens there rather than over its parent. A resizable window larger than the screen's available
+// area is first made smaller to fit it, down to its minimum size. A window still larger opens
+// with its top-left corner on the area instead, and a fixed-size window that the program makes
 // grow past the screen's edge is moved back in.
 void centerOnFirstShow(QWidget *window);
 

@@ -4,13 +4,13 @@
 // the diagram and both listings: every run ends, every number shown is a finite number in its
 // format, and the diagram draws no more dots than its sampling steps imply.
 
+#include "PoljaZapisa.h"
 #include "ProgramRun.h"
-#include "RecordFields.h"
 
 #include "RecordingSurface.h"
-#include "core/DiagramScales.h"
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 #include "core/NumberText.h"
+#include "core/RazmereDijagrama.h"
 #include "core/RezultatiProracuna.h"
 
 #include <QLabel>
@@ -155,10 +155,10 @@ struct Uzorak
 // The stages of the diagram in the order it draws them, each with the range and step it samples.
 std::vector<Uzorak> uzorci(const RezultatiProracuna &r, const UlazniParametri &u)
 {
-    const DiagramScales s = diagramScales(r);
-    const double hx = beamStep(u.L);
-    const double hM = momentStep(s.Mref);
-    const double hT = shearStep(s.Tref);
+    const RazmereDijagrama s = razmereDijagrama(r);
+    const double hx = korakGrede(u.L);
+    const double hM = korakMomenta(s.Mref);
+    const double hT = korakSile(s.Tref);
     const double R = r.dblR();
     const double L = u.L;
     const double maxTKrajII = r.dblKBmaxTII() - r.dblKAmaxTII() * r.dblMaxTIIZonaVazenjaDesno();
@@ -192,7 +192,7 @@ void proveriDijagram(const RezultatiProracuna &r, const UlazniParametri &u)
 {
     RecordingSurface surface;
     RecordingProgress progress(&surface);
-    DiagramLoopVariables loop;
+    PetljaDijagrama loop;
     nacrtajDijagram(r, surface, progress, loop);
 
     QCOMPARE(progress.labels().size(), std::size_t(24));
@@ -200,12 +200,12 @@ void proveriDijagram(const RezultatiProracuna &r, const UlazniParametri &u)
     QVERIFY(!progress.barVisible());
     QCOMPARE(surface.stageCount(), 24);
 
-    const DiagramScales s = diagramScales(r);
+    const RazmereDijagrama s = razmereDijagrama(r);
     // What the steps allow at most, whatever the ranges: a line along the beam spans L, a moment
     // vertical the larger maximum, a shear vertical no more than R.
-    const double xMost = u.L / beamStep(u.L) + 2;
-    const double mMost = s.Mref / momentStep(s.Mref) + 2;
-    const double tMost = r.dblR() / shearStep(s.Tref) + 2;
+    const double xMost = u.L / korakGrede(u.L) + 2;
+    const double mMost = s.Mref / korakMomenta(s.Mref) + 2;
+    const double tMost = r.dblR() / korakSile(s.Tref) + 2;
     const std::vector<Uzorak> stages = uzorci(r, u);
     long total = 0;
     for (int k = 1; k <= 24; ++k) {
@@ -342,7 +342,7 @@ void tst_ExtremeValues::extremeInputsRunThroughEveryWindowAndTheDiagram()
 
     const UlazniParametri ulaz = w.rezultati().ulaz();
     QCOMPARE(ulaz.e, broj(eComputed));
-    for (const double v : sviFields(w.rezultati()))
+    for (const double v : svaPolja(w.rezultati()))
         QVERIFY(std::isfinite(v));
     proveriDijagram(w.rezultati(), ulaz);
 }

@@ -61,9 +61,20 @@ void tst_SmallScreen::windowsOpenWithCaptionAndMenuOnTheScreen()
         seen << QStringLiteral("dijagram: ") + smestaj(izlazna);
         izaberi(izlazna, "mnuProracunExtMUProizvoljnimPresecima");
         izaberi(izlazna, "mnuProracunExtTUProizvoljnimPresecima");
+        izaberi(izlazna, "mnuProracunTacneAnvelope");
     });
     p.uProzoru(QStringLiteral("frmListingExtM"), zapamti);
     p.uProzoru(QStringLiteral("frmListingExtT"), zapamti);
+    p.uProzoru(QStringLiteral("frmTacneAnvelope"), [&](QDialog *w) {
+        zapamti(w);
+        w->resize(w->minimumSize()); // its panels keep apart, and scroll
+        QRegion zauzeto;
+        for (const char *ime : { "fraRezime", "pctAnvelope", "fraPresek", "fraPreseci" }) {
+            const QRect panel = w->findChild<QWidget *>(QLatin1String(ime))->geometry();
+            QVERIFY(!zauzeto.intersects(panel));
+            zauzeto += panel;
+        }
+    });
     p.proracunaj();
 
     QCOMPARE(seen,
@@ -74,6 +85,7 @@ void tst_SmallScreen::windowsOpenWithCaptionAndMenuOnTheScreen()
             "dijagram: elsewhere, at the start, cut",
             "frmListingExtM: centred, centred, whole",
             "frmListingExtT: at the start, centred, cut",
+            "frmTacneAnvelope: centred, centred, whole",
         }));
 }
 

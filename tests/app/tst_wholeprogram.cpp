@@ -121,19 +121,21 @@ void tst_WholeProgram::typicalUseFromStartToExit()
 
 void tst_WholeProgram::startedWithoutADisplaySaysSoAndEnds_data()
 {
-    QTest::addColumn<bool>("emptyDisplay");
-    QTest::newRow("no display") << false;
-    QTest::newRow("an empty DISPLAY") << true;
+    QTest::addColumn<QStringList>("variables"); // NAME=value
+    QTest::newRow("no display") << QStringList {};
+    QTest::newRow("an empty DISPLAY") << QStringList { "DISPLAY=" };
+    QTest::newRow("a display that does not answer") << QStringList { "DISPLAY=:4711" };
+    QTest::newRow("an unknown platform") << QStringList { "QT_QPA_PLATFORM=bogus" };
 }
 
 void tst_WholeProgram::startedWithoutADisplaySaysSoAndEnds()
 {
-    QFETCH(bool, emptyDisplay);
+    QFETCH(QStringList, variables);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
         environment.remove(QLatin1String(name));
-    if (emptyDisplay)
-        environment.insert(QStringLiteral("DISPLAY"), QString());
+    for (const QString &v : variables)
+        environment.insert(v.section(QLatin1Char('='), 0, 0), v.section(QLatin1Char('='), 1));
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(KELVANE_PROGRAM), {});

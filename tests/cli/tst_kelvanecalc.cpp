@@ -7,7 +7,7 @@
 #include "RefusalTexts.h"
 #include "UserInput.h"
 
-#include "ui/diagram/DiagramCanvas.h"
+#include "ui/dijagram/PlatnoDijagrama.h"
 #include "ui/results/frmIzlazna.h"
 
 #include <QProcess>
@@ -23,9 +23,11 @@ struct Izlaz
 };
 
 // Runs the tool with no display at all, as on a build server.
-Izlaz pokreni(const QStringList &args)
+Izlaz pokreni(const QStringList &args, const QString &outFile = {})
 {
     QProcess p;
+    if (!outFile.isEmpty())
+        p.setStandardOutputFile(outFile);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
         env.remove(QLatin1String(name));
@@ -111,10 +113,14 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
                                              << QStringList {} << QStringList { porukaRaspon };
     QTest::newRow("section beyond the span") << (pocetne + QStringList { "-x", "9.01" }) << 2
                                              << QStringList {} << QStringList { porukaPreseka };
-    QTest::newRow("field count of 100")
-        << (pocetne + QStringList { "-n", "100" }) << 2 << QStringList {}
-        << QStringList { "Broj polja n mora biti decimalan broj veci od nule koji ima najvise dva "
-                         "znaka!" };
+    for (const char *n : { "100", "1.5", "0.001" })
+        QTest::addRow("field count of %s", n)
+            << (pocetne + QStringList { "-n", n }) << 2 << QStringList {}
+            << QStringList { "Broj polja n mora biti ceo broj od 1 do 99!" };
+    for (const QStringList &prazno : { QStringList { "--pdf", "" }, QStringList { "--pdf=" } })
+        QTest::addRow("empty file name: %s", qPrintable(prazno.join(' ')))
+            << (pocetne + prazno) << 2 << QStringList {}
+            << QStringList { "Opcija --pdf trazi ime datoteke." };
     QTest::newRow("unknown option")
         << (pocetne + QStringList { "--at-x", "1" }) << 2 << QStringList {}
         << QStringList { "Nepoznata opcija: --at-x", "Uputstvo: kelvane-calc --help" };
@@ -192,7 +198,7 @@ void tst_KelvaneCalc::pictureIsTheTabsDrawing()
     izlazna.show();
     kontrola<QTabBar>(&izlazna, QStringLiteral("TabStrip1"))
         ->setCurrentIndex(frmIzlazna::TabDijagram);
-    const QImage tab = kontrola<DiagramCanvas>(&izlazna, QStringLiteral("pctGrafik"))->image();
+    const QImage tab = kontrola<PlatnoDijagrama>(&izlazna, QStringLiteral("pctGrafik"))->image();
     const QImage file(path);
     QCOMPARE(file.size(), tab.size());
     QCOMPARE(
@@ -213,6 +219,10 @@ void tst_KelvaneCalc::writesTheSheetOrSaysWhyNot()
     QCOMPARE(failed.status, 1);
     QVERIFY2(failed.err.startsWith("Datoteka " + dir.path().toUtf8() + " nije snimljena: "),
         failed.err.constData());
+    const Izlaz full = pokreni(pocetne + QStringList { "--listing", "m" }, "/dev/full");
+    QCOMPARE(full.status, 1);
+    QVERIFY(
+        full.err.startsWith("Standardni izlaz nije zapisan: " + qt_error_string(ENOSPC).toUtf8()));
 }
 
 QTEST_MAIN(tst_KelvaneCalc)

@@ -145,6 +145,8 @@ void tst_ListingLines::sectionsReachTheSpanDespiteRoundUp_data()
     QTest::newRow("1 m in 3 fields") << 1.0 << 3.0 << 4 << 1.0;
     QTest::newRow("9 m in 9 fields, exact steps") << 9.0 << 9.0 << 10 << 9.0;
     QTest::newRow("0.1 m in 99 fields") << 0.1 << 99.0 << 100 << 0.1;
+    QTest::newRow("a micrometre in 2 fields") << 1e-6 << 2.0 << 3 << 1e-6;
+    QTest::newRow("1e-16 m in 99 fields") << 1e-16 << 99.0 << 100 << 1e-16;
 }
 
 void tst_ListingLines::sectionsReachTheSpanDespiteRoundUp()
@@ -156,7 +158,7 @@ void tst_ListingLines::sectionsReachTheSpanDespiteRoundUp()
     const std::vector<double> x = ListingLines::preseci(L, n);
     QCOMPARE(int(x.size()), count);
     QCOMPARE(x.front(), 0.0);
-    QVERIFY(std::abs(x.back() - last) < 1e-9);
+    QVERIFY(std::abs(x.back() - last) <= 1e-12 * last);
     // Repeated addition, not i * L / n.
     double sum = 0.0;
     for (const double xi : x) {

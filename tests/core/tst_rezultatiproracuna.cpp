@@ -3,7 +3,7 @@
 #include "core/RezultatiProracuna.h"
 
 #include "Nearly.h"
-#include "RecordFields.h"
+#include "PoljaZapisa.h"
 
 #include <QTest>
 
@@ -50,7 +50,7 @@ private slots:
 void tst_RezultatiProracuna::startsWithZeros()
 {
     const RezultatiProracuna r;
-    const auto fields = sviFields(r);
+    const auto fields = svaPolja(r);
     QCOMPARE(fields.size(), std::size_t(36));
     for (double v : fields)
         QCOMPARE(v == 0.0, true);
@@ -221,7 +221,7 @@ void tst_RezultatiProracuna::invariantsOverTheTypedRange()
     QFETCH(double, e);
     QFETCH(double, L);
     const auto r = izracunaj(P1, P2, e, L);
-    for (double v : sviFields(r))
+    for (double v : svaPolja(r))
         QVERIFY(std::isfinite(v));
 
     const double R = P1 + P2;

@@ -4,6 +4,7 @@
 
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/VersionText.h"
 #include "output/ProracunskiList.h"
 
 #include <QRegularExpression>
@@ -159,10 +160,7 @@ void tst_ProracunskiList::sheetShowsEveryValue()
             qPrintable(texts.join(QStringLiteral(" | "))));
     };
     naListu({ QStringLiteral("Kelvane"),
-        QStringLiteral("%1.%2.%3")
-            .arg(KELVANE_VERSION_MAJOR)
-            .arg(KELVANE_VERSION_MINOR)
-            .arg(KELVANE_VERSION_PATCH) });
+        QString::fromUtf8(verzija().data(), qsizetype(verzija().size())) });
     naListu({ QStringLiteral("14.03.2025. 09:05") });
     // The inputs in their table and on the sketch, where the layout may close up the blanks.
     const char *oznake[] = { "P1", "P2", "e", "L" };

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 #include "output/RasterSurface.h"
-#include "ui/diagram/DiagramCanvas.h"
-#include "ui/diagram/WidgetProgress.h"
+#include "ui/dijagram/PlatnoDijagrama.h"
+#include "ui/dijagram/WidgetProgress.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -76,13 +76,13 @@ private:
 // pctGrafik as the results window builds it: the canvas with the bar and the label on it.
 struct Grafik
 {
-    DiagramCanvas canvas { nullptr };
+    PlatnoDijagrama canvas { nullptr };
     QProgressBar *bar = new QProgressBar(&canvas);
     QLabel *label = new QLabel(&canvas);
     WidgetProgress progress { bar, label };
     Painted painted { label, [this] { return label->text(); } };
     Painted paintedBar { bar, [this] { return QString::number(bar->value()); } };
-    DiagramLoopVariables loop;
+    PetljaDijagrama loop;
     UlazniParametri ulaz { 206, 208, 5, 9 };
     RezultatiProracuna r;
 
@@ -253,7 +253,7 @@ void tst_RasterSurface::drawingsAreNotCleared()
 
 void tst_RasterSurface::canvasShowsTheWindowColourWhereNothingIsDrawn()
 {
-    DiagramCanvas canvas(nullptr);
+    PlatnoDijagrama canvas(nullptr);
     QCOMPARE(canvas.size(), canvasSize);
     canvas.show();
     QVERIFY(QTest::qWaitForWindowExposed(&canvas));
@@ -314,7 +314,7 @@ void tst_RasterSurface::newCanvasStartsEmpty()
         Grafik g;
         g.draw();
     }
-    DiagramCanvas fresh(nullptr);
+    PlatnoDijagrama fresh(nullptr);
     QVERIFY(inked(fresh.image()).isEmpty());
 }
 

@@ -2,6 +2,8 @@
 
 #include "ui/about/frmAbout.h"
 
+#include "core/VersionText.h"
+
 #include "ui/Controls.h"
 
 #include "ui/Twips.h"
@@ -109,10 +111,8 @@ void frmAbout::createControls()
 void frmAbout::Form_Load()
 {
     setWindowTitle(QStringLiteral("About ") + applicationTitle);
-    m_lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                              .arg(KELVANE_VERSION_MAJOR)
-                              .arg(KELVANE_VERSION_MINOR)
-                              .arg(KELVANE_VERSION_PATCH));
+    m_lblVersion->setText(
+        QStringLiteral("Version ") + QString::fromUtf8(verzija().data(), verzija().size()));
     m_lblTitle->setText(applicationTitle);
     m_lblDescription->setText(
         QStringLiteral("Proracun extremnih vrednosti momenata savijanja i transverzalnih sila "

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -50,7 +51,7 @@ PlotAnvelope::PlotAnvelope(const Poredjenje &poredjenje, double L, QWidget *pare
     , m_L(L)
 {
     setObjectName(QStringLiteral("pctAnvelope"));
-    setMinimumSize(480, 320);
+    setMinimumSize(480, 240);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -85,7 +86,13 @@ frmTacneAnvelope::frmTacneAnvelope(RezultatiProracuna rezultati, QWidget *parent
     auto *prozor = new QVBoxLayout(this);
     prozor->setContentsMargins(0, 0, 0, 0);
     prozor->setMenuBar(menuBar());
-    prozor->addWidget(client());
+    // On a screen too small for the panels at their least sizes they scroll rather than overlap.
+    auto *pomeranje = new QScrollArea(this);
+    pomeranje->setObjectName(QStringLiteral("scrKlijent"));
+    pomeranje->setFrameShape(QFrame::NoFrame);
+    pomeranje->setWidgetResizable(true);
+    pomeranje->setWidget(client());
+    prozor->addWidget(pomeranje);
     auto *sadrzaj = new QVBoxLayout(client());
     sadrzaj->addWidget(createRezime());
     m_pctAnvelope = new PlotAnvelope(m_poredjenje, m_rezultati.ulaz().L, client());
@@ -95,9 +102,8 @@ frmTacneAnvelope::frmTacneAnvelope(RezultatiProracuna rezultati, QWidget *parent
     dole->addWidget(createTabela(), 1);
     sadrzaj->addLayout(dole);
     createMenu();
-    prozor->activate(); // the minimum size is known before the window first shows
     resize(1120, 860);
-    centerOnFirstShow(this);
+    centerOnFirstShow(this); // which fits the window to a smaller screen
 
     mnuDatotekaProracun_Click();
     NumericField::focus(m_txtPresek);
@@ -244,10 +250,10 @@ void frmTacneAnvelope::cmdPresek_Click()
 
 void frmTacneAnvelope::mnuDatotekaProracun_Click()
 {
-    m_tblPreseci->setRowCount(0); // first, so that a refused command leaves the table empty
-    m_preseci.clear();
+    // A refused count keeps the table and what "Snimi" saves until a valid one replaces them.
     if (!KontrolaBrojaPolja())
         return;
+    m_tblPreseci->setRowCount(0);
     m_preseci = ListingLines::preseci(m_rezultati.ulaz().L, *NumericField::value(m_txtBrojPolja));
     m_tblPreseci->setRowCount(int(m_preseci.size()));
     for (int red = 0; red < int(m_preseci.size()); ++red) {

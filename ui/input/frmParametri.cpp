@@ -11,7 +11,7 @@
 #include "ui/about/frmPomoc.h"
 #include "ui/basGlavni.h"
 #include "ui/results/frmIzlazna.h"
-#include "ui/train/frmNizSila.h"
+#include "ui/niz/frmNizSila.h"
 
 #include <QLabel>
 #include <QLayout>

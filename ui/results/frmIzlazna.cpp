@@ -11,8 +11,8 @@
 #include "ui/SaveQuestion.h"
 #include "ui/Twips.h"
 #include "ui/basGlavni.h"
-#include "ui/diagram/DiagramCanvas.h"
-#include "ui/diagram/WidgetProgress.h"
+#include "ui/dijagram/PlatnoDijagrama.h"
+#include "ui/dijagram/WidgetProgress.h"
 #include "ui/exact/frmTacneAnvelope.h"
 #include "ui/listing/frmListingExtM.h"
 #include "ui/listing/frmListingExtT.h"
@@ -342,7 +342,7 @@ void frmIzlazna::createExtTPanel()
 
 void frmIzlazna::createGrafik()
 {
-    m_pctGrafik = new DiagramCanvas(client());
+    m_pctGrafik = new PlatnoDijagrama(client());
     m_pctGrafik->setObjectName(QStringLiteral("pctGrafik"));
     m_pctGrafik->setGeometry(twipsRect(45, 540, 9300, 6975));
 

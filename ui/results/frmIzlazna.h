@@ -11,7 +11,7 @@
 // returns Accepted when the user went back through the menu, after which the opener puts the focus
 // into its first field.
 
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 #include "core/RezultatiProracuna.h"
 #include "output/ProracunskiList.h"
 #include "ui/MenuDialog.h"
@@ -21,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-class DiagramCanvas;
+class PlatnoDijagrama;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -87,7 +87,7 @@ private:
     QTabBar *m_TabStrip1 = nullptr;
     QGroupBox *m_fraExtM = nullptr;
     QGroupBox *m_fraExtT = nullptr;
-    DiagramCanvas *m_pctGrafik = nullptr;
+    PlatnoDijagrama *m_pctGrafik = nullptr;
     QProgressBar *m_ProgressBar1 = nullptr;
     QLabel *m_lblProcenat = nullptr;
     QLineEdit *m_txtProizvoljnoX = nullptr;
@@ -99,7 +99,7 @@ private:
     QLineEdit *m_txtProizvoljnoMinT = nullptr;
     std::vector<QLineEdit *> m_tekstovi; // all text fields, for the re-format pass
     std::vector<std::pair<QLineEdit *, Vrednost>> m_poljaZapisa; // the fields of the record
-    DiagramLoopVariables m_petlja; // dblXgrafik, dblYgrafik
+    PetljaDijagrama m_petlja; // dblXgrafik, dblYgrafik
     FileNameQuestion m_fileNameQuestion;
     SaveQuestion m_dlgIzvestaj;
 };

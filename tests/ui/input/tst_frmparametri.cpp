@@ -2,8 +2,8 @@
 
 #include "ui/input/frmParametri.h"
 
+#include "PoljaZapisa.h"
 #include "ProveraRedovi.h"
-#include "RecordFields.h"
 #include "RefusalTexts.h"
 #include "UserInput.h"
 #include "ui/Twips.h"
@@ -21,7 +21,7 @@ std::vector<double> zapis(double P1, double P2, double e, double L)
 {
     RezultatiProracuna r;
     r.proracunaj({ P1, P2, e, L });
-    return sviFields(r);
+    return svaPolja(r);
 }
 
 const QStringList imenaPolja { QStringLiteral("txtSila1"), QStringLiteral("txtSila2"),
@@ -54,7 +54,7 @@ struct Rezultati
             ime = modal->objectName();
             auto *dialog = qobject_cast<QDialog *>(modal);
             modalan = dialog && dialog->isModal();
-            zapisPriOtvaranju = sviFields(w.rezultati());
+            zapisPriOtvaranju = svaPolja(w.rezultati());
             if (dialog)
                 dialog->reject();
             else
@@ -129,7 +129,7 @@ void tst_frmParametri::windowAsDesigned()
     QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
     // A fixed border: the window cannot be resized.
     QCOMPARE(w.minimumSize(), w.maximumSize());
-    QCOMPARE(sviFields(w.rezultati()), std::vector<double>(36, 0.0));
+    QCOMPARE(svaPolja(w.rezultati()), std::vector<double>(36, 0.0));
 }
 
 void tst_frmParametri::controlsAsDesigned_data()
@@ -268,7 +268,7 @@ void tst_frmParametri::commandChecksTheFields()
     unesiSve(w, { "100", "120", "2", "7" });
     proracunaj(w);
     QCOMPARE(rezultati.otvaranja, 1);
-    QCOMPARE(sviFields(w.rezultati()), zapis(100, 120, 2, 7));
+    QCOMPARE(svaPolja(w.rezultati()), zapis(100, 120, 2, 7));
     QVERIFY(watcher.boxes().empty());
     rezultati.otvaranja = 0;
 
@@ -296,7 +296,7 @@ void tst_frmParametri::commandChecksTheFields()
 
     if (computed.isEmpty()) {
         QCOMPARE(rezultati.otvaranja, 0);
-        QCOMPARE(sviFields(w.rezultati()), zapis(100, 120, 2, 7));
+        QCOMPARE(svaPolja(w.rezultati()), zapis(100, 120, 2, 7));
         // The command chosen again computes with the texts the refusal left behind.
         proracunaj(w);
         QCOMPARE(watcher.texts(), messages);
@@ -308,7 +308,7 @@ void tst_frmParametri::commandChecksTheFields()
     QCOMPARE(rezultati.ime, QStringLiteral("frmIzlazna"));
     QVERIFY(rezultati.modalan);
     QCOMPARE(rezultati.zapisPriOtvaranju, expected);
-    QCOMPARE(sviFields(w.rezultati()), expected);
+    QCOMPARE(svaPolja(w.rezultati()), expected);
 }
 
 void tst_frmParametri::emptiedFieldMakesTheCommandDoNothing_data()
@@ -336,7 +336,7 @@ void tst_frmParametri::emptiedFieldMakesTheCommandDoNothing()
     QCOMPARE(rezultati.otvaranja, 0);
     QCOMPARE(tekstovi(w), expected);
     QCOMPARE(fokus(&w), field);
-    QCOMPARE(sviFields(w.rezultati()), std::vector<double>(36, 0.0));
+    QCOMPARE(svaPolja(w.rezultati()), std::vector<double>(36, 0.0));
 }
 
 void tst_frmParametri::exitAnsweredNoKeepsTheWindow()
@@ -358,7 +358,7 @@ void tst_frmParametri::exitAnsweredNoKeepsTheWindow()
     QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
     QVERIFY(w.isVisible());
     QCOMPARE(tekstovi(w), QStringList({ "100", "120", "2", "7" }));
-    QCOMPARE(sviFields(w.rezultati()), zapis(100, 120, 2, 7));
+    QCOMPARE(svaPolja(w.rezultati()), zapis(100, 120, 2, 7));
 }
 
 void tst_frmParametri::exitAnsweredYesClosesTheWindow()

@@ -9,7 +9,7 @@
 
 #include <string>
 
-struct DiagramScales
+struct RazmereDijagrama
 {
     double sx = 0.0; // pixels per metre: x = 0 at pixel 25, x = L at pixel 530
     double Mref = 0.0; // the larger parabola maximum
@@ -20,12 +20,12 @@ struct DiagramScales
 };
 
 // Computed in this order: sx, then Mref and sM, then q, Tref and sT.
-DiagramScales diagramScales(const RezultatiProracuna &r);
+RazmereDijagrama razmereDijagrama(const RezultatiProracuna &r);
 
 // The step tables are closed at their upper ends: a value on a boundary takes the lower step.
-double beamStep(double L); // hx in m
-double momentStep(double Mref); // hM in kNm
-double shearStep(double Tref); // hT in kN
+double korakGrede(double L); // hx in m
+double korakMomenta(double Mref); // hM in kNm
+double korakSile(double Tref); // hT in kN
 
 // Progress after stage k of 24: the bar's value k*100/24 in single precision, and the label text,
 // the same share as a whole number ("#0") followed by "%".

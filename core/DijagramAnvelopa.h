@@ -9,7 +9,7 @@
 #include "core/RezultatiProracuna.h"
 
 // The results window's loop variables, which keep their last values after a drawing.
-struct DiagramLoopVariables
+struct PetljaDijagrama
 {
     double dblXgrafik = 0.0;
     double dblYgrafik = 0.0;
@@ -17,4 +17,4 @@ struct DiagramLoopVariables
 
 // Draws the whole diagram of the calculation r.
 void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
-    ProgressDisplay &progress, DiagramLoopVariables &loop);
+    ProgressDisplay &progress, PetljaDijagrama &loop);

@@ -14,13 +14,13 @@
 
 class RasterSurface;
 
-class DiagramCanvas : public QWidget
+class PlatnoDijagrama : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit DiagramCanvas(QWidget *parent);
-    ~DiagramCanvas() override;
+    explicit PlatnoDijagrama(QWidget *parent);
+    ~PlatnoDijagrama() override;
 
     DrawingSurface &surface();
     const QImage &image() const;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/diagram/DiagramCanvas.h"
+#include "ui/dijagram/PlatnoDijagrama.h"
 
 #include "output/DijagramSlika.h"
 #include "output/RasterSurface.h"
@@ -8,7 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-DiagramCanvas::DiagramCanvas(QWidget *parent)
+PlatnoDijagrama::PlatnoDijagrama(QWidget *parent)
     : QWidget(parent)
     , m_surface(std::make_unique<RasterSurface>(
           DijagramSlika::velicina, palette().color(QPalette::WindowText)))
@@ -22,19 +22,19 @@ DiagramCanvas::DiagramCanvas(QWidget *parent)
     m_surface->setChangeHandler([this] { update(); });
 }
 
-DiagramCanvas::~DiagramCanvas() = default;
+PlatnoDijagrama::~PlatnoDijagrama() = default;
 
-DrawingSurface &DiagramCanvas::surface()
+DrawingSurface &PlatnoDijagrama::surface()
 {
     return *m_surface;
 }
 
-const QImage &DiagramCanvas::image() const
+const QImage &PlatnoDijagrama::image() const
 {
     return m_surface->image();
 }
 
-void DiagramCanvas::paintEvent(QPaintEvent *event)
+void PlatnoDijagrama::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     p.drawImage(event->rect(), m_surface->image(), event->rect());

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/diagram/WidgetProgress.h"
+#include "ui/dijagram/WidgetProgress.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/train/frmNizSila.h"
+#include "ui/niz/frmNizSila.h"
 
 #include "core/KontroleUnosa.h"
 #include "core/ListingLines.h"

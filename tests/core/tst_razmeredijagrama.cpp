@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/DiagramScales.h"
+#include "core/RazmereDijagrama.h"
 
 #include "Nearly.h"
 
 #include <QTest>
 
-class tst_DiagramScales : public QObject
+class tst_RazmereDijagrama : public QObject
 {
     Q_OBJECT
 
@@ -14,22 +14,22 @@ private slots:
     void scalesOfTheStartValues();
     void referenceValuesTakeTheLargerCandidate_data();
     void referenceValuesTakeTheLargerCandidate();
-    void beamStepBoundariesTakeTheLowerInterval_data();
-    void beamStepBoundariesTakeTheLowerInterval();
-    void momentStepBoundariesTakeTheLowerInterval_data();
-    void momentStepBoundariesTakeTheLowerInterval();
-    void shearStepBoundariesTakeTheLowerInterval_data();
-    void shearStepBoundariesTakeTheLowerInterval();
+    void korakGredeBoundariesTakeTheLowerInterval_data();
+    void korakGredeBoundariesTakeTheLowerInterval();
+    void korakMomentaBoundariesTakeTheLowerInterval_data();
+    void korakMomentaBoundariesTakeTheLowerInterval();
+    void korakSileBoundariesTakeTheLowerInterval_data();
+    void korakSileBoundariesTakeTheLowerInterval();
     void progressReadsWholePercentsRoundingHalvesUp();
     void progressBarValueIsSinglePrecision();
 };
 
-void tst_DiagramScales::scalesOfTheStartValues()
+void tst_RazmereDijagrama::scalesOfTheStartValues()
 {
     RezultatiProracuna r;
     const UlazniParametri ulaz { 206, 208, 5, 9 };
     r.proracunaj(ulaz);
-    const DiagramScales s = diagramScales(r);
+    const RazmereDijagrama s = razmereDijagrama(r);
 
     QVERIFY_NEARLY(s.sx, 56.111111111111);
     QCOMPARE(s.Mref, r.dblMmaxII());
@@ -39,16 +39,16 @@ void tst_DiagramScales::scalesOfTheStartValues()
     QVERIFY(s.q >= r.dblKBmaxTII());
     QCOMPARE(s.Tref, s.q);
     QVERIFY_NEARLY(s.sT, 0.3338278932);
-    QCOMPARE(beamStep(9), 0.001);
-    QCOMPARE(momentStep(s.Mref), 1.0);
-    QCOMPARE(shearStep(s.Tref), 1.0);
+    QCOMPARE(korakGrede(9), 0.001);
+    QCOMPARE(korakMomenta(s.Mref), 1.0);
+    QCOMPARE(korakSile(s.Tref), 1.0);
 
     // The larger maximum ends 150 pixels below the beam line, Tref 100 pixels from the base line.
     QVERIFY_NEARLY(25 + s.sM * s.Mref, 175.0);
     QVERIFY_NEARLY(300 + s.sT * s.Tref, 400.0);
 }
 
-void tst_DiagramScales::referenceValuesTakeTheLargerCandidate_data()
+void tst_RazmereDijagrama::referenceValuesTakeTheLargerCandidate_data()
 {
     QTest::addColumn<double>("P1");
     QTest::addColumn<double>("P2");
@@ -64,7 +64,7 @@ void tst_DiagramScales::referenceValuesTakeTheLargerCandidate_data()
     QTest::newRow("single force, equal maxima") << 0.0 << 208.0 << 0.0 << 9.0 << 468.0 << 208.0;
 }
 
-void tst_DiagramScales::referenceValuesTakeTheLargerCandidate()
+void tst_RazmereDijagrama::referenceValuesTakeTheLargerCandidate()
 {
     QFETCH(double, P1);
     QFETCH(double, P2);
@@ -74,7 +74,7 @@ void tst_DiagramScales::referenceValuesTakeTheLargerCandidate()
     QFETCH(double, Tref);
     RezultatiProracuna r;
     r.proracunaj({ P1, P2, e, L });
-    const DiagramScales s = diagramScales(r);
+    const RazmereDijagrama s = razmereDijagrama(r);
     QVERIFY_NEARLY(s.Mref, Mref);
     QVERIFY_NEARLY(s.Tref, Tref);
     QCOMPARE(s.sM, 150 / s.Mref);
@@ -82,7 +82,7 @@ void tst_DiagramScales::referenceValuesTakeTheLargerCandidate()
     QCOMPARE(s.sx, 505 / L);
 }
 
-void tst_DiagramScales::beamStepBoundariesTakeTheLowerInterval_data()
+void tst_RazmereDijagrama::korakGredeBoundariesTakeTheLowerInterval_data()
 {
     QTest::addColumn<double>("L");
     QTest::addColumn<double>("hx");
@@ -99,14 +99,14 @@ void tst_DiagramScales::beamStepBoundariesTakeTheLowerInterval_data()
     QTest::newRow("L 9999") << 9999.0 << 1.0;
 }
 
-void tst_DiagramScales::beamStepBoundariesTakeTheLowerInterval()
+void tst_RazmereDijagrama::korakGredeBoundariesTakeTheLowerInterval()
 {
     QFETCH(double, L);
     QFETCH(double, hx);
-    QCOMPARE(beamStep(L), hx);
+    QCOMPARE(korakGrede(L), hx);
 }
 
-void tst_DiagramScales::momentStepBoundariesTakeTheLowerInterval_data()
+void tst_RazmereDijagrama::korakMomentaBoundariesTakeTheLowerInterval_data()
 {
     QTest::addColumn<double>("Mref");
     QTest::addColumn<double>("hM");
@@ -125,14 +125,14 @@ void tst_DiagramScales::momentStepBoundariesTakeTheLowerInterval_data()
     QTest::newRow("Mref 1000001") << 1000001.0 << 10000.0;
 }
 
-void tst_DiagramScales::momentStepBoundariesTakeTheLowerInterval()
+void tst_RazmereDijagrama::korakMomentaBoundariesTakeTheLowerInterval()
 {
     QFETCH(double, Mref);
     QFETCH(double, hM);
-    QCOMPARE(momentStep(Mref), hM);
+    QCOMPARE(korakMomenta(Mref), hM);
 }
 
-void tst_DiagramScales::shearStepBoundariesTakeTheLowerInterval_data()
+void tst_RazmereDijagrama::korakSileBoundariesTakeTheLowerInterval_data()
 {
     QTest::addColumn<double>("Tref");
     QTest::addColumn<double>("hT");
@@ -149,14 +149,14 @@ void tst_DiagramScales::shearStepBoundariesTakeTheLowerInterval_data()
     QTest::newRow("Tref 5000000") << 5000000.0 << 200.0;
 }
 
-void tst_DiagramScales::shearStepBoundariesTakeTheLowerInterval()
+void tst_RazmereDijagrama::korakSileBoundariesTakeTheLowerInterval()
 {
     QFETCH(double, Tref);
     QFETCH(double, hT);
-    QCOMPARE(shearStep(Tref), hT);
+    QCOMPARE(korakSile(Tref), hT);
 }
 
-void tst_DiagramScales::progressReadsWholePercentsRoundingHalvesUp()
+void tst_RazmereDijagrama::progressReadsWholePercentsRoundingHalvesUp()
 {
     const QStringList expected { "4%", "8%", "13%", "17%", "21%", "25%", "29%", "33%", "38%", "42%",
         "46%", "50%", "54%", "58%", "63%", "67%", "71%", "75%", "79%", "83%", "88%", "92%", "96%",
@@ -167,7 +167,7 @@ void tst_DiagramScales::progressReadsWholePercentsRoundingHalvesUp()
     QCOMPARE(labels, expected);
 }
 
-void tst_DiagramScales::progressBarValueIsSinglePrecision()
+void tst_RazmereDijagrama::progressBarValueIsSinglePrecision()
 {
     QCOMPARE(progressValue(1), 100.0f / 24.0f);
     QCOMPARE(progressValue(3), 12.5f);
@@ -175,5 +175,5 @@ void tst_DiagramScales::progressBarValueIsSinglePrecision()
     QCOMPARE(progressValue(24), 100.0f);
 }
 
-QTEST_APPLESS_MAIN(tst_DiagramScales)
-#include "tst_diagramscales.moc"
+QTEST_APPLESS_MAIN(tst_RazmereDijagrama)
+#include "tst_razmeredijagrama.moc"

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-inline std::vector<double> sviFields(const RezultatiProracuna &r)
+inline std::vector<double> svaPolja(const RezultatiProracuna &r)
 {
     std::vector<double> values;
     for (const PoljeRezultata &p : r.polja())

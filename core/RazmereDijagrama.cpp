@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/DiagramScales.h"
+#include "core/RazmereDijagrama.h"
 
 #include "core/KlasicnaAnvelopa.h"
 #include "core/NumberText.h"
 
-DiagramScales diagramScales(const RezultatiProracuna &r)
+RazmereDijagrama razmereDijagrama(const RezultatiProracuna &r)
 {
-    DiagramScales s;
+    RazmereDijagrama s;
     s.sx = 505 / r.ulaz().L;
     s.Mref = r.dblMmaxI() > r.dblMmaxII() ? r.dblMmaxI() : r.dblMmaxII();
     s.sM = 150 / s.Mref;
@@ -17,7 +17,7 @@ DiagramScales diagramScales(const RezultatiProracuna &r)
     return s;
 }
 
-double beamStep(double L)
+double korakGrede(double L)
 {
     if (L < 0.5)
         return 0.00001;
@@ -32,7 +32,7 @@ double beamStep(double L)
     return 1;
 }
 
-double momentStep(double Mref)
+double korakMomenta(double Mref)
 {
     if (Mref < 0.1)
         return 0.0000001;
@@ -56,7 +56,7 @@ double momentStep(double Mref)
 }
 
 // Differs from the moment table below 0.1 (ten times coarser) and above 100000 (never above 200).
-double shearStep(double Tref)
+double korakSile(double Tref)
 {
     if (Tref < 0.1)
         return 0.000001;

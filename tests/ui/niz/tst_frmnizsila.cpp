@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/input/frmParametri.h"
-#include "ui/train/frmNizSila.h"
+#include "ui/niz/frmNizSila.h"
 
 #include "Datoteke.h"
 #include "RefusalTexts.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 
-#include "core/DiagramScales.h"
 #include "core/KlasicnaAnvelopa.h"
 #include "core/NumberText.h"
+#include "core/RazmereDijagrama.h"
 
 #include <cmath>
 
@@ -41,12 +41,12 @@ std::string value(double v)
 } // namespace
 
 void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
-    ProgressDisplay &progress, DiagramLoopVariables &loop)
+    ProgressDisplay &progress, PetljaDijagrama &loop)
 {
     progress.showBar(true);
     progress.setRange(0, 100);
 
-    const DiagramScales s = diagramScales(r);
+    const RazmereDijagrama s = razmereDijagrama(r);
     const double sx = s.sx;
     const double sM = s.sM;
     const double sT = s.sT;
@@ -70,7 +70,7 @@ void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
     });
     finishStage();
 
-    double hx = beamStep(L);
+    double hx = korakGrede(L);
 
     // Stage 2: parabola I, thick where it governs (left of the intersection). Its coordinates are
     // truncated to whole pixels.
@@ -90,7 +90,7 @@ void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
     finishStage();
 
     // Stages 4 to 6: verticals down to both maxima and to the intersection.
-    const double hM = momentStep(s.Mref);
+    const double hM = korakMomenta(s.Mref);
     const auto momentVertical = [&](double x0, double mEnd) {
         sample(y, 0, mEnd, hM, [&](double m) {
             surface.dot(25 + sx * x0, 25 + sM * m);
@@ -109,7 +109,7 @@ void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
     });
     finishStage();
 
-    hx = beamStep(L);
+    hx = korakGrede(L);
 
     // Stages 8 to 15: the shear lines along the beam. y holds the shear negated, so that it maps
     // downwards like a moment.
@@ -143,7 +143,7 @@ void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
 
     // Stages 16 to 23: thick verticals from the base line to the envelope, continued thin to the
     // reference line of R. maxT lies above the base line, minT below it.
-    const double hT = shearStep(s.Tref);
+    const double hT = korakSile(s.Tref);
     const auto shearVertical
         = [&](double px, double tFrom, double tTo, double direction, int penWidth) {
               sample(y, tFrom, tTo, hT, [&](double t) {

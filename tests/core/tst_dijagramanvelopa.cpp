@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "RecordingSurface.h"
-#include "core/EnvelopeDiagram.h"
+#include "core/DijagramAnvelopa.h"
 
 #include "Nearly.h"
 
@@ -21,7 +21,7 @@ struct Drawing
     RezultatiProracuna r;
     RecordingSurface surface;
     RecordingProgress progress { &surface };
-    DiagramLoopVariables loop;
+    PetljaDijagrama loop;
 
     explicit Drawing(const UlazniParametri &u)
         : ulaz(u)
@@ -96,7 +96,7 @@ void compareStage(const Drawing &d)
 
 } // namespace
 
-class tst_EnvelopeDiagram : public QObject
+class tst_DijagramAnvelopa : public QObject
 {
     Q_OBJECT
 
@@ -114,7 +114,7 @@ private slots:
     void worstCaseVerticalsUseTheFinestSteps();
 };
 
-void tst_EnvelopeDiagram::startValueStages_data()
+void tst_DijagramAnvelopa::startValueStages_data()
 {
     // Every stage sets its pen width after each dot, so its first dot has the width the stage
     // before left: hence the single dot at the head of most runs. A fresh surface starts at 1.
@@ -169,13 +169,13 @@ void tst_EnvelopeDiagram::startValueStages_data()
         << 23 << 115 << QPointF(305.56, 338.58) << QPointF(305.56, 376.63) << "4x1 1x114";
 }
 
-void tst_EnvelopeDiagram::startValueStages()
+void tst_DijagramAnvelopa::startValueStages()
 {
     static const Drawing d(startValues);
     compareStage(d);
 }
 
-void tst_EnvelopeDiagram::onlyStagesTwoAndFifteenTruncate()
+void tst_DijagramAnvelopa::onlyStagesTwoAndFifteenTruncate()
 {
     const Drawing d(startValues);
     for (int k = 2; k <= 23; ++k) {
@@ -186,7 +186,7 @@ void tst_EnvelopeDiagram::onlyStagesTwoAndFifteenTruncate()
     }
 }
 
-void tst_EnvelopeDiagram::startValueLegendsCirclesAndNumbers()
+void tst_DijagramAnvelopa::startValueLegendsCirclesAndNumbers()
 {
     const Drawing d(startValues);
     QCOMPARE(d.surface.stageCount(), 24);
@@ -216,7 +216,7 @@ void tst_EnvelopeDiagram::startValueLegendsCirclesAndNumbers()
     QCOMPARE(d.surface.pixelUnitsCalls(), 1);
 }
 
-void tst_EnvelopeDiagram::singleForceStages_data()
+void tst_DijagramAnvelopa::singleForceStages_data()
 {
     addStageColumns();
     // Xpreseka = 0: parabola I turns thin after its first dot; parabola II turns thick after its
@@ -245,13 +245,13 @@ void tst_EnvelopeDiagram::singleForceStages_data()
         << 17 << 1 << QPointF(25, 200) << QPointF(25, 200) << "4x1";
 }
 
-void tst_EnvelopeDiagram::singleForceStages()
+void tst_DijagramAnvelopa::singleForceStages()
 {
     static const Drawing d(singleForce);
     compareStage(d);
 }
 
-void tst_EnvelopeDiagram::singleForceNumbers()
+void tst_DijagramAnvelopa::singleForceNumbers()
 {
     const Drawing d(singleForce);
     const auto &marks = d.surface.stage(24).marks;
@@ -263,7 +263,7 @@ void tst_EnvelopeDiagram::singleForceNumbers()
     QCOMPARE(describe(marks[12]), QStringLiteral("\"0.00\" at (30.00, 330.00) size 10"));
 }
 
-void tst_EnvelopeDiagram::progressAfterEveryStage()
+void tst_DijagramAnvelopa::progressAfterEveryStage()
 {
     const Drawing d(startValues);
     const auto &calls = d.progress.calls();
@@ -285,7 +285,7 @@ void tst_EnvelopeDiagram::progressAfterEveryStage()
     QCOMPARE(d.progress.maximum(), 100);
 }
 
-void tst_EnvelopeDiagram::secondDrawingStartsAgainAtFourPercent()
+void tst_DijagramAnvelopa::secondDrawingStartsAgainAtFourPercent()
 {
     Drawing d(startValues);
     std::vector<long> firstDots;
@@ -314,7 +314,7 @@ void tst_EnvelopeDiagram::secondDrawingStartsAgainAtFourPercent()
     QCOMPARE(penRuns(d.surface.stage(1)), QStringLiteral("3x1 4x505"));
 }
 
-void tst_EnvelopeDiagram::loopVariablesKeepTheValuesThatEndedTheirLoops()
+void tst_DijagramAnvelopa::loopVariablesKeepTheValuesThatEndedTheirLoops()
 {
     const Drawing d(startValues);
     // x ended stage 15 at the first value past L, the shear ended stage 23 past (R/L)*e = 230.
@@ -324,7 +324,7 @@ void tst_EnvelopeDiagram::loopVariablesKeepTheValuesThatEndedTheirLoops()
     QVERIFY(d.loop.dblYgrafik < 231.0);
 }
 
-void tst_EnvelopeDiagram::worstCaseVerticalsUseTheFinestSteps()
+void tst_DijagramAnvelopa::worstCaseVerticalsUseTheFinestSteps()
 {
     // Mref just under 0.1 takes hM = 0.0000001 and Tref hT = 0.000001: about 3.2 million dots.
     const Drawing d({ 0.05, 0.05, 0.001, 4 });
@@ -338,5 +338,5 @@ void tst_EnvelopeDiagram::worstCaseVerticalsUseTheFinestSteps()
     QVERIFY(std::abs(d.surface.stage(4).lastDot().y - 175) < 0.001);
 }
 
-QTEST_APPLESS_MAIN(tst_EnvelopeDiagram)
-#include "tst_envelopediagram.moc"
+QTEST_APPLESS_MAIN(tst_DijagramAnvelopa)
+#include "tst_dijagramanvelopa.moc"
