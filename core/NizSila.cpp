@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace TacneAnvelope {
 
@@ -126,6 +127,121 @@ std::vector<Deo> gornja(Velicina v, const std::vector<Deo> &prva, const std::vec
     return delovi;
 }
 
+// Sums over forces i..j-1 of P and of P times the distance from the first force.
+struct Zbirovi
+{
+    std::vector<double> P, PD; // prefix sums, n + 1 each
+
+    explicit Zbirovi(const NizSila &sile)
+        : P { 0.0 }
+        , PD { 0.0 }
+    {
+        for (const PokretnaSila &s : sile) {
+            P.push_back(P.back() + s.P);
+            PD.push_back(PD.back() + s.P * s.pomak);
+        }
+    }
+    double sila(int i, int j) const { return P[j] - P[i]; }
+    double moment(int i, int j) const { return PD[j] - PD[i]; }
+};
+
+// The extremes at x over the positions of one train, with one force at the section each. The
+// forces on the span form a run of the train, so each position costs two searches and a few sums
+// rather than a pass over the train: a table of a long train stays quick. The position is chosen
+// as tacneVrednosti chooses it, equal values within rounding going to the heavier force.
+TacneVrednosti ekstremi(const NizSila &sile, const Zbirovi &z, double L, double x)
+{
+    const int n = static_cast<int>(sile.size());
+    TacneVrednosti t;
+    for (int k = 0; k < n; ++k) {
+        const double dk = sile[k].pomak;
+        const auto pocetak = [&](auto uslov) {
+            int a = 0, b = n;
+            while (a < b) {
+                const int m = (a + b) / 2;
+                if (uslov(m))
+                    b = m;
+                else
+                    a = m + 1;
+            }
+            return a;
+        };
+        // The forces beside k, those beyond it, and where the span starts and ends for them.
+        const int e0 = pocetak([&](int j) { return sile[j].pomak >= dk; });
+        const int e1 = pocetak([&](int j) { return sile[j].pomak > dk; });
+        const int lo = pocetak([&](int j) { return x + (sile[j].pomak - dk) > 0.0; });
+        const int hi = std::max(
+            e1, pocetak([&](int j) { return j >= e1 && !(x + (sile[j].pomak - dk) < L); }));
+        const int od = std::min(lo, e0);
+        // Sum of P (p - x) and of P (L - p) for p = x + pomak - dk.
+        const auto levo = [&](int i, int j) { return z.moment(i, j) - dk * z.sila(i, j); };
+        const auto desno
+            = [&](int i, int j) { return (L - x + dk) * z.sila(i, j) - z.moment(i, j); };
+        const double uLevo = x * z.sila(od, e1) + levo(od, e1); // Σ P p, with those at x
+        const double uLevoStrogo = x * z.sila(od, e0) + levo(od, e0);
+        const double vrednosti[3] = {
+            ((L - x) * uLevo + x * desno(e1, hi)) / L,
+            (desno(e0, hi) - uLevoStrogo) / L,
+            (desno(e1, hi) - uLevo) / L,
+        };
+        std::uint64_t maska
+            = ((std::uint64_t { 1 } << hi) - 1) & ~((std::uint64_t { 1 } << od) - 1);
+        const Polozaj p { k, static_cast<std::uint32_t>(maska) };
+        for (const Velicina v : sveVelicine) {
+            const double vrednost = vrednosti[static_cast<int>(v)];
+            TacnaVrednost &najbolja = t[v];
+            const double razlika = predznak(v) * (vrednost - najbolja.vrednost);
+            const double prag = 1e-13 * (std::abs(vrednost) + std::abs(najbolja.vrednost));
+            const int a = najbolja.polozaj.uPreseku;
+            const bool teza = sile[k].P > sile[a].P;
+            if (k == 0 || razlika > prag || (razlika >= -prag && teza))
+                najbolja = { vrednost, p };
+        }
+    }
+    return t;
+}
+
+// The values at any section of one train: the forces as they act, both ways when asked, with
+// their sums prepared once.
+class Preseci
+{
+public:
+    explicit Preseci(const Niz &niz)
+        : m_niz(niz)
+        , m_napred(dejstvo(niz))
+        , m_nazad(obrnut(m_napred))
+        , m_zNapred(m_napred)
+        , m_zNazad(m_nazad)
+    { }
+
+    TacneVrednosti operator()(double x) const
+    {
+        TacneVrednosti t;
+        if (m_napred.empty())
+            return t;
+        t = ekstremi(m_napred, m_zNapred, m_niz.L, x);
+        if (m_niz.obaSmera) {
+            const TacneVrednosti o = ekstremi(m_nazad, m_zNazad, m_niz.L, x);
+            const int n = static_cast<int>(m_napred.size());
+            for (const Velicina v : sveVelicine) {
+                const double prag = 1e-13 * (std::abs(o[v].vrednost) + std::abs(t[v].vrednost));
+                if (predznak(v) * (o[v].vrednost - t[v].vrednost) > prag)
+                    t[v] = { o[v].vrednost, izObrnutog(o[v].polozaj, n) };
+            }
+        }
+        if (m_niz.g != 0.0) {
+            for (const Velicina v : sveVelicine)
+                t[v].vrednost += sopstvena(v, m_niz.g, m_niz.L)(x);
+        }
+        return t;
+    }
+
+private:
+    const Niz &m_niz;
+    NizSila m_napred, m_nazad;
+    Zbirovi m_zNapred, m_zNazad;
+};
+
 } // namespace
 
 NizSila dejstvo(const Niz &niz)
@@ -147,21 +263,7 @@ NizSila obrnut(const NizSila &sile)
 
 TacneVrednosti vrednostiNiza(const Niz &niz, double x)
 {
-    const NizSila sile = dejstvo(niz);
-    TacneVrednosti t = tacneVrednosti(sile, niz.L, x);
-    if (niz.obaSmera) {
-        const TacneVrednosti o = tacneVrednosti(obrnut(sile), niz.L, x);
-        const int n = static_cast<int>(sile.size());
-        for (const Velicina v : sveVelicine) {
-            if (predznak(v) * (o[v].vrednost - t[v].vrednost) > 0.0)
-                t[v] = { o[v].vrednost, izObrnutog(o[v].polozaj, n) };
-        }
-    }
-    if (niz.g != 0.0) {
-        for (const Velicina v : sveVelicine)
-            t[v].vrednost += sopstvena(v, niz.g, niz.L)(x);
-    }
-    return t;
+    return Preseci(niz)(x);
 }
 
 Anvelope anvelopeNiza(const Niz &niz)
@@ -202,9 +304,10 @@ RezultatNiza proracunajNiz(const Niz &niz)
 
 std::vector<VrednostiUPreseku> preseciNiza(const Niz &niz, double brojPolja)
 {
+    const Preseci vrednosti(niz);
     std::vector<VrednostiUPreseku> preseci;
     for (const double x : ListingLines::preseci(niz.L, brojPolja))
-        preseci.push_back({ x, vrednostiNiza(niz, std::min(x, niz.L)) });
+        preseci.push_back({ x, vrednosti(std::min(x, niz.L)) });
     return preseci;
 }
 
