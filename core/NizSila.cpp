@@ -146,32 +146,29 @@ struct Zbirovi
 };
 
 // The extremes at x over the positions of one train, with one force at the section each. The
-// forces on the span form a run of the train, so each position costs two searches and a few sums
-// rather than a pass over the train: a table of a long train stays quick. The position is chosen
-// as tacneVrednosti chooses it, equal values within rounding going to the heavier force.
+// forces on the span form a run of the train whose ends only move on from one force to the next,
+// so each position costs a few sums rather than a pass over the train: a table of a long train
+// stays quick. The position is chosen as tacneVrednosti chooses it, equal values within rounding
+// going to the heavier force.
 TacneVrednosti ekstremi(const NizSila &sile, const Zbirovi &z, double L, double x)
 {
     const int n = static_cast<int>(sile.size());
     TacneVrednosti t;
+    int e0 = 0, e1 = 0, lo = 0, hi = 0;
     for (int k = 0; k < n; ++k) {
         const double dk = sile[k].pomak;
-        const auto pocetak = [&](auto uslov) {
-            int a = 0, b = n;
-            while (a < b) {
-                const int m = (a + b) / 2;
-                if (uslov(m))
-                    b = m;
-                else
-                    a = m + 1;
-            }
-            return a;
-        };
-        // The forces beside k, those beyond it, and where the span starts and ends for them.
-        const int e0 = pocetak([&](int j) { return sile[j].pomak >= dk; });
-        const int e1 = pocetak([&](int j) { return sile[j].pomak > dk; });
-        const int lo = pocetak([&](int j) { return x + (sile[j].pomak - dk) > 0.0; });
-        const int hi = std::max(
-            e1, pocetak([&](int j) { return j >= e1 && !(x + (sile[j].pomak - dk) < L); }));
+        // The forces beside k, those beyond it, and where the span starts and ends for them. As k
+        // moves along the train the span moves back over it, so each bound only grows.
+        while (e0 < k && sile[e0].pomak < dk)
+            ++e0;
+        e1 = std::max(e1, k + 1);
+        while (e1 < n && !(sile[e1].pomak > dk))
+            ++e1;
+        while (lo < n && !(x + (sile[lo].pomak - dk) > 0.0))
+            ++lo;
+        hi = std::max(hi, e1);
+        while (hi < n && x + (sile[hi].pomak - dk) < L)
+            ++hi;
         const int od = std::min(lo, e0);
         // Sum of P (p - x) and of P (L - p) for p = x + pomak - dk.
         const auto levo = [&](int i, int j) { return z.moment(i, j) - dk * z.sila(i, j); };

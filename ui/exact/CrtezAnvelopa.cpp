@@ -178,7 +178,7 @@ void nacrtajAnvelope(
     const QFontMetricsF fm(painter.font(), painter.device());
     const double red = fm.height();
     // The axis takes a strip of two lines at the bottom.
-    const QRectF rect = osaX ? celo.adjusted(0, 0, 0, -2 * red - 6 * px) : celo;
+    const QRectF rect = osaX ? celo.adjusted(0, 0, 0, -2 * red - 14 * px) : celo;
     const double levo = rect.left() + 12 * px + fm.horizontalAdvance(QStringLiteral("-0000.00"));
     const double desno = rect.right() - 16 * px;
     const double sx = (desno - levo) / L;
