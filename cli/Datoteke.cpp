@@ -37,7 +37,7 @@ extern "C" bool kelvaneCalcDatoteke(const ZahtevDatoteka &zahtev, std::string &g
     const RezultatiProracuna &r = *zahtev.rezultati;
     const std::size_t pre = greske.size();
     if (!zahtev.pdf.empty()) {
-        const ProracunskiList::Sadrzaj sadrzaj { zahtev.ulaz, zahtev.rezime,
+        const ProracunskiList::Sadrzaj sadrzaj { zahtev.ulaz, zahtev.dokument,
             QDateTime::currentDateTime() };
         snimi(zahtev.pdf, ProracunskiList::pdf(r, sadrzaj), greske);
     }

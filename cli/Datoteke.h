@@ -6,6 +6,7 @@
 // module that the tool loads only when a file is asked for: Qt's painting brings dozens of
 // libraries that a text result would otherwise wait for at every start.
 
+#include "core/PodaciDokumenta.h"
 #include "core/RezultatiProracuna.h"
 
 #include <string>
@@ -15,7 +16,7 @@ struct ZahtevDatoteka
 {
     const RezultatiProracuna *rezultati = nullptr;
     UlazniParametri ulaz;
-    std::vector<std::string> rezime; // the exact-envelope summary for the sheet
+    PodaciDokumenta dokument; // the sheet's document fields
     std::string pdf, png; // paths; empty when not asked for
 };
 

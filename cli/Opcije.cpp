@@ -12,6 +12,17 @@ bool jeOpcija(std::string_view a)
     return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9') && a[1] != '.';
 }
 
+// The document field an option names, or none.
+std::string *polje(PodaciDokumenta &d, const std::string &ime)
+{
+    return ime == "--project" ? &d.projekat
+        : ime == "--element"  ? &d.element
+        : ime == "--author"   ? &d.autor
+        : ime == "--checker"  ? &d.kontrolisao
+        : ime == "--revision" ? &d.revizija
+                              : nullptr;
+}
+
 } // namespace
 
 std::string uputstvo()
@@ -31,6 +42,9 @@ std::string uputstvo()
            "                         proracuna punom tacnoscu\n"
            "  --pdf FILE             proracunski list u PDF-u\n"
            "  --png FILE             dijagram kao na kartici \"dijagram\" (620 x 465)\n"
+           "  --project, --element, --author, --checker, --revision TEKST\n"
+           "                         projekat, element, izradio, kontrolisao i revizija na\n"
+           "                         proracunskom listu (prazno: linija za upis rukom)\n"
            "  -h, --help             ovo uputstvo\n"
            "  --version              verzija programa\n"
            "\n"
@@ -77,7 +91,8 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
             vrednost = a.substr(jednako + 1);
         }
         const bool poznata = ime == "-x" || ime == "--at" || ime == "-n" || ime == "--sections"
-            || ime == "--listing" || ime == "--format" || ime == "--pdf" || ime == "--png";
+            || ime == "--listing" || ime == "--format" || ime == "--pdf" || ime == "--png"
+            || polje(o.dokument, ime);
         if (!poznata) {
             c.greska = "Nepoznata opcija: " + a;
             return c;
@@ -114,6 +129,8 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
                 c.greska = "Opcija --format prima text, csv ili json.";
                 return c;
             }
+        } else if (std::string *p = polje(o.dokument, ime)) {
+            *p = *vrednost;
         } else if (vrednost->empty()) {
             // An empty name would write nothing and still end in success.
             c.greska = "Opcija " + ime + " trazi ime datoteke.";

@@ -6,6 +6,8 @@
 // the shape of the line. The inputs stay texts, so that the input window's rules judge them
 // exactly as they judge what is typed.
 
+#include "core/PodaciDokumenta.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +26,7 @@ struct OpcijeKalkulatora
     Format format = Format::Text;
     std::optional<std::string> pdf;
     std::optional<std::string> png;
+    PodaciDokumenta dokument; // --project, --element, --author, --checker, --revision
     bool pomoc = false;
     bool verzija = false;
 };

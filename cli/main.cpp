@@ -69,8 +69,8 @@ bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
         std::cerr << "Datoteke nisu snimljene: " << greske << "\n";
         return false;
     }
-    const ZahtevDatoteka zahtev { &p.rezultati, p.rezultati.ulaz(),
-        TacneAnvelope::rezime(p.poredjenje), o.pdf.value_or(""), o.png.value_or("") };
+    const ZahtevDatoteka zahtev { &p.rezultati, p.rezultati.ulaz(), o.dokument, o.pdf.value_or(""),
+        o.png.value_or("") };
     const bool snimljeno = zapisi(zahtev, greske);
     std::cerr << greske;
     return snimljeno;

@@ -39,23 +39,23 @@ std::vector<double> preseci(double L, double n)
     return x;
 }
 
-std::vector<std::string> momenti(const RezultatiProracuna &r, double n)
+std::vector<RedMomenta> redoviMomenata(const RezultatiProracuna &r, double n)
 {
-    std::vector<std::string> linije;
+    std::vector<RedMomenta> redovi;
     for (const double x : preseci(r.ulaz().L, n)) {
         const double MI = KlasicnaAnvelopa::parabolaI(r, x);
         const double MII = KlasicnaAnvelopa::parabolaII(r, x);
         double M = MI > MII ? MI : MII;
         if (M < tolerancija)
             M = 0.0;
-        linije.push_back("x[m]= " + broj(x) + "\t\t" + "M[kNm]= " + broj(M));
+        redovi.push_back({ x, M });
     }
-    return linije;
+    return redovi;
 }
 
-std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double n)
+std::vector<RedSila> redoviSila(const RezultatiProracuna &r, double n)
 {
-    std::vector<std::string> linije;
+    std::vector<RedSila> redovi;
     for (const double x : preseci(r.ulaz().L, n)) {
         double maxT = KlasicnaAnvelopa::maxT(r, x);
         double minT = KlasicnaAnvelopa::minT(r, x);
@@ -63,9 +63,25 @@ std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double n
             maxT = 0.0;
         if (minT > -tolerancija)
             minT = 0.0;
-        linije.push_back("x[m]= " + broj(x) + "\t\t" + "maxT[kN]= " + broj(maxT) + "\t\t"
-            + "minT[kN]= " + broj(minT));
+        redovi.push_back({ x, maxT, minT });
     }
+    return redovi;
+}
+
+std::vector<std::string> momenti(const RezultatiProracuna &r, double n)
+{
+    std::vector<std::string> linije;
+    for (const RedMomenta &red : redoviMomenata(r, n))
+        linije.push_back("x[m]= " + broj(red.x) + "\t\t" + "M[kNm]= " + broj(red.M));
+    return linije;
+}
+
+std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double n)
+{
+    std::vector<std::string> linije;
+    for (const RedSila &red : redoviSila(r, n))
+        linije.push_back("x[m]= " + broj(red.x) + "\t\t" + "maxT[kN]= " + broj(red.maxT) + "\t\t"
+            + "minT[kN]= " + broj(red.minT));
     return linije;
 }
 

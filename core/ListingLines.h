@@ -18,6 +18,22 @@ namespace ListingLines {
 // 9.000000000000002). A fraction below 1 gives x = 0 alone. Empty when L or n is not positive.
 std::vector<double> preseci(double L, double n);
 
+// The listings' values as numbers, one row per section, for outputs that lay them out themselves.
+struct RedMomenta
+{
+    double x = 0.0; // m
+    double M = 0.0; // kNm
+};
+struct RedSila
+{
+    double x = 0.0; // m
+    double maxT = 0.0, minT = 0.0; // kN
+};
+
+// The rows behind momenti() and transverzalneSile(), with the same values and zero rule.
+std::vector<RedMomenta> redoviMomenata(const RezultatiProracuna &r, double n);
+std::vector<RedSila> redoviSila(const RezultatiProracuna &r, double n);
+
 // One line per section: "x[m]= " x, two tabs, "M[kNm]= " M, numbers as "#0.000". M is the larger
 // of parabolas I and II; a moment below 1e-6 is listed as zero.
 std::vector<std::string> momenti(const RezultatiProracuna &r, double n);

@@ -114,6 +114,14 @@ int main(int argc, char *argv[])
             ->setText(QStringLiteral("9-izvestaj.pdf"));
         static_cast<QDialog *>(dialog)->accept(); // the dialog's own accept, as OK runs it
     };
+    // The sheet's document fields, as an engineer fills them in.
+    koraci[QStringLiteral("dlgPodaciDokumenta")] = [](QWidget *w) {
+        upisi(w, "txtProjekat", QStringLiteral("Pesacki most preko potoka"));
+        upisi(w, "txtElement", QStringLiteral("Glavni nosac N1"));
+        upisi(w, "txtAutor", QStringLiteral("M. Petrovic"));
+        upisi(w, "txtRevizija", QStringLiteral("A"));
+        static_cast<QDialog *>(w)->accept();
+    };
     koraci[QStringLiteral("frmListingExtM")]
         = [](QWidget *w) { listing(w, QStringLiteral("5-listing-extM")); };
     koraci[QStringLiteral("frmListingExtT")]

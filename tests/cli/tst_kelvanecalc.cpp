@@ -4,6 +4,7 @@
 // texts, and its files against what the windows write for the same inputs.
 
 #include "ListingExamples.h"
+#include "PdfText.h"
 #include "RefusalTexts.h"
 #include "UserInput.h"
 
@@ -59,6 +60,7 @@ private slots:
     void listingIsTheSavedFile();
     void pictureIsTheTabsDrawing();
     void writesTheSheetOrSaysWhyNot();
+    void sheetCarriesDocumentFieldsAndGoverningMoment();
 };
 
 void tst_KelvaneCalc::answersLikeTheWindows_data()
@@ -223,6 +225,22 @@ void tst_KelvaneCalc::writesTheSheetOrSaysWhyNot()
     QCOMPARE(full.status, 1);
     QVERIFY(
         full.err.startsWith("Standardni izlaz nije zapisan: " + qt_error_string(ENOSPC).toUtf8()));
+}
+
+// Two equal forces 3.6 m apart on a 6 m span: one alone at midspan gives P L / 4 = 180 kNm, more
+// than the parabolas' 176.40.
+void tst_KelvaneCalc::sheetCarriesDocumentFieldsAndGoverningMoment()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.pdf"));
+    const QStringList polja { "--project", "Most Sava 2", "--element", "Glavni nosac N1",
+        "--author", "M. Petrovic", "--checker", "J. Ilic", "--revision", "C" };
+    QCOMPARE(pokreni(QStringList { "120", "120", "3.6", "6", "--pdf", path } + polja).status, 0);
+    const QString text = pdfTekst(path);
+    for (qsizetype i = 1; i < polja.size(); i += 2)
+        QVERIFY2(text.contains(polja[i]), qPrintable(polja[i]));
+    QVERIFY(text.contains(QStringLiteral("Mmax = 180.00 kNm u x = 3.000 m; P1 u preseku, P2 van")));
+    QVERIFY(text.contains(QStringLiteral("Obrazac: P L / 4")));
 }
 
 QTEST_MAIN(tst_KelvaneCalc)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "Datoteke.h"
 #include "PdfText.h"
 
 #include "core/ListingLines.h"
@@ -84,6 +85,8 @@ class tst_ProracunskiList : public QObject
 private slots:
     void sheetShowsEveryValue_data();
     void sheetShowsEveryValue();
+    void noTextCrossesTheMargins_data();
+    void noTextCrossesTheMargins();
 };
 
 void tst_ProracunskiList::sheetShowsEveryValue_data()
@@ -96,9 +99,11 @@ void tst_ProracunskiList::sheetShowsEveryValue_data()
     QTest::addColumn<int>("strane");
 
     // The start values, as the results window and the listings show them.
-    QTest::newRow("start values, two pages")
+    QTest::newRow("start values, four pages")
         << UlazniParametri { 206, 208, 5, 9 } << QStringList { "206", "208", "5", "9" }
-        << QStringList { "Najveca razlika extM: 0.00 kNm", "Najveca razlika maxT: 0.00 kN" }
+        << QStringList { "Mmax = 487.68 kNm u x = 5.744 m; P2 u preseku, P1 na gredi.",
+               "maxT(x = 0.000 m) = 298.44 kN;", "minT(x = 9.000 m) = -299.56 kN;",
+               "najveca razlika 54.00 kNm (11.5 % tacne vrednosti) u x = 4.478" }
         << QStringList { "298.44", "46.00", "528.44", "46.00", "1030.00", "3.24", "484.07", "0.00",
                "6.49", "5.74", "487.68", "2.49", "9.00", "4.48", "413.99", "4.48", "4.52", "46.00",
                "298.44", "0.00", "4.00", "22.89", "206.00", "4.00", "9.00", "23.11", "0.00", "5.00",
@@ -110,19 +115,18 @@ void tst_ProracunskiList::sheetShowsEveryValue_data()
                "6 5.400 482.240 82.400 -133.956", "7 6.300 473.460 61.800 -175.356",
                "8 7.200 390.160 41.200 -216.756", "9 8.100 232.340 20.600 -258.156",
                "10 9.000 0.000 0.000 -299.556" }
-        << 2;
+        << 4;
 
-    // The heavier force on the left, decimals typed, and a summary long enough to push the
-    // listing onto a third page.
+    // The heavier force on the left, decimals typed.
     const UlazniParametri drugi { 120, 80.5, 2.5, 12.75 };
     RezultatiProracuna r;
     r.proracunaj(drugi);
-    QStringList dugSazetak;
-    for (int i = 1; i <= 16; ++i)
-        dugSazetak << QStringLiteral("Linija sazetka %1").arg(i);
-    QTest::newRow("P1 heavier, three pages")
-        << drugi << QStringList { "120", "80.5", "2.5", "12.75" } << dugSazetak << tabovi(r)
-        << listing(r, drugi) << 3;
+    QTest::newRow("P1 heavier, four pages")
+        << drugi << QStringList { "120", "80.5", "2.5", "12.75" }
+        << QStringList { "Mmax = 542.43 kNm u x = 5.873 m; P1 u preseku, P2 na gredi.",
+               "minT(x = 12.750 m) = -176.97 kN;",
+               "extM: klasicna i tacna anvelopa se slazu na celom rasponu" }
+        << tabovi(r) << listing(r, drugi) << 4;
 }
 
 void tst_ProracunskiList::sheetShowsEveryValue()
@@ -136,9 +140,7 @@ void tst_ProracunskiList::sheetShowsEveryValue()
 
     RezultatiProracuna r;
     r.proracunaj(ulaz);
-    ProracunskiList::Sadrzaj sadrzaj { ulaz, {}, QDateTime(QDate(2025, 3, 14), QTime(9, 5)) };
-    for (const QString &line : sazetak)
-        sadrzaj.tacnaAnvelopa.push_back(line.toStdString());
+    const ProracunskiList::Sadrzaj sadrzaj { ulaz, {}, QDateTime(QDate(2025, 3, 14), QTime(9, 5)) };
     const QByteArray pdf = ProracunskiList::pdf(r, sadrzaj);
     QVERIFY(pdf.startsWith("%PDF-"));
     QTemporaryDir dir;
@@ -187,21 +189,69 @@ void tst_ProracunskiList::sheetShowsEveryValue()
     naListu({ "-", v[25], "*X", v[26], "=<X[m]<=", v[27] });
     naListu({ "-", v[28], "*X+", v[29], v[30], "=<X[m]<=", v[31] });
 
-    // The diagram's values, each once between its heading and the legend below it.
+    // The support shears, signed with their units, between the diagram's heading and its legend;
+    // the classical characteristic values stay in the tables.
     const qsizetype od = text.indexOf(QStringLiteral("Dijagram extremnih vrednosti"));
-    const qsizetype doLegende = text.indexOf(QStringLiteral("merodavna anvelopa"));
+    const qsizetype doLegende = text.indexOf(QStringLiteral("tacna anvelopa, svi polozaji"));
     QVERIFY(od > 0 && doLegende > od);
-    const QStringList dijagram
-        = text.mid(od, doLegende - od).split(QRegularExpression(QStringLiteral("\\s+")));
-    for (int i = 32; i < 39; ++i)
-        QVERIFY2(dijagram.contains(v[i]), qPrintable(v[i]));
+    const QString dijagram = text.mid(od, doLegende - od);
+    for (const QString &oslonac : { v[35] + " kN", "-" + v[38] + " kN" })
+        QVERIFY2(dijagram.contains(oslonac), qPrintable(oslonac));
+    for (int i : { 32, 33, 34, 35, 36, 38 })
+        QVERIFY2(text.contains(v[i]), qPrintable(v[i]));
 
     for (const QString &line : sazetak)
         naListu({ line });
-    for (const QString &row : redovi)
-        naListu(row.split(' '));
+    // Each classical value (starred where short) with the exact one after it.
+    for (const QString &row : redovi) {
+        const QStringList w = row.split(' ');
+        QString uzorak
+            = QStringLiteral("(^|\\s)%1\\s+%2").arg(w[0], QRegularExpression::escape(w[1]));
+        for (int k = 2; k < w.size(); ++k)
+            uzorak += QStringLiteral("\\s+%1\\*?\\s+\\S+").arg(QRegularExpression::escape(w[k]));
+        QVERIFY2(text.contains(QRegularExpression(uzorak)), qPrintable(row));
+    }
     for (int k = 1; k <= strane; ++k)
         naListu({ QStringLiteral("strana %1 od %2").arg(k).arg(strane) });
+}
+
+void tst_ProracunskiList::noTextCrossesTheMargins_data()
+{
+    QTest::addColumn<UlazniParametri>("ulaz");
+    QTest::addColumn<QString>("oznacen"); // a listing row with a short classical value, or none
+    QTest::newRow("start values") << UlazniParametri { 206, 208, 5, 9 } << QString();
+    QTest::newRow("heavy force far ahead")
+        << UlazniParametri { 150, 60, 7, 9 } << QStringLiteral("7 6.300 102.900* 283.500");
+    QTest::newRow("largest inputs") << UlazniParametri { 99999, 99999, 9998.9, 9999 } << QString();
+    QTest::newRow("smallest inputs") << UlazniParametri { 0.0001, 0.0001, 0, 0.0001 } << QString();
+}
+
+// Every word of every page within the printable area: 20 to 195 mm across, above the footer's
+// last line, in the PDF's points.
+void tst_ProracunskiList::noTextCrossesTheMargins()
+{
+    QFETCH(UlazniParametri, ulaz);
+    QFETCH(QString, oznacen);
+    RezultatiProracuna r;
+    r.proracunaj(ulaz);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.pdf"));
+    upisiDatoteku(path, ProracunskiList::pdf(r, { ulaz, {}, QDateTime::currentDateTime() }));
+    const double mm = 72 / 25.4;
+    const auto reci = pdfReci(path);
+    QVERIFY(reci.size() > 100);
+    if (!oznacen.isEmpty())
+        QVERIFY(pdfTekst(path).contains(
+            QRegularExpression(oznacen.replace('*', QStringLiteral("\\*")).replace(' ', "\\s+"))));
+    for (const PdfRec &w : reci) {
+        QVERIFY2(w.xMin >= 20 * mm - 0.1 && w.xMax <= 195 * mm + 0.1 && w.yMin >= 10 * mm
+                && w.yMax <= 290 * mm,
+            qPrintable(QStringLiteral("page %1: \"%2\" at %3..%4 pt")
+                           .arg(w.strana)
+                           .arg(w.tekst)
+                           .arg(w.xMin)
+                           .arg(w.xMax)));
+    }
 }
 
 QTEST_MAIN(tst_ProracunskiList)

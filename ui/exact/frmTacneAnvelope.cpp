@@ -7,10 +7,11 @@
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
 #include "core/TacneAnvelopeTekst.h"
+#include "output/CrtezAnvelopa.h"
 #include "ui/Controls.h"
+#include "ui/DatotekaMenu.h"
 #include "ui/Messages.h"
 #include "ui/basGlavni.h"
-#include "ui/exact/CrtezAnvelopa.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -201,13 +202,8 @@ QWidget *frmTacneAnvelope::createTabela()
 
 void frmTacneAnvelope::createMenu()
 {
-    QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", QStringLiteral("Datoteka"));
-    addNamedCommand(datoteka, "mnuDatotekaProracun", QStringLiteral("Proracun"), this,
-        &frmTacneAnvelope::mnuDatotekaProracun_Click);
-    addNamedCommand(datoteka, "mnuDatotekaSnimi", QStringLiteral("Snimi"), this,
-        &frmTacneAnvelope::mnuDatotekaSnimi_Click);
-    addNamedCommand(datoteka, "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this,
-        &frmTacneAnvelope::mnuDatotekaIzlaz_Click);
+    addDatotekaMenu(menuBar(), this, &frmTacneAnvelope::mnuDatotekaProracun_Click,
+        &frmTacneAnvelope::mnuDatotekaSnimi_Click, &frmTacneAnvelope::mnuDatotekaIzlaz_Click);
 }
 
 // The results window's section rule, on this window's one section field.
@@ -222,15 +218,6 @@ bool frmTacneAnvelope::KontrolaPreseka()
         NumericField::focus(m_txtPresek);
     }
     return odbijanja.empty();
-}
-
-bool frmTacneAnvelope::KontrolaBrojaPolja()
-{
-    if (KontroleUnosa::KontrolaBrojaPolja(m_txtBrojPolja->text().toStdString()))
-        return true;
-    m_txtBrojPolja->setText(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja));
-    NumericField::focus(m_txtBrojPolja);
-    return false;
 }
 
 void frmTacneAnvelope::cmdPresek_Click()
@@ -251,7 +238,7 @@ void frmTacneAnvelope::cmdPresek_Click()
 void frmTacneAnvelope::mnuDatotekaProracun_Click()
 {
     // A refused count keeps the table and what "Snimi" saves until a valid one replaces them.
-    if (!KontrolaBrojaPolja())
+    if (!KontrolaBrojaPolja(m_txtBrojPolja))
         return;
     m_tblPreseci->setRowCount(0);
     m_preseci = ListingLines::preseci(m_rezultati.ulaz().L, *NumericField::value(m_txtBrojPolja));

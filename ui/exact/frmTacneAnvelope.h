@@ -48,7 +48,6 @@ public:
     frmTacneAnvelope(RezultatiProracuna rezultati, QWidget *parent);
 
     bool KontrolaPreseka();
-    bool KontrolaBrojaPolja();
     void cmdPresek_Click();
     void mnuDatotekaProracun_Click();
     void mnuDatotekaSnimi_Click();

@@ -4,6 +4,7 @@
 
 #include "core/KontroleUnosa.h"
 #include "ui/Controls.h"
+#include "ui/DatotekaMenu.h"
 #include "ui/Twips.h"
 #include "ui/basGlavni.h"
 #include "ui/listing/TabStopDelegate.h"
@@ -66,29 +67,14 @@ void ListingWindow::createControls(QWidget *client)
 
 void ListingWindow::createMenu()
 {
-    QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", QStringLiteral("Datoteka"));
-    addNamedCommand(datoteka, "mnuDatotekaProracun", QStringLiteral("Proracun"), this,
-        &ListingWindow::mnuDatotekaProracun_Click);
-    addNamedCommand(datoteka, "mnuDatotekaSnimi", QStringLiteral("Snimi"), this,
-        &ListingWindow::mnuDatotekaSnimi_Click);
-    addNamedCommand(datoteka, "mnuDatotekaIzlaz", QStringLiteral("Izlaz"), this,
-        &ListingWindow::mnuDatotekaIzlaz_Click);
-}
-
-// No message: the field gets its start value back and the focus.
-bool ListingWindow::KontrolaBrojaPolja()
-{
-    if (KontroleUnosa::KontrolaBrojaPolja(m_txtBrojPolja->text().toStdString()))
-        return true;
-    m_txtBrojPolja->setText(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja));
-    NumericField::focus(m_txtBrojPolja);
-    return false;
+    addDatotekaMenu(menuBar(), this, &ListingWindow::mnuDatotekaProracun_Click,
+        &ListingWindow::mnuDatotekaSnimi_Click, &ListingWindow::mnuDatotekaIzlaz_Click);
 }
 
 void ListingWindow::mnuDatotekaProracun_Click()
 {
     m_lst->clear(); // first, so that a refused command leaves the list empty
-    if (!KontrolaBrojaPolja())
+    if (!KontrolaBrojaPolja(m_txtBrojPolja))
         return;
     QStringList lines;
     for (const std::string &line : linije(*NumericField::value(m_txtBrojPolja)))

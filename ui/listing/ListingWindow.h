@@ -69,7 +69,6 @@ private:
     void mnuDatotekaProracun_Click();
     void mnuDatotekaSnimi_Click();
     void mnuDatotekaIzlaz_Click();
-    bool KontrolaBrojaPolja();
     void createControls(QWidget *client);
     void createMenu();
 

@@ -7,10 +7,11 @@
 #include "core/NizSilaTekst.h"
 #include "core/NumberText.h"
 #include "core/TacneAnvelopeTekst.h"
+#include "output/CrtezAnvelopa.h"
 #include "ui/Controls.h"
+#include "ui/DatotekaMenu.h"
 #include "ui/Messages.h"
 #include "ui/basGlavni.h"
-#include "ui/exact/CrtezAnvelopa.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -397,15 +398,6 @@ void frmNizSila::pokaziGresku(const KontroleNiza::Greska &greska)
     }
 }
 
-bool frmNizSila::KontrolaBrojaPolja()
-{
-    if (KontroleUnosa::KontrolaBrojaPolja(m_txtBrojPolja->text().toStdString()))
-        return true;
-    m_txtBrojPolja->setText(QString::fromUtf8(KontroleUnosa::pocetniBrojPolja));
-    NumericField::focus(m_txtBrojPolja);
-    return false;
-}
-
 bool frmNizSila::cmdProracunaj_Click()
 {
     const KontroleNiza::ProveraNiza provera
@@ -415,7 +407,7 @@ bool frmNizSila::cmdProracunaj_Click()
             pokaziGresku(g);
         return false;
     }
-    if (!KontrolaBrojaPolja())
+    if (!KontrolaBrojaPolja(m_txtBrojPolja))
         return false;
     m_niz = provera.niz;
     m_rezultat = proracunajNiz(m_niz);

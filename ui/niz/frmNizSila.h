@@ -78,7 +78,6 @@ private:
     void urediPrviRed();
     KontroleNiza::TekstoviNiza tekstovi() const;
     void pokaziGresku(const KontroleNiza::Greska &greska);
-    bool KontrolaBrojaPolja();
 
     UlazniParametri m_par;
     TacneAnvelope::Niz m_niz;

@@ -13,9 +13,11 @@
 #include "ui/basGlavni.h"
 #include "ui/dijagram/PlatnoDijagrama.h"
 #include "ui/dijagram/WidgetProgress.h"
+#include "ui/dlgPodaciDokumenta.h"
 #include "ui/exact/frmTacneAnvelope.h"
 #include "ui/listing/frmListingExtM.h"
 #include "ui/listing/frmListingExtT.h"
+#include "ui/results/UpozorenjeKlasicne.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -92,13 +94,6 @@ std::string tekst(const QLineEdit *field)
 void upisi(QLineEdit *field, double value)
 {
     field->setText(QString::fromStdString(NumberText::general(value)));
-}
-
-// Where the classical value shown falls short of the exact one, the field says so on hovering.
-void napomeni(
-    QLineEdit *field, Velicina v, double klasicna, const TacneAnvelope::TacnaVrednost &tacna)
-{
-    field->setToolTip(QString::fromStdString(TacneAnvelope::napomena(v, klasicna, tacna)));
 }
 
 } // namespace
@@ -218,12 +213,14 @@ void frmIzlazna::createExtMPanel()
         ->setWordWrap(true);
     label(f1, "lblParabola1", QStringLiteral("Parabola I  ="), twipsRect(45, 780, 1335, 285));
     recordField(f1, "txtXmax1", twipsRect(1365, 720, 975, 390), &RezultatiProracuna::dblXmaxI);
-    recordField(f1, "txtMmax1", twipsRect(2445, 720, 1335, 390), &RezultatiProracuna::dblMmaxI);
+    m_txtMmax1 = recordField(
+        f1, "txtMmax1", twipsRect(2445, 720, 1335, 390), &RezultatiProracuna::dblMmaxI);
     recordField(f1, "txtX011", twipsRect(3885, 720, 975, 390), &RezultatiProracuna::dblX01I);
     recordField(f1, "txtX021", twipsRect(4965, 720, 975, 390), &RezultatiProracuna::dblX02I);
     label(f1, "lblParabola2", QStringLiteral("Parabola II ="), twipsRect(45, 1260, 1335, 285));
     recordField(f1, "txtXmax2", twipsRect(1365, 1200, 975, 390), &RezultatiProracuna::dblXmaxII);
-    recordField(f1, "txtMmax2", twipsRect(2445, 1200, 1335, 390), &RezultatiProracuna::dblMmaxII);
+    m_txtMmax2 = recordField(
+        f1, "txtMmax2", twipsRect(2445, 1200, 1335, 390), &RezultatiProracuna::dblMmaxII);
     recordField(f1, "txtX012", twipsRect(3885, 1200, 975, 390), &RezultatiProracuna::dblX01II);
     recordField(f1, "txtX022", twipsRect(4965, 1200, 975, 390), &RezultatiProracuna::dblX02II);
     recordField(
@@ -396,6 +393,7 @@ void frmIzlazna::Form_Load()
     m_txtProizvoljnoX->setText(QStringLiteral("0"));
     m_txtProizvoljnoXZaExtT->setText(QStringLiteral("0"));
     preformatiraj();
+    UpozorenjeKlasicne::napomeniMaksimum(m_txtMmax1, m_txtMmax2, m_rezultati);
     m_TabStrip1->setCurrentIndex(TabExtM);
     TabStrip1_Click();
 }
@@ -496,7 +494,7 @@ void frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click()
     upisi(m_txtProizvoljnoKNmPI, m.MI);
     upisi(m_txtProizvoljnoKNmPII, m.MII);
     upisi(m_txtEXTMProizvoljniPresek, m.extM);
-    napomeni(m_txtEXTMProizvoljniPresek, Velicina::ExtM, m.extM,
+    UpozorenjeKlasicne::napomeni(m_txtEXTMProizvoljniPresek, Velicina::ExtM, m.extM,
         TacneAnvelope::tacneVrednosti(m_rezultati, x)[Velicina::ExtM]);
     preformatiraj();
 }
@@ -510,8 +508,10 @@ void frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click()
     upisi(m_txtProizvoljnoMaxT, t.maxT);
     upisi(m_txtProizvoljnoMinT, t.minT);
     const TacneAnvelope::TacneVrednosti tacne = TacneAnvelope::tacneVrednosti(m_rezultati, x);
-    napomeni(m_txtProizvoljnoMaxT, Velicina::MaxT, t.maxT, tacne[Velicina::MaxT]);
-    napomeni(m_txtProizvoljnoMinT, Velicina::MinT, t.minT, tacne[Velicina::MinT]);
+    UpozorenjeKlasicne::napomeni(
+        m_txtProizvoljnoMaxT, Velicina::MaxT, t.maxT, tacne[Velicina::MaxT]);
+    UpozorenjeKlasicne::napomeni(
+        m_txtProizvoljnoMinT, Velicina::MinT, t.minT, tacne[Velicina::MinT]);
     preformatiraj();
 }
 
@@ -539,23 +539,31 @@ void frmIzlazna::mnuProracunExtTUProizvoljnimPresecima_Click()
     listing.exec();
 }
 
-ProracunskiList::Sadrzaj frmIzlazna::sadrzajIzvestaja() const
+std::optional<ProracunskiList::Sadrzaj> frmIzlazna::sadrzajIzvestaja()
 {
-    return { m_rezultati.ulaz(), TacneAnvelope::rezime(TacneAnvelope::uporedi(m_rezultati)),
-        QDateTime::currentDateTime() };
+    const std::optional<PodaciDokumenta> dokument = dlgPodaciDokumenta::pitaj(this);
+    if (!dokument)
+        return std::nullopt;
+    return ProracunskiList::Sadrzaj { m_rezultati.ulaz(), *dokument, QDateTime::currentDateTime() };
 }
 
 void frmIzlazna::mnuDatotekaIzvestaj_Click()
 {
+    const auto sadrzaj = sadrzajIzvestaja();
+    if (!sadrzaj)
+        return;
     const QString path = m_fileNameQuestion();
     if (path.isEmpty())
         return;
-    saveWithMessage(this, path, ProracunskiList::pdf(m_rezultati, sadrzajIzvestaja()),
+    saveWithMessage(this, path, ProracunskiList::pdf(m_rezultati, *sadrzaj),
         QStringLiteral("Greska pri snimanju izvestaja!"), QStringLiteral("Izvestaj"));
 }
 
 void frmIzlazna::mnuDatotekaStampa_Click()
 {
+    const auto sadrzaj = sadrzajIzvestaja();
+    if (!sadrzaj)
+        return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -563,7 +571,14 @@ void frmIzlazna::mnuDatotekaStampa_Click()
     dialog.setObjectName(QStringLiteral("dlgStampa"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (ProracunskiList::nacrtaj(printer, m_rezultati, sadrzajIzvestaja()) == 0) {
+    // Printing to a file is a save like any other: written whole by the save routine, which
+    // never blocks on a pipe and keeps the old file when the disk is full.
+    if (!printer.outputFileName().isEmpty()) {
+        saveWithMessage(this, printer.outputFileName(), ProracunskiList::pdf(m_rezultati, *sadrzaj),
+            QStringLiteral("Greska pri stampanju izvestaja!"), QStringLiteral("Izvestaj"));
+        return;
+    }
+    if (ProracunskiList::nacrtaj(printer, m_rezultati, *sadrzaj) == 0) {
         Messages::error(this, QStringLiteral("Greska pri stampanju izvestaja!"),
             QStringLiteral("Izvestaj nije odstampan."));
     }

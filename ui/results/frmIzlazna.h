@@ -18,6 +18,7 @@
 #include "ui/SaveQuestion.h"
 
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -73,7 +74,8 @@ private:
     void setOuterSize(int widthTwips, int heightTwips);
     void setHighlights(int highlighted);
     void nacrtajDijagram();
-    ProracunskiList::Sadrzaj sadrzajIzvestaja() const;
+    // The sheet's contents with the document fields the user confirms; nothing on cancel.
+    std::optional<ProracunskiList::Sadrzaj> sadrzajIzvestaja();
 
     QLineEdit *displayField(QWidget *parent, const char *name, QRect rect);
     QLabel *label(QWidget *parent, const char *name, const QString &text, QRect rect,
@@ -90,6 +92,8 @@ private:
     PlatnoDijagrama *m_pctGrafik = nullptr;
     QProgressBar *m_ProgressBar1 = nullptr;
     QLabel *m_lblProcenat = nullptr;
+    QLineEdit *m_txtMmax1 = nullptr;
+    QLineEdit *m_txtMmax2 = nullptr;
     QLineEdit *m_txtProizvoljnoX = nullptr;
     QLineEdit *m_txtProizvoljnoXZaExtT = nullptr;
     QLineEdit *m_txtProizvoljnoKNmPI = nullptr;

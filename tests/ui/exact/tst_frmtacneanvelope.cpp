@@ -140,13 +140,32 @@ void tst_frmTacneAnvelope::resultsWindowNotesAndOpensIt()
     };
     const auto napomena
         = [&](const char *output) { return polje(&izlazna, QLatin1String(output))->toolTip(); };
+    // A short value also reads in the warning colour; the parabola II maximum is the exact one.
+    const auto boja = [](QWidget *w, const char *output) {
+        return polje(w, QLatin1String(output))->palette().color(QPalette::Disabled, QPalette::Text);
+    };
+    const QColor obicna = boja(&izlazna, "txtXmax1");
+    QCOMPARE(boja(&izlazna, "txtMmax2"), obicna);
     izracunaj("txtProizvoljnoX", QStringLiteral("4.5"), "cmdMomentSavijanjaUProizvoljnomPreseku");
     QCOMPARE(polje(&izlazna, QStringLiteral("txtEXTMProizvoljniPresek"))->text(),
         QStringLiteral("416.50"));
     QCOMPARE(napomena("txtEXTMProizvoljniPresek"),
         QStringLiteral("Tacna vrednost (svi polozaji sila): 468.00, P2 u preseku, P1 van grede"));
+    QVERIFY(boja(&izlazna, "txtEXTMProizvoljniPresek") != obicna);
     izracunaj("txtProizvoljnoX", QStringLiteral("6"), "cmdMomentSavijanjaUProizvoljnomPreseku");
     QCOMPARE(napomena("txtEXTMProizvoljniPresek"), QString());
+    QCOMPARE(boja(&izlazna, "txtEXTMProizvoljniPresek"), obicna);
+    // One force alone at midspan beats both parabolas: 180 against 176.40.
+    const UlazniParametri daleko { 120, 120, 3.6, 6 };
+    RezultatiProracuna r;
+    r.proracunaj(daleko);
+    frmIzlazna druga(r, nullptr);
+    for (const char *mmax : { "txtMmax1", "txtMmax2" }) {
+        QVERIFY(boja(&druga, mmax) != obicna);
+        QCOMPARE(polje(&druga, QLatin1String(mmax))->toolTip(),
+            QStringLiteral("Apsolutni maksimum (svi polozaji sila): 180.00 kNm u x = 3.000 m, P1 u "
+                           "preseku, P2 van grede"));
+    }
     auto *tabovi = kontrola<QTabBar>(&izlazna, QStringLiteral("TabStrip1"));
     klikni(tabovi, tabovi->tabRect(frmIzlazna::TabExtT).center());
     izracunaj(

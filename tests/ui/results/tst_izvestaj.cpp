@@ -9,9 +9,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -41,6 +43,15 @@ QString bezVremena(QString text)
         QRegularExpression(QStringLiteral("\\d\\d\\.\\d\\d\\.\\d{4}\\. \\d\\d:\\d\\d")));
 }
 
+// The document fields' dialog, which comes before every sheet, confirmed as it stands (Enter).
+bool potvrdiPodatke(QWidget *modal)
+{
+    if (modal->objectName() != QStringLiteral("dlgPodaciDokumenta"))
+        return false;
+    QTest::keyClick(modal, Qt::Key_Return);
+    return true;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Kvar)
@@ -55,6 +66,7 @@ private slots:
     void savesTheSheetAndPrintsTheSameSheet();
     void failedSaveKeepsTheOldFileAndSaysWhy_data();
     void failedSaveKeepsTheOldFileAndSaysWhy();
+    void documentFieldsAreAskedAndRemembered();
 };
 
 void tst_Izvestaj::fileMenuOffersSheetAndPrintBeforeExit()
@@ -82,6 +94,8 @@ void tst_Izvestaj::savesTheSheetAndPrintsTheSameSheet()
     ModalWatcher watcher;
     // The print dialog is answered as a user printing to a file would.
     watcher.onOtherModal = [&](QWidget *modal) {
+        if (potvrdiPodatke(modal))
+            return;
         auto *dialog = qobject_cast<QPrintDialog *>(modal);
         QVERIFY(dialog);
         dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
@@ -93,9 +107,12 @@ void tst_Izvestaj::savesTheSheetAndPrintsTheSameSheet()
     QVERIFY(watcher.boxes().empty());
 
     const QString info = pdfInfo(pdf);
-    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
+    // Document fields, governing values and method on page 1; the listing on page 4.
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+4\\n"))), qPrintable(info));
     const QString text = pdfTekst(pdf);
-    for (const char *v : { "484.07", "413.99", "487.68", "298.44", "114.44", "115.56", "299.56" })
+    // The classical diagram's 115.56 (minT at x = e) gave way to the signed support shear.
+    for (const char *v :
+        { "484.07", "413.99", "487.68", "298.44", "114.44", "-299.56 kN", "299.56" })
         QVERIFY2(text.contains(QLatin1String(v)), v);
     // Paper and file never differ: the printer gets the same pages, A4 included.
     QVERIFY2(pdfInfo(papir).contains(QStringLiteral("(A4)")), qPrintable(pdfInfo(papir)));
@@ -105,14 +122,17 @@ void tst_Izvestaj::savesTheSheetAndPrintsTheSameSheet()
 void tst_Izvestaj::failedSaveKeepsTheOldFileAndSaysWhy_data()
 {
     QTest::addColumn<Kvar>("kvar");
-    QTest::newRow("disk full, old file kept") << Kvar::DiskFull;
-    QTest::newRow("folder chosen as the name") << Kvar::FolderAsName;
-    QTest::newRow("folder that refuses everyone") << Kvar::FolderOfNobody;
+    QTest::addColumn<bool>("stampa"); // printed to a file instead of saved
+    QTest::newRow("disk full, old file kept") << Kvar::DiskFull << false;
+    QTest::newRow("folder chosen as the name") << Kvar::FolderAsName << false;
+    QTest::newRow("folder that refuses everyone") << Kvar::FolderOfNobody << false;
+    QTest::newRow("printed to a file on a full disk") << Kvar::DiskFull << true;
 }
 
 void tst_Izvestaj::failedSaveKeepsTheOldFileAndSaysWhy()
 {
     QFETCH(Kvar, kvar);
+    QFETCH(bool, stampa);
     QTemporaryDir dir;
     const QByteArray old = QByteArrayLiteral("%PDF-1.4 old");
     QString path = dir.filePath(QStringLiteral("list.pdf"));
@@ -130,16 +150,26 @@ void tst_Izvestaj::failedSaveKeepsTheOldFileAndSaysWhy()
     w.setFileNameQuestion([&] { return path; });
     w.show();
     ModalWatcher watcher;
+    watcher.onOtherModal = [&](QWidget *modal) {
+        if (potvrdiPodatke(modal))
+            return;
+        auto *dialog = qobject_cast<QPrintDialog *>(modal);
+        QVERIFY(dialog);
+        dialog->printer()->setOutputFileName(path);
+        dialog->done(QDialog::Accepted);
+    };
     {
         std::optional<OgranicenjeVelicine> limit;
         if (kvar == Kvar::DiskFull)
             limit.emplace(1000); // larger than the old file, far smaller than the sheet
-        komanda(&w, "mnuDatotekaIzvestaj");
+        komanda(&w, stampa ? "mnuDatotekaStampa" : "mnuDatotekaIzvestaj");
     }
 
     QCOMPARE(watcher.boxes().size(), std::size_t(1));
     const SeenBox &box = watcher.boxes().front();
-    QCOMPARE(box.caption, QStringLiteral("Greska pri snimanju izvestaja!"));
+    QCOMPARE(box.caption,
+        stampa ? QStringLiteral("Greska pri stampanju izvestaja!")
+               : QStringLiteral("Greska pri snimanju izvestaja!"));
     QCOMPARE(box.icon, QMessageBox::Critical);
     const QStringList text = box.text.split(QLatin1Char('\n'));
     QCOMPARE(text.size(), 2);
@@ -154,6 +184,47 @@ void tst_Izvestaj::failedSaveKeepsTheOldFileAndSaysWhy()
     if (kvar == Kvar::FolderAsName)
         QVERIFY(QFileInfo(path).isDir());
     QVERIFY(w.isVisible());
+}
+
+// The fields typed before one sheet appear on it and greet the next one; cancelling the dialog
+// writes nothing.
+void tst_Izvestaj::documentFieldsAreAskedAndRemembered()
+{
+    QSettings(QStringLiteral("Kelvane"), QStringLiteral("Kelvane"))
+        .remove(QStringLiteral("dokument"));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
+    frmIzlazna w(zapis(), nullptr);
+    w.setFileNameQuestion([&] { return pdf; });
+    w.show();
+    const QStringList unos { "Most Sava 2", "N1", "M. Petrovic", "J. Ilic", "B" };
+    const char *polja[]
+        = { "txtProjekat", "txtElement", "txtAutor", "txtKontrolisao", "txtRevizija" };
+    QStringList zateceno;
+    ModalWatcher watcher;
+    bool odustani = false;
+    watcher.onOtherModal = [&](QWidget *modal) {
+        QCOMPARE(modal->objectName(), QStringLiteral("dlgPodaciDokumenta"));
+        zateceno.clear();
+        for (int i = 0; i < 5; ++i) {
+            auto *f = kontrola<QLineEdit>(modal, QLatin1String(polja[i]));
+            zateceno << f->text();
+            f->setFocus();
+            QTest::keyClicks(f, unos[i]);
+        }
+        QTest::keyClick(modal, odustani ? Qt::Key_Escape : Qt::Key_Return);
+    };
+    komanda(&w, "mnuDatotekaIzvestaj");
+    QCOMPARE(zateceno, QStringList({ "", "", "", "", "" }));
+    const QString text = pdfTekst(pdf);
+    for (const QString &u : unos)
+        QVERIFY2(text.contains(u), qPrintable(u));
+
+    QFile::remove(pdf);
+    odustani = true;
+    komanda(&w, "mnuDatotekaIzvestaj");
+    QCOMPARE(zateceno, unos);
+    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_MAIN(tst_Izvestaj)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/exact/CrtezAnvelopa.h"
+#include "output/CrtezAnvelopa.h"
 
 #include "core/NumberText.h"
 
@@ -15,10 +15,6 @@
 using namespace TacneAnvelope;
 
 namespace {
-
-const QColor bojaMomenta(190, 30, 45);
-const QColor bojaSile(25, 90, 190);
-const QColor bojaKlasicne(128, 128, 128);
 
 // World (m; kNm or kN) to device units, computed once per panel: y grows downward with the value
 // for the moment (drawn below the beam, as in the results window's diagram), upward for shear.
@@ -117,31 +113,7 @@ void natpis(QPainter &painter, QPointF gdeLevoGore, const QString &s)
     painter.drawText(gdeLevoGore + QPointF(0, fm.ascent()), s);
 }
 
-// The x axis along y from xOd to xDo (device units) for the span L: ticks at a round step in
-// metres, each with its value, "x [m]" at the right.
-void osa(QPainter &painter, const Preslikavanje &m, double y, double L, double px)
-{
-    const double grubo = L / 8.0;
-    const double red = std::pow(10.0, std::floor(std::log10(grubo)));
-    double korak = red;
-    for (const double k : { 2.0, 5.0, 10.0 }) {
-        if (korak < grubo)
-            korak = k * red;
-    }
-    const QFontMetricsF fm(painter.font(), painter.device());
-    painter.setPen(QPen(Qt::black, 1.0 * px));
-    painter.drawLine(QPointF(m(0, 0).x(), y), QPointF(m(L, 0).x(), y));
-    for (int i = 0; i * korak <= L * (1 + 1e-9); ++i) {
-        const double x = m(i * korak, 0).x();
-        painter.drawLine(QPointF(x, y), QPointF(x, y + 4 * px));
-        const QString t = tekst(NumberText::general(i * korak));
-        natpis(painter, QPointF(x - fm.horizontalAdvance(t) / 2, y + 5 * px), t);
-    }
-    const QString jedinica = QStringLiteral("x [m]");
-    natpis(painter, QPointF(m(L, 0).x() - fm.horizontalAdvance(jedinica), y + 5 * px + fm.height()),
-        jedinica);
-}
-
+// The classical entry only where classical envelopes are drawn (not for a train).
 void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QString &tacnaTekst,
     bool klasicna)
 {
@@ -162,24 +134,63 @@ void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QStri
     natpis(painter, QPointF(x2 + duzina + 6 * px, gde.y()), QStringLiteral("klasicna"));
 }
 
+// A tick step of 1, 2 or 5 times a power of ten that gives about eight ticks over the span.
+double korakPodele(double L)
+{
+    const double grubo = L / 8.0;
+    const double red = std::pow(10.0, std::floor(std::log10(grubo)));
+    for (const double k : { 1.0, 2.0, 5.0 }) {
+        if (k * red >= grubo)
+            return k * red;
+    }
+    return 10.0 * red;
+}
+
+// Ticks on both base lines, their values in metres under the plot's bottom edge and left of
+// desnaIvica.
+void osa(QPainter &painter, const Preslikavanje &mM, const Preslikavanje &mT, double L,
+    double yNatpisa, double desnaIvica, double px)
+{
+    const QFontMetricsF fm(painter.font(), painter.device());
+    const double korak = korakPodele(L);
+    painter.setPen(QPen(Qt::black, 1.0 * px));
+    const int n = int(std::floor(L / korak + 1e-9));
+    for (int i = 0; i <= n; ++i) {
+        const double x = i * korak;
+        for (const Preslikavanje *m : { &mM, &mT }) {
+            const QPointF t = (*m)(x, 0);
+            painter.drawLine(t - QPointF(0, 4 * px), t + QPointF(0, 4 * px));
+        }
+        const QString s = tekst(NumberText::general(x));
+        const double w = fm.horizontalAdvance(s);
+        natpis(painter, QPointF(std::min(mT(x, 0).x() - w / 2, desnaIvica - w), yNatpisa), s);
+    }
+    const QString jedinica = QStringLiteral("x [m]");
+    natpis(painter, QPointF(mT(L, 0).x() - fm.horizontalAdvance(jedinica), yNatpisa + fm.height()),
+        jedinica);
+}
+
 } // namespace
 
 void nacrtajAnvelope(
-    QPainter &painter, const QRectF &celo, const Poredjenje &p, double L, bool osaX)
+    QPainter &painter, const QRectF &rect, const Poredjenje &p, double L, bool osaX)
 {
-    if (!(L > 0.0) || p.tacne[Velicina::ExtM].empty() || celo.width() <= 0 || celo.height() <= 0)
+    if (!(L > 0.0) || p.tacne[Velicina::ExtM].empty() || rect.width() <= 0 || rect.height() <= 0)
         return;
-    const bool klasicne = !p.klasicne[Velicina::ExtM].empty();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(celo);
+    painter.setClipRect(rect);
     // One screen pixel at 96 dots per inch, in device units.
     const double px = painter.device() ? painter.device()->logicalDpiX() / 96.0 : 1.0;
     const QFontMetricsF fm(painter.font(), painter.device());
     const double red = fm.height();
-    // The axis takes a strip of two lines at the bottom.
-    const QRectF rect = osaX ? celo.adjusted(0, 0, 0, -2 * red - 14 * px) : celo;
-    const double levo = rect.left() + 12 * px + fm.horizontalAdvance(QStringLiteral("-0000.00"));
+    // The values at the supports, where each shear envelope is largest, stand left of the plot.
+    const double T0 = p.tacne[Velicina::MaxT].front().jednacina(0.0);
+    const double TL = p.tacne[Velicina::MinT].back().jednacina(L);
+    const QString t0 = tekst(NumberText::fixed(T0, 2)) + QStringLiteral(" kN");
+    const QString tL = tekst(NumberText::fixed(TL, 2)) + QStringLiteral(" kN");
+    const double levo
+        = rect.left() + 12 * px + std::max(fm.horizontalAdvance(t0), fm.horizontalAdvance(tL));
     const double desno = rect.right() - 16 * px;
     const double sx = (desno - levo) / L;
 
@@ -191,7 +202,7 @@ void nacrtajAnvelope(
     painter.setPen(Qt::black);
     natpis(painter, gornji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("extM [kNm]"));
     legenda(painter, QPointF(levo + 90 * px, gornji.top() + 2 * px), px, bojaMomenta,
-        QStringLiteral("tacna (svi polozaji sila)"), klasicne);
+        QStringLiteral("tacna (svi polozaji sila)"), !p.klasicne[Velicina::ExtM].empty());
     osenci(painter, p.razlike[Velicina::ExtM], p.tacne[Velicina::ExtM], p.klasicne[Velicina::ExtM],
         mM, gornji, bojaMomenta);
     const Olovke oM = olovke(px, bojaMomenta);
@@ -219,7 +230,10 @@ void nacrtajAnvelope(
         QStringLiteral("0"));
 
     // maxT above and minT below their base line, in the lower 45 %.
-    const QRectF donji(rect.left(), gornji.bottom(), rect.width(), rect.height() - gornji.height());
+    // The axis's values take two text rows under the lower panel.
+    const double ispodOse = osaX ? 2 * red + 4 * px : 0.0;
+    const QRectF donji(
+        rect.left(), gornji.bottom(), rect.width(), rect.height() - gornji.height() - ispodOse);
     const double gore = std::max(najveca(p.tacne[Velicina::MaxT], 1.0), 1e-12);
     const double dole = najveca(p.tacne[Velicina::MinT], -1.0);
     const double vrhT = donji.top() + red + 8 * px;
@@ -229,7 +243,7 @@ void nacrtajAnvelope(
     painter.setPen(Qt::black);
     natpis(painter, donji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("maxT, minT [kN]"));
     legenda(painter, QPointF(levo + 110 * px, donji.top() + 2 * px), px, bojaSile,
-        QStringLiteral("tacna (svi polozaji sila)"), klasicne);
+        QStringLiteral("tacna (svi polozaji sila)"), !p.klasicne[Velicina::ExtM].empty());
     osenci(painter, p.razlike[Velicina::MaxT], p.tacne[Velicina::MaxT], p.klasicne[Velicina::MaxT],
         mT, donji, bojaSile);
     osenci(painter, p.razlike[Velicina::MinT], p.tacne[Velicina::MinT], p.klasicne[Velicina::MinT],
@@ -245,15 +259,10 @@ void nacrtajAnvelope(
         painter.setPen(oT.tacna);
         painter.drawPath(kriva(*pair, mT));
     }
-    // The values at the supports, where each shear envelope is largest.
     painter.setPen(Qt::black);
-    const double T0 = p.tacne[Velicina::MaxT].front().jednacina(0.0);
-    const double TL = p.tacne[Velicina::MinT].back().jednacina(L);
-    const QString t0 = tekst(NumberText::fixed(T0, 2));
-    const QString tL = tekst(NumberText::fixed(TL, 2));
     natpis(painter, mT(0, T0) + QPointF(-4 * px - fm.horizontalAdvance(t0), -red / 2), t0);
     natpis(painter, mT(L, TL) + QPointF(-4 * px - fm.horizontalAdvance(tL), -red - 2 * px), tL);
     if (osaX)
-        osa(painter, mT, rect.bottom() + 4 * px, L, px);
+        osa(painter, mM, mT, L, donji.bottom() + 2 * px, rect.right(), px);
     painter.restore();
 }
