@@ -12,6 +12,7 @@
 #include "ui/DatotekaMenu.h"
 #include "ui/Messages.h"
 #include "ui/basGlavni.h"
+#include "ui/dlgPodaciDokumenta.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +22,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
@@ -126,6 +129,8 @@ frmNizSila::frmNizSila(const UlazniParametri &par, QWidget *parent)
     , m_par(par)
     , m_saveQuestion(this, "CommonDialog1", tr("Niz pokretnih sila - preseci"),
           QStringLiteral("nizSila"), QStringLiteral("csv"))
+    , m_dlgIzvestaj(this, "dlgIzvestaj", tr("Niz pokretnih sila - proracunski list"),
+          QStringLiteral("Izvestaj"), QStringLiteral("pdf"))
 {
     setObjectName(QStringLiteral("frmNizSila"));
     setWindowTitle(tr("Niz pokretnih sila"));
@@ -273,14 +278,10 @@ void frmNizSila::createMenu()
     QMenu *datoteka = addNamedMenu(menuBar(), "mnuDatoteka", tr("Datoteka"));
     addNamedCommand(
         datoteka, "mnuDatotekaSnimi", tr("Snimi"), this, &frmNizSila::mnuDatotekaSnimi_Click);
-    // The train's sheet is not written yet: its two commands stay in place, disabled.
-    for (const auto &[ime, tekstKomande] :
-        { std::pair { "mnuDatotekaIzvestaj", tr("Izvestaj (PDF)...") },
-            std::pair { "mnuDatotekaStampa", tr("Stampa...") } }) {
-        QAction *a = datoteka->addAction(tekstKomande);
-        a->setObjectName(QLatin1String(ime));
-        a->setEnabled(false);
-    }
+    addNamedCommand(datoteka, "mnuDatotekaIzvestaj", tr("Izvestaj (PDF)..."), this,
+        &frmNizSila::mnuDatotekaIzvestaj_Click);
+    addNamedCommand(
+        datoteka, "mnuDatotekaStampa", tr("Stampa..."), this, &frmNizSila::mnuDatotekaStampa_Click);
     addNamedCommand(
         datoteka, "mnuDatotekaIzlaz", tr("Izlaz"), this, &frmNizSila::mnuDatotekaIzlaz_Click);
 }
@@ -466,6 +467,49 @@ void frmNizSila::mnuDatotekaSnimi_Click()
     for (const std::string &line : csvNiza(m_preseci))
         lines.append(tekst(line));
     saveLines(this, path, lines);
+}
+
+std::optional<ProracunskiList::SadrzajNiza> frmNizSila::sadrzajIzvestaja()
+{
+    const std::optional<PodaciDokumenta> dokument = dlgPodaciDokumenta::pitaj(this);
+    if (!dokument)
+        return std::nullopt;
+    return ProracunskiList::SadrzajNiza { m_niz, *dokument, QDateTime::currentDateTime() };
+}
+
+void frmNizSila::mnuDatotekaIzvestaj_Click()
+{
+    const auto sadrzaj = sadrzajIzvestaja();
+    if (!sadrzaj)
+        return;
+    const QString path = m_dlgIzvestaj.ask();
+    if (path.isEmpty())
+        return;
+    saveWithMessage(this, path, ProracunskiList::pdfNiza(*sadrzaj),
+        tr("Greska pri snimanju izvestaja!"), tr("Izvestaj"));
+}
+
+// As the results window prints: printing to a file goes through the save routine.
+void frmNizSila::mnuDatotekaStampa_Click()
+{
+    const auto sadrzaj = sadrzajIzvestaja();
+    if (!sadrzaj)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("dlgStampa"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printer.outputFileName().isEmpty()) {
+        saveWithMessage(this, printer.outputFileName(), ProracunskiList::pdfNiza(*sadrzaj),
+            tr("Greska pri stampanju izvestaja!"), tr("Izvestaj"));
+        return;
+    }
+    if (ProracunskiList::nacrtajNiz(printer, *sadrzaj) == 0)
+        Messages::error(
+            this, tr("Greska pri stampanju izvestaja!"), tr("Izvestaj nije odstampan."));
 }
 
 void frmNizSila::mnuDatotekaIzlaz_Click()

@@ -4,19 +4,22 @@
 // factor and travel one way or both. The forces are typed into a table or taken from a preset;
 // the exact absolute maximum moment, the largest support shears, the plot of the exact envelopes,
 // the values at a section and a table at n + 1 sections follow from one calculation in core
-// (NizSila). Opened modally from the input window with its pair and span.
+// (NizSila); the calculation sheet as a PDF or on paper. Opened modally from the input window with
+// its pair and span.
 
 #pragma once
 
 #include "core/KontroleNiza.h"
 #include "core/NizSila.h"
 #include "core/RezultatiProracuna.h"
+#include "output/ProracunskiListNiz.h"
 #include "ui/MenuDialog.h"
 #include "ui/SaveQuestion.h"
 
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -65,6 +68,8 @@ public:
     bool cmdProracunaj_Click();
     void cmdPresek_Click();
     void mnuDatotekaSnimi_Click();
+    void mnuDatotekaIzvestaj_Click();
+    void mnuDatotekaStampa_Click();
     void mnuDatotekaIzlaz_Click();
 
 private:
@@ -73,6 +78,7 @@ private:
     QWidget *createPresek();
     QWidget *createTabela();
     void createMenu();
+    std::optional<ProracunskiList::SadrzajNiza> sadrzajIzvestaja();
     void postaviSile(const TacneAnvelope::NizSila &sile);
     void dodajRed(const QString &P, const QString &a);
     void urediPrviRed();
@@ -84,6 +90,7 @@ private:
     TacneAnvelope::RezultatNiza m_rezultat;
     std::vector<TacneAnvelope::VrednostiUPreseku> m_preseci;
     SaveQuestion m_saveQuestion;
+    SaveQuestion m_dlgIzvestaj;
 
     QTableWidget *m_tblSile = nullptr;
     QPushButton *m_cmdDodajSilu = nullptr;
