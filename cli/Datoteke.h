@@ -6,6 +6,7 @@
 // module that the tool loads only when a file is asked for: Qt's painting brings dozens of
 // libraries that a text result would otherwise wait for at every start.
 
+#include "core/NizSila.h"
 #include "core/PodaciDokumenta.h"
 #include "core/RezultatiProracuna.h"
 
@@ -18,6 +19,7 @@ struct ZahtevDatoteka
     UlazniParametri ulaz;
     PodaciDokumenta dokument; // the sheet's document fields
     std::string pdf, png; // paths; empty when not asked for
+    const TacneAnvelope::Niz *niz = nullptr; // a train's files instead of the pair's
 };
 
 // Writes what the request names; on failure adds one line per file, naming it and the system's

@@ -23,6 +23,7 @@ struct OpcijeNiza
     std::optional<std::string> presek;
     std::string brojPolja = "10";
     std::string format = "text";
+    std::string pdf, png;
 };
 
 std::vector<std::string> podeli(const std::string &lista)
@@ -53,7 +54,7 @@ std::string procitaj(const std::vector<std::string> &argumenti, OpcijeNiza &o)
             ime.resize(jednako);
         }
         static const std::vector<std::string> poznate { "--forces", "--spacings", "--span", "-g",
-            "--phi", "-x", "--at", "-n", "--sections", "--format" };
+            "--phi", "-x", "--at", "-n", "--sections", "--format", "--pdf", "--png" };
         if (std::find(poznate.begin(), poznate.end(), ime) == poznate.end())
             return "Nepoznata opcija uz --forces: " + argumenti[i];
         if (!vrednost) {
@@ -77,6 +78,10 @@ std::string procitaj(const std::vector<std::string> &argumenti, OpcijeNiza &o)
             o.presek = *vrednost;
         } else if (ime == "-n" || ime == "--sections") {
             o.brojPolja = *vrednost;
+        } else if (ime == "--pdf") {
+            o.pdf = *vrednost;
+        } else if (ime == "--png") {
+            o.png = *vrednost;
         } else if (*vrednost == "text" || *vrednost == "csv" || *vrednost == "json") {
             o.format = *vrednost;
         } else {
@@ -213,6 +218,9 @@ IshodNiza racunajNiz(const std::vector<std::string> &argumenti)
     const RezultatNiza r = proracunajNiz(niz);
     const std::vector<VrednostiUPreseku> t = preseciNiza(niz, *brojPolja);
     ishod.status = 0;
+    ishod.niz = niz;
+    ishod.pdf = o.pdf;
+    ishod.png = o.png;
     if (o.format == "csv") {
         for (const std::string &l :
             csvNiza(x ? std::vector { VrednostiUPreseku { *x, vrednostiNiza(niz, *x) } } : t))

@@ -53,8 +53,8 @@ std::string uputstvo()
            "  -g G                   sopstvena tezina u kN/m (podrazumevano 0)\n"
            "  --phi FI               dinamicki koeficijent, 1 do 2 (podrazumevano 1)\n"
            "  --both-ways            niz se krece u oba smera\n"
-           "  -x, -n i --format kao za par sila; izlaz: apsolutni maksimum momenta, najvece\n"
-           "  reakcije A i B sa polozajima sila i vrednosti u n + 1 preseka\n"
+           "  -x, -n, --format, --pdf i --png kao za par sila; izlaz: apsolutni maksimum\n"
+           "  momenta, najvece reakcije A i B sa polozajima sila i vrednosti u n + 1 preseka\n"
            "\n"
            "Izlazni status: 0 uspeh, 1 neuspelo zapisivanje, 2 neispravan unos.\n";
 }

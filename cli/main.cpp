@@ -58,7 +58,7 @@ bool napisi(const std::string &text)
     return false;
 }
 
-bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
+bool zapisiDatoteke(const ZahtevDatoteka &zahtev)
 {
     std::string greske;
     void *modul = otvoriModul(greske);
@@ -69,8 +69,6 @@ bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
         std::cerr << "Datoteke nisu snimljene: " << greske << "\n";
         return false;
     }
-    const ZahtevDatoteka zahtev { &p.rezultati, p.rezultati.ulaz(), o.dokument, o.pdf.value_or(""),
-        o.png.value_or("") };
     const bool snimljeno = zapisi(zahtev, greske);
     std::cerr << greske;
     return snimljeno;
@@ -84,9 +82,15 @@ int main(int argc, char *argv[])
     const std::vector<std::string> argumenti(argv + 1, argv + argc);
     if (jeNiz(argumenti)) {
         const IshodNiza niz = racunajNiz(argumenti);
-        std::cout << niz.izlaz;
         std::cerr << niz.greske;
-        return niz.status;
+        if (niz.status != izlazUspeh)
+            return niz.status;
+        if (!napisi(niz.izlaz))
+            return izlazSnimanje;
+        if (niz.pdf.empty() && niz.png.empty())
+            return izlazUspeh;
+        const ZahtevDatoteka zahtev { nullptr, {}, {}, niz.pdf, niz.png, &niz.niz };
+        return zapisiDatoteke(zahtev) ? izlazUspeh : izlazSnimanje;
     }
     const CitanjeOpcija citanje = procitajOpcije(argumenti);
     const OpcijeKalkulatora &o = citanje.opcije;
@@ -111,6 +115,8 @@ int main(int argc, char *argv[])
     if (!o.pdf && !o.png)
         return izlazUspeh;
 
-    const bool snimljeno = zapisiDatoteke(proracun, o);
+    const ZahtevDatoteka zahtev { &proracun.rezultati, proracun.rezultati.ulaz(), o.dokument,
+        o.pdf.value_or(""), o.png.value_or("") };
+    const bool snimljeno = zapisiDatoteke(zahtev);
     return snimljeno ? izlazUspeh : izlazSnimanje;
 }
