@@ -14,11 +14,6 @@
 
 namespace {
 
-std::string d2(double v)
-{
-    return NumberText::fixed(v, 2);
-}
-
 std::string broj(double v)
 {
     return NumberText::general(v);
@@ -38,37 +33,41 @@ std::vector<std::string> tabExtM(const RezultatiProracuna &r)
     return {
         "Proracun extremnih vrednosti momenata savijanja",
         "Jednacine dijagrama extremnih vednosti momenata savijanja",
-        "  Jednacina parabole I = " + d2(r.dblKonstantaAI()) + "*X- " + d2(r.dblKonstantaBI())
-            + "*X^2",
-        "  Jednacina parabole II = " + d2(r.dblKonstantaAII()) + "*X- " + d2(r.dblKonstantaBII())
-            + "*X^2- " + d2(r.dblKonstantaCII()),
+        "  Jednacina parabole I = " + NumberText::dve(r.dblKonstantaAI()) + "*X- "
+            + NumberText::dve(r.dblKonstantaBI()) + "*X^2",
+        "  Jednacina parabole II = " + NumberText::dve(r.dblKonstantaAII()) + "*X- "
+            + NumberText::dve(r.dblKonstantaBII()) + "*X^2- "
+            + NumberText::dve(r.dblKonstantaCII()),
         "Extremne vrednosti",
-        "  Parabola I  = Xmax [m] " + d2(r.dblXmaxI()) + "  Mmax [kNm] " + d2(r.dblMmaxI())
-            + "  Nulte tacke Xo1[m] " + d2(r.dblX01I()) + "  Xo2[m] " + d2(r.dblX02I()),
-        "  Parabola II = Xmax [m] " + d2(r.dblXmaxII()) + "  Mmax [kNm] " + d2(r.dblMmaxII())
-            + "  Nulte tacke Xo1[m] " + d2(r.dblX01II()) + "  Xo2[m] " + d2(r.dblX02II()),
-        "  Presek parabola I i II: X preseka [m] " + d2(r.dblXpreseka()) + "  Mpreseka [kNm] "
-            + d2(r.dblMpreseka()),
+        "  Parabola I  = Xmax [m] " + NumberText::dve(r.dblXmaxI()) + "  Mmax [kNm] "
+            + NumberText::dve(r.dblMmaxI()) + "  Nulte tacke Xo1[m] " + NumberText::dve(r.dblX01I())
+            + "  Xo2[m] " + NumberText::dve(r.dblX02I()),
+        "  Parabola II = Xmax [m] " + NumberText::dve(r.dblXmaxII()) + "  Mmax [kNm] "
+            + NumberText::dve(r.dblMmaxII()) + "  Nulte tacke Xo1[m] "
+            + NumberText::dve(r.dblX01II()) + "  Xo2[m] " + NumberText::dve(r.dblX02II()),
+        "  Presek parabola I i II: X preseka [m] " + NumberText::dve(r.dblXpreseka())
+            + "  Mpreseka [kNm] " + NumberText::dve(r.dblMpreseka()),
         "Zone vazenja",
-        "  Zona vazenja parabole I  \u00B5[m]= " + d2(r.dblZonaVazenjaParaboleI()),
-        "  Zona vazenja parabole II \u00B5[m]= " + d2(r.dblZonaVazenjaParaboleII()),
+        "  Zona vazenja parabole I  \u00B5[m]= " + NumberText::dve(r.dblZonaVazenjaParaboleI()),
+        "  Zona vazenja parabole II \u00B5[m]= " + NumberText::dve(r.dblZonaVazenjaParaboleII()),
     };
 }
 
 std::vector<std::string> tabExtT(const RezultatiProracuna &r)
 {
-    const auto zona
-        = [](double levo, double desno) { return "   " + d2(levo) + " =<X[m]<= " + d2(desno); };
+    const auto zona = [](double levo, double desno) {
+        return "   " + NumberText::dve(levo) + " =<X[m]<= " + NumberText::dve(desno);
+    };
     return {
         "Proracun extremnih vrednosti transverzalnih sila",
         "Jednacine dijagrama extremnih vrednosti transverzalnih sila",
-        "  maxT = - " + d2(r.dblKAmaxTII()) + "*X+ " + d2(r.dblKBmaxTII())
+        "  maxT = - " + NumberText::dve(r.dblKAmaxTII()) + "*X+ " + NumberText::dve(r.dblKBmaxTII())
             + zona(r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno()),
-        "  maxT = - " + d2(r.dblKAmaxTI()) + "*X+ " + d2(r.dblKBmaxTI())
+        "  maxT = - " + NumberText::dve(r.dblKAmaxTI()) + "*X+ " + NumberText::dve(r.dblKBmaxTI())
             + zona(r.dblMaxTIZonaVazenjaLevo(), r.dblMaxTIZonaVazenjaDesno()),
-        "  minT = - " + d2(r.dblKAminTI()) + "*X"
+        "  minT = - " + NumberText::dve(r.dblKAminTI()) + "*X"
             + zona(r.dblMinTIZonaVazenjaLevo(), r.dblMinTIZonaVazenjaDesno()),
-        "  minT = - " + d2(r.dblKAminTII()) + "*X+ " + d2(r.dblKBminTII())
+        "  minT = - " + NumberText::dve(r.dblKAminTII()) + "*X+ " + NumberText::dve(r.dblKBminTII())
             + zona(r.dblMinTIIZonaVazenjaLevo(), r.dblMinTIIZonaVazenjaDesno()),
     };
 }
@@ -80,17 +79,18 @@ std::vector<std::string> presekLinije(const ProracunKalkulatora &p, bool tacne)
     const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(p.rezultati, x);
     std::vector<std::string> linije {
         "Extremne vrednosti momenta savijanja u zadatom preseku",
-        "  X[m] " + d2(x) + "  Parabola I " + d2(m.MI) + "  Parabola II " + d2(m.MII)
-            + "  ext M [kNm] " + d2(m.extM),
+        "  X[m] " + NumberText::dve(x) + "  Parabola I " + NumberText::dve(m.MI) + "  Parabola II "
+            + NumberText::dve(m.MII) + "  ext M [kNm] " + NumberText::dve(m.extM),
         "Extremne vrednosti transverzalnih sila u zadatom preseku",
-        "  X[m] " + d2(x) + "  maxT[kN] " + d2(t.maxT) + "  minT[kN] " + d2(t.minT),
+        "  X[m] " + NumberText::dve(x) + "  maxT[kN] " + NumberText::dve(t.maxT) + "  minT[kN] "
+            + NumberText::dve(t.minT),
     };
     if (tacne) {
         const TacneAnvelope::TacneVrednosti t = TacneAnvelope::tacneVrednosti(p.rezultati, x);
         linije.push_back("Tacne vrednosti u preseku (svi polozaji sila)");
         for (const Velicina v : sveVelicine)
-            linije.push_back("  " + TacneAnvelope::naziv(v) + " " + d2(t[v].vrednost) + "  ("
-                + TacneAnvelope::opisPolozaja(v, t[v].polozaj) + ")");
+            linije.push_back("  " + TacneAnvelope::naziv(v) + " " + NumberText::dve(t[v].vrednost)
+                + "  (" + TacneAnvelope::opisPolozaja(v, t[v].polozaj) + ")");
     }
     return linije;
 }
@@ -100,15 +100,15 @@ std::vector<std::string> tabelaPreseka(const ProracunKalkulatora &p, bool tacne)
     std::vector<std::string> linije { "Preseci (n = " + broj(p.n) + ")" };
     for (const double x : ListingLines::preseci(p.rezultati.ulaz().L, p.n)) {
         const PoVelicini<double> k = klasicneVrednosti(p.rezultati, x);
-        std::string linija = "  x[m]= " + NumberText::fixed(x, 3);
+        std::string linija = "  x[m]= " + NumberText::tri(x);
         for (const Velicina v : sveVelicine)
-            linija += "  " + TacneAnvelope::naziv(v) + " " + d2(k[v]);
+            linija += "  " + TacneAnvelope::naziv(v) + " " + NumberText::dve(k[v]);
         if (tacne) {
             const TacneAnvelope::TacneVrednosti t = TacneAnvelope::tacneVrednosti(p.rezultati, x);
             linija += "  tacno:";
             for (const Velicina v : sveVelicine)
                 linija += (v == Velicina::ExtM ? " " : "  ") + TacneAnvelope::naziv(v) + " "
-                    + d2(t[v].vrednost);
+                    + NumberText::dve(t[v].vrednost);
         }
         linije.push_back(linija);
     }
@@ -131,7 +131,8 @@ std::string tekst(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
     if (o.tacne) {
         const auto &max = p.poredjenje.maksimum;
         blokovi.push_back({ "Tacne anvelope (svi polozaji sila)",
-            "  Apsolutni maksimum momenta " + d2(max.M) + " kNm u x = " + d2(max.x) + " m ("
+            "  Apsolutni maksimum momenta " + NumberText::dve(max.M)
+                + " kNm u x = " + NumberText::dve(max.x) + " m ("
                 + TacneAnvelope::opisPolozaja(Velicina::ExtM, max.polozaj) + ")" });
     }
     // The summary closes the output whenever the classical envelope falls short.

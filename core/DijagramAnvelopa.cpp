@@ -33,11 +33,6 @@ void writeText(DrawingSurface &surface, double x, double y, double points, const
     surface.text(text);
 }
 
-std::string value(double v)
-{
-    return NumberText::fixed(v, 2);
-}
-
 } // namespace
 
 void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
@@ -185,15 +180,20 @@ void nacrtajDijagram(const RezultatiProracuna &r, DrawingSurface &surface,
     surface.text("extT");
     surface.circle(570, 297, 25);
 
-    writeText(surface, sx * r.dblXmaxI(), 30 + sM * r.dblMmaxI(), 10, value(r.dblMmaxI()));
-    writeText(surface, sx * r.dblXpreseka(), 42 + sM * r.dblMpreseka(), 10, value(r.dblMpreseka()));
-    writeText(surface, sx * r.dblXmaxII(), 30 + sM * r.dblMmaxII(), 10, value(r.dblMmaxII()));
+    writeText(
+        surface, sx * r.dblXmaxI(), 30 + sM * r.dblMmaxI(), 10, NumberText::dve(r.dblMmaxI()));
+    writeText(surface, sx * r.dblXpreseka(), 42 + sM * r.dblMpreseka(), 10,
+        NumberText::dve(r.dblMpreseka()));
+    writeText(
+        surface, sx * r.dblXmaxII(), 30 + sM * r.dblMmaxII(), 10, NumberText::dve(r.dblMmaxII()));
 
     // The values are written as magnitudes, minT's without its sign.
-    writeText(surface, 30, 270 - sT * k.maxTLevo, 10, value(k.maxTLevo));
-    writeText(surface, sx * L + 30, 330 + sT * -k.minTDesno, 10, value(-k.minTDesno));
-    writeText(surface, sx * (L - e) + 30, 270 - sT * k.maxTKrajZone, 10, value(k.maxTKrajZone));
-    writeText(surface, sx * e + 30, 330 + sT * -k.minTKrajZone, 10, value(-k.minTKrajZone));
+    writeText(surface, 30, 270 - sT * k.maxTLevo, 10, NumberText::dve(k.maxTLevo));
+    writeText(surface, sx * L + 30, 330 + sT * -k.minTDesno, 10, NumberText::dve(-k.minTDesno));
+    writeText(
+        surface, sx * (L - e) + 30, 270 - sT * k.maxTKrajZone, 10, NumberText::dve(k.maxTKrajZone));
+    writeText(
+        surface, sx * e + 30, 330 + sT * -k.minTKrajZone, 10, NumberText::dve(-k.minTKrajZone));
     finishStage();
 
     progress.showBar(false);

@@ -15,11 +15,6 @@ constexpr double tolerancija = 0.000001;
 // More fields than any listing admits; a guard, so that no count can exhaust the memory.
 constexpr double najviseBrojPolja = 1000000;
 
-std::string broj(double value)
-{
-    return NumberText::fixed(value, 3);
-}
-
 } // namespace
 
 std::vector<double> preseci(double L, double n)
@@ -72,7 +67,8 @@ std::vector<std::string> momenti(const RezultatiProracuna &r, double n)
 {
     std::vector<std::string> linije;
     for (const RedMomenta &red : redoviMomenata(r, n))
-        linije.push_back("x[m]= " + broj(red.x) + "\t\t" + "M[kNm]= " + broj(red.M));
+        linije.push_back(
+            "x[m]= " + NumberText::tri(red.x) + "\t\t" + "M[kNm]= " + NumberText::tri(red.M));
     return linije;
 }
 
@@ -80,8 +76,8 @@ std::vector<std::string> transverzalneSile(const RezultatiProracuna &r, double n
 {
     std::vector<std::string> linije;
     for (const RedSila &red : redoviSila(r, n))
-        linije.push_back("x[m]= " + broj(red.x) + "\t\t" + "maxT[kN]= " + broj(red.maxT) + "\t\t"
-            + "minT[kN]= " + broj(red.minT));
+        linije.push_back("x[m]= " + NumberText::tri(red.x) + "\t\t" + "maxT[kN]= "
+            + NumberText::tri(red.maxT) + "\t\t" + "minT[kN]= " + NumberText::tri(red.minT));
     return linije;
 }
 

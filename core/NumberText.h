@@ -24,6 +24,17 @@ std::string full(double value);
 // that rounds to zero carries no minus sign.
 std::string fixed(double value, int decimals);
 
+// The two fixed formats every output shares: values as the windows show them ("#0.00") and
+// sections as the listings show them ("#0.000").
+inline std::string dve(double value)
+{
+    return fixed(value, 2);
+}
+inline std::string tri(double value)
+{
+    return fixed(value, 3);
+}
+
 // The rule for a numeric entry field: digits with at most one "." (which may lead or trail) and at
 // least one digit. Anything else, the lone "." among it, is no number.
 std::optional<double> parseField(std::string_view text);

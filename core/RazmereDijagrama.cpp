@@ -12,7 +12,8 @@ RazmereDijagrama razmereDijagrama(const RezultatiProracuna &r)
     s.Mref = r.dblMmaxI() > r.dblMmaxII() ? r.dblMmaxI() : r.dblMmaxII();
     s.sM = 150 / s.Mref;
     s.q = -KlasicnaAnvelopa::karakteristicneSile(r).minTDesno;
-    s.Tref = s.q < r.dblKBmaxTII() ? r.dblKBmaxTII() : s.q;
+    const double maxTLevo = KlasicnaAnvelopa::karakteristicneSile(r).maxTLevo;
+    s.Tref = s.q < maxTLevo ? maxTLevo : s.q;
     s.sT = 100 / s.Tref;
     return s;
 }

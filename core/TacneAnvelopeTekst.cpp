@@ -9,11 +9,6 @@ namespace TacneAnvelope {
 
 namespace {
 
-std::string broj(double value, int decimals)
-{
-    return NumberText::fixed(value, decimals);
-}
-
 std::string jedinica(Velicina v)
 {
     return v == Velicina::ExtM ? "kNm" : "kN";
@@ -33,10 +28,10 @@ std::string rezimeVelicine(Velicina v, const Razlika &r)
     for (std::size_t i = 0; i < r.zone.size(); ++i) {
         if (i > 0)
             linija += i + 1 == r.zone.size() ? " i " : ", ";
-        linija += "x = " + broj(r.zone[i].xOd, 3) + " do " + broj(r.zone[i].xDo, 3);
+        linija += "x = " + NumberText::tri(r.zone[i].xOd) + " do " + NumberText::tri(r.zone[i].xDo);
     }
-    return linija + "; najveca razlika " + broj(r.najveca, 2) + " " + jedinica(v) + " ("
-        + broj(r.procenat, 1) + " % tacne vrednosti) u x = " + broj(r.x, 3);
+    return linija + "; najveca razlika " + NumberText::dve(r.najveca) + " " + jedinica(v) + " ("
+        + NumberText::fixed(r.procenat, 1) + " % tacne vrednosti) u x = " + NumberText::tri(r.x);
 }
 
 } // namespace
@@ -79,7 +74,7 @@ std::string napomena(Velicina v, double klasicna, const TacnaVrednost &tacna)
 {
     if (!manjaOdTacne(v, klasicna, tacna.vrednost))
         return {};
-    return "Tacna vrednost (svi polozaji sila): " + broj(tacna.vrednost, 2) + ", "
+    return "Tacna vrednost (svi polozaji sila): " + NumberText::dve(tacna.vrednost) + ", "
         + opisPolozaja(v, tacna.polozaj);
 }
 

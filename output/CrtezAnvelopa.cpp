@@ -2,7 +2,7 @@
 
 #include "output/CrtezAnvelopa.h"
 
-#include "core/NumberText.h"
+#include "output/TekstBroja.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -25,11 +25,6 @@ struct Preslikavanje
 
     QPointF operator()(double x, double y) const { return { x0 + sx * x, y0 + sy * y }; }
 };
-
-QString tekst(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
 
 // A piece as one quadratic Bezier segment: exact for a parabola, and the map to the device is
 // affine, so the curve stays exact on any device.
@@ -161,7 +156,7 @@ void osa(QPainter &painter, const Preslikavanje &mM, const Preslikavanje &mT, do
             const QPointF t = (*m)(x, 0);
             painter.drawLine(t - QPointF(0, 4 * px), t + QPointF(0, 4 * px));
         }
-        const QString s = tekst(NumberText::general(x));
+        const QString s = qtekst(NumberText::general(x));
         const double w = fm.horizontalAdvance(s);
         natpis(painter, QPointF(std::min(mT(x, 0).x() - w / 2, desnaIvica - w), yNatpisa), s);
     }
@@ -187,8 +182,8 @@ void nacrtajAnvelope(
     // The values at the supports, where each shear envelope is largest, stand left of the plot.
     const double T0 = p.tacne[Velicina::MaxT].front().jednacina(0.0);
     const double TL = p.tacne[Velicina::MinT].back().jednacina(L);
-    const QString t0 = tekst(NumberText::fixed(T0, 2)) + QStringLiteral(" kN");
-    const QString tL = tekst(NumberText::fixed(TL, 2)) + QStringLiteral(" kN");
+    const QString t0 = dve(T0) + QStringLiteral(" kN");
+    const QString tL = dve(TL) + QStringLiteral(" kN");
     const double levo
         = rect.left() + 12 * px + std::max(fm.horizontalAdvance(t0), fm.horizontalAdvance(tL));
     const double desno = rect.right() - 16 * px;
@@ -219,9 +214,8 @@ void nacrtajAnvelope(
     painter.drawEllipse(vrh, 4 * px, 4 * px);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(Qt::black);
-    const QString maks = QStringLiteral("max M = %1 kNm, x = %2")
-                             .arg(tekst(NumberText::fixed(p.maksimum.M, 2)),
-                                 tekst(NumberText::fixed(p.maksimum.x, 3)));
+    const QString maks
+        = QStringLiteral("max M = %1 kNm, x = %2").arg(dve(p.maksimum.M), tri(p.maksimum.x));
     const double sirina = fm.horizontalAdvance(maks);
     const double xNatpisa = std::clamp(vrh.x() - sirina / 2, levo, desno - sirina);
     natpis(painter, QPointF(xNatpisa, vrh.y() + 4 * px), maks);

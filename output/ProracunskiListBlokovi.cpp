@@ -328,7 +328,6 @@ Blok listing(int broj, const RezultatiProracuna &r)
     using TacneAnvelope::zaokruzivanje;
     const auto momenti = ListingLines::redoviMomenata(r, brojPolja);
     const auto sile = ListingLines::redoviSila(r, brojPolja);
-    const auto tri = [](double v) { return QString::fromStdString(NumberText::fixed(v, 3)); };
     // A classical value short of the exact one by more than the rounding is marked: its cell
     // shaded and a star after it, so that the mark survives a black-and-white copy.
     const auto kratka

@@ -23,12 +23,6 @@ QFont slova(double points, bool bold)
     return f;
 }
 
-// As the results window shows a record value: "#0.00".
-QString dve(double value)
-{
-    return QString::fromStdString(NumberText::fixed(value, 2));
-}
-
 // An input as typed.
 QString ulazni(double value)
 {

@@ -6,6 +6,8 @@
 // a grid table, section headings, and the block (Blok) that the pages are laid out from. The
 // blocks themselves live in ProracunskiListBlokovi and ProracunskiListDijagram.
 
+#include "output/TekstBroja.h"
+
 #include <QColor>
 #include <QCoreApplication>
 #include <QFont>
@@ -55,8 +57,7 @@ inline const QColor upozorenje(0xfb, 0xe0, 0xd4);
 
 QString verzija();
 QFont slova(double points, bool bold = false);
-// As the results window shows a record value: "#0.00".
-QString dve(double value);
+
 // An input as typed.
 QString ulazni(double value);
 

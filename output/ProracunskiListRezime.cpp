@@ -16,11 +16,6 @@ namespace {
 using namespace TacneAnvelope;
 using MerodavneVrednosti::Obrazac;
 
-QString tri(double v)
-{
-    return QString::fromStdString(NumberText::fixed(v, 3));
-}
-
 QString polozaj(Velicina v, Polozaj p)
 {
     return QString::fromStdString(opisPolozaja(v, p));

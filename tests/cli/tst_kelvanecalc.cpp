@@ -4,13 +4,17 @@
 // texts, and its files against what the windows write for the same inputs.
 
 #include "ListingExamples.h"
+#include "ModalWatcher.h"
 #include "PdfText.h"
 #include "RefusalTexts.h"
 #include "UserInput.h"
 
 #include "ui/dijagram/PlatnoDijagrama.h"
+#include "ui/input/frmParametri.h"
 #include "ui/results/frmIzlazna.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -58,6 +62,8 @@ private slots:
     void answersLikeTheWindows();
     void listingIsTheSavedFile_data();
     void listingIsTheSavedFile();
+    void sameRecordAsTheInputWindow_data();
+    void sameRecordAsTheInputWindow();
     void pictureIsTheTabsDrawing();
     void writesTheSheetOrSaysWhyNot();
     void sheetCarriesDocumentFieldsAndGoverningMoment();
@@ -185,6 +191,37 @@ void tst_KelvaneCalc::listingIsTheSavedFile()
     QCOMPARE(izlaz.out, file);
     // The summary cannot go into the file's bytes; a script still sees it.
     QVERIFY(izlaz.err.startsWith("extM: klasicna anvelopa je po apsolutnoj vrednosti manja"));
+}
+
+void tst_KelvaneCalc::sameRecordAsTheInputWindow_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("start values") << pocetne;
+    QTest::newRow("a single force") << QStringList { "0", "150", "3", "6" };
+    QTest::newRow("points leading and trailing") << QStringList { ".5", "1.", "0.25", ".75" };
+}
+
+// The window and the tool take one path from the typed texts to the record: every field of the
+// record the window opens its results with equals the tool's, to the last bit.
+void tst_KelvaneCalc::sameRecordAsTheInputWindow()
+{
+    QFETCH(QStringList, texts);
+    frmParametri w;
+    w.show();
+    aktiviraj(&w);
+    const char *imena[] = { "txtSila1", "txtSila2", "txtRazmakSila", "txtRasponGrede" };
+    for (int i = 0; i < 4; ++i)
+        unesi(polje(&w, QLatin1String(imena[i])), texts[i]);
+    ModalWatcher watcher;
+    watcher.onOtherModal = [](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); };
+    izaberi(&w, "mnuProracunExtMExtT");
+
+    const Izlaz izlaz = pokreni(texts + QStringList { "--format", "json" });
+    QCOMPARE(izlaz.status, 0);
+    const QJsonObject zapis
+        = QJsonDocument::fromJson(izlaz.out).object().value(QLatin1String("rezultati")).toObject();
+    for (const PoljeRezultata &p : w.rezultati().polja())
+        QCOMPARE(zapis.value(QLatin1String(p.ime)).toDouble() == p.vrednost, true);
 }
 
 void tst_KelvaneCalc::pictureIsTheTabsDrawing()

@@ -5,9 +5,9 @@
 #include "core/EvaluacijaPreseka.h"
 #include "core/KontroleUnosa.h"
 #include "core/ListingLines.h"
-#include "core/NumberText.h"
 #include "core/TacneAnvelopeTekst.h"
 #include "output/CrtezAnvelopa.h"
+#include "output/TekstBroja.h"
 #include "ui/Controls.h"
 #include "ui/DatotekaMenu.h"
 #include "ui/Messages.h"
@@ -30,11 +30,6 @@ namespace {
 
 // A cell where the exact value is higher than the classical one.
 const QColor bojaOznake(255, 214, 170);
-
-QString dve(double value)
-{
-    return QString::fromStdString(NumberText::fixed(value, 2));
-}
 
 QLabel *oznaka(const QString &text, const char *name, QWidget *parent)
 {
@@ -247,7 +242,7 @@ void frmTacneAnvelope::mnuDatotekaProracun_Click()
         const double x = m_preseci[red];
         const PoVelicini<double> k = klasicneVrednosti(m_rezultati, x);
         const TacneVrednosti t = tacneVrednosti(m_rezultati, x);
-        auto *celijaX = new QTableWidgetItem(QString::fromStdString(NumberText::fixed(x, 3)));
+        auto *celijaX = new QTableWidgetItem(tri(x));
         celijaX->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_tblPreseci->setItem(red, 0, celijaX);
         for (int i = 0; i < 3; ++i) {

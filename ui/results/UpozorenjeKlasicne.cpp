@@ -2,8 +2,8 @@
 
 #include "ui/results/UpozorenjeKlasicne.h"
 
-#include "core/NumberText.h"
 #include "core/TacneAnvelopeTekst.h"
+#include "output/TekstBroja.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -25,17 +25,12 @@ void oboji(QLineEdit *field, bool kratka)
     field->setPalette(palette);
 }
 
-QString tekst(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
-
 } // namespace
 
 void napomeni(
     QLineEdit *field, Velicina v, double klasicna, const TacneAnvelope::TacnaVrednost &tacna)
 {
-    const QString napomena = tekst(TacneAnvelope::napomena(v, klasicna, tacna));
+    const QString napomena = qtekst(TacneAnvelope::napomena(v, klasicna, tacna));
     field->setToolTip(napomena);
     oboji(field, !napomena.isEmpty());
 }
@@ -48,8 +43,8 @@ void napomeniMaksimum(QLineEdit *mmaxI, QLineEdit *mmaxII, const RezultatiProrac
     const QString napomena = vece
         ? QCoreApplication::translate(
             "frmIzlazna", "Apsolutni maksimum (svi polozaji sila): %1 kNm u x = %2 m, %3")
-              .arg(tekst(NumberText::fixed(m.M, 2)), tekst(NumberText::fixed(m.x, 3)),
-                  tekst(TacneAnvelope::opisPolozaja(Velicina::ExtM, m.polozaj)))
+              .arg(dve(m.M), tri(m.x),
+                  qtekst(TacneAnvelope::opisPolozaja(Velicina::ExtM, m.polozaj)))
         : QString();
     for (QLineEdit *f : { mmaxI, mmaxII }) {
         f->setToolTip(napomena);
