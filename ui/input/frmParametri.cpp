@@ -10,8 +10,8 @@
 #include "ui/about/frmAbout.h"
 #include "ui/about/frmPomoc.h"
 #include "ui/basGlavni.h"
-#include "ui/results/frmIzlazna.h"
 #include "ui/niz/frmNizSila.h"
+#include "ui/results/frmIzlazna.h"
 
 #include <QLabel>
 #include <QLayout>

@@ -7,12 +7,10 @@
 #include "core/NizSilaTekst.h"
 #include "core/NumberText.h"
 #include "core/TacneAnvelopeTekst.h"
-#include "output/CrtezAnvelopa.h"
 #include "ui/Controls.h"
 #include "ui/DatotekaMenu.h"
 #include "ui/Messages.h"
 #include "ui/basGlavni.h"
-#include "ui/dlgPodaciDokumenta.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,8 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
@@ -86,43 +82,6 @@ QPushButton *dugme(const char *name, const QString &text, QWidget *parent)
 }
 
 } // namespace
-
-PlotNiza::PlotNiza(QWidget *parent)
-    : QWidget(parent)
-{
-    setObjectName(QStringLiteral("pctNizAnvelope"));
-    setMinimumSize(480, 300);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-}
-
-void PlotNiza::prikazi(const RezultatNiza &rezultat, double L)
-{
-    m_crtez = {};
-    m_crtez.tacne = rezultat.anvelope;
-    m_crtez.maksimum = rezultat.maksimum;
-    m_L = L;
-    nacrtaj();
-    update();
-}
-
-void PlotNiza::nacrtaj()
-{
-    m_image = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    m_image.fill(Qt::white);
-    QPainter painter(&m_image);
-    painter.setFont(font());
-    nacrtajAnvelope(painter, QRectF(m_image.rect()), m_crtez, m_L, true);
-}
-
-void PlotNiza::resizeEvent(QResizeEvent *)
-{
-    nacrtaj();
-}
-
-void PlotNiza::paintEvent(QPaintEvent *)
-{
-    QPainter(this).drawImage(0, 0, m_image);
-}
 
 frmNizSila::frmNizSila(const UlazniParametri &par, QWidget *parent)
     : MenuDialog(parent)
@@ -467,49 +426,6 @@ void frmNizSila::mnuDatotekaSnimi_Click()
     for (const std::string &line : csvNiza(m_preseci))
         lines.append(tekst(line));
     saveLines(this, path, lines);
-}
-
-std::optional<ProracunskiList::SadrzajNiza> frmNizSila::sadrzajIzvestaja()
-{
-    const std::optional<PodaciDokumenta> dokument = dlgPodaciDokumenta::pitaj(this);
-    if (!dokument)
-        return std::nullopt;
-    return ProracunskiList::SadrzajNiza { m_niz, *dokument, QDateTime::currentDateTime() };
-}
-
-void frmNizSila::mnuDatotekaIzvestaj_Click()
-{
-    const auto sadrzaj = sadrzajIzvestaja();
-    if (!sadrzaj)
-        return;
-    const QString path = m_dlgIzvestaj.ask();
-    if (path.isEmpty())
-        return;
-    saveWithMessage(this, path, ProracunskiList::pdfNiza(*sadrzaj),
-        tr("Greska pri snimanju izvestaja!"), tr("Izvestaj"));
-}
-
-// As the results window prints: printing to a file goes through the save routine.
-void frmNizSila::mnuDatotekaStampa_Click()
-{
-    const auto sadrzaj = sadrzajIzvestaja();
-    if (!sadrzaj)
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setFullPage(true);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("dlgStampa"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!printer.outputFileName().isEmpty()) {
-        saveWithMessage(this, printer.outputFileName(), ProracunskiList::pdfNiza(*sadrzaj),
-            tr("Greska pri stampanju izvestaja!"), tr("Izvestaj"));
-        return;
-    }
-    if (ProracunskiList::nacrtajNiz(printer, *sadrzaj) == 0)
-        Messages::error(
-            this, tr("Greska pri stampanju izvestaja!"), tr("Izvestaj nije odstampan."));
 }
 
 void frmNizSila::mnuDatotekaIzlaz_Click()
