@@ -9,8 +9,10 @@
 #include "core/Proracun.h"
 #include "core/TacneAnvelopeTekst.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -117,10 +119,8 @@ std::vector<std::string> tabelaPreseka(const ProracunKalkulatora &p, bool tacne)
 
 std::string tekst(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
-    const UlazniParametri &u = p.rezultati.ulaz();
     std::vector<std::vector<std::string>> blokovi {
-        { "Ulazni parametri: P1 = " + broj(u.P1) + " kN, P2 = " + broj(u.P2)
-            + " kN, e = " + broj(u.e) + " m, L = " + broj(u.L) + " m" },
+        { linijaUlaza(p.rezultati.ulaz()) },
         tabExtM(p.rezultati),
         tabExtT(p.rezultati),
     };
@@ -128,16 +128,12 @@ std::string tekst(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
         blokovi.push_back(presekLinije(p, o.tacne));
     if (o.brojPoljaZadat)
         blokovi.push_back(tabelaPreseka(p, o.tacne));
-    if (o.tacne) {
-        const auto &max = p.poredjenje.maksimum;
-        blokovi.push_back({ "Tacne anvelope (svi polozaji sila)",
-            "  Apsolutni maksimum momenta " + NumberText::dve(max.M)
-                + " kNm u x = " + NumberText::dve(max.x) + " m ("
-                + TacneAnvelope::opisPolozaja(Velicina::ExtM, max.polozaj) + ")" });
-    }
-    // The summary closes the output whenever the classical envelope falls short.
-    if (o.tacne || razlikujuSe(p.poredjenje))
-        blokovi.push_back(TacneAnvelope::rezime(p.poredjenje));
+    std::vector<std::string> rezime { "Rezime" };
+    for (std::string &linija : linijeRezimea(p.rezime))
+        rezime.push_back(std::move(linija));
+    blokovi.push_back(std::move(rezime));
+    // The comparison of the envelopes closes the output, so that a shortfall is the last word.
+    blokovi.push_back(TacneAnvelope::rezime(p.poredjenje));
 
     std::string izlaz;
     for (const auto &blok : blokovi) {
@@ -151,101 +147,136 @@ std::string tekst(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 
 std::string csv(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
+    const CsvDijalekt d = dijalekt(o);
     const std::vector<double> xs
         = p.x ? std::vector<double> { *p.x } : ListingLines::preseci(p.rezultati.ulaz().L, p.n);
+    const Skale &s = p.skale;
+    const PoVelicini<double> skala { { s[Jedinica::kNm], s[Jedinica::kN], s[Jedinica::kN] } };
+    std::string izlaz;
     if (o.tacne) {
-        std::string izlaz;
-        for (const std::string &linija : TacneAnvelope::csvLinije(p.rezultati, xs))
-            izlaz += linija + "\n";
-        return izlaz;
+        for (const std::string_view kolona : TacneAnvelope::csvKolone)
+            (izlaz += izlaz.empty() ? "" : std::string(1, d.separator)) += kolona;
+    } else {
+        izlaz
+            = std::string("x") + d.separator + "extM" + d.separator + "maxT" + d.separator + "minT";
     }
-    std::string izlaz = "x,extM,maxT,minT\n";
+    izlaz += '\n';
     for (const double x : xs) {
         const PoVelicini<double> k = klasicneVrednosti(p.rezultati, x);
-        izlaz += broj(x);
-        for (const Velicina v : sveVelicine)
-            izlaz += "," + broj(k[v]);
-        izlaz += "\n";
+        const auto t = o.tacne ? TacneAnvelope::tacneVrednosti(p.rezultati, x)
+                               : TacneAnvelope::TacneVrednosti {};
+        csvBroj(izlaz, x, s[Jedinica::m], d);
+        for (const Velicina v : sveVelicine) {
+            izlaz += d.separator;
+            csvBroj(izlaz, k[v], skala[v], d);
+            if (o.tacne) {
+                izlaz += d.separator;
+                csvBroj(izlaz, t[v].vrednost, skala[v], d);
+            }
+        }
+        izlaz += '\n';
     }
     return izlaz;
 }
 
-// JSON numbers at full precision: the shortest text that reads back as the same double.
-std::string j(double v)
+// A JSON number without noise, against the case's scale of its quantity.
+class JsonBrojevi
 {
-    return NumberText::full(v);
+public:
+    explicit JsonBrojevi(const Skale &s)
+        : m_s(s)
+    { }
+    std::string operator()(double v, Jedinica j) const { return NumberText::tidy(v, m_s[j]); }
+    std::string operator()(double v, Velicina q) const
+    {
+        return (*this)(v, q == Velicina::ExtM ? Jedinica::kNm : Jedinica::kN);
+    }
+    std::string procenat(double v) const { return NumberText::tidy(v, m_s.procenat); }
+
+private:
+    const Skale &m_s;
+};
+
+std::string jText(std::string_view s)
+{
+    std::string izlaz;
+    jsonTekst(izlaz, s);
+    return izlaz;
 }
 
-std::string jText(const std::string &s)
+// The values at a section, classical and exact: {"x": ..., "extM": ..., "extM_tacna": ...}.
+void jsonPresek(std::ostringstream &s, const ProracunKalkulatora &p, double x, bool polozaji)
 {
-    std::string izlaz = "\"";
-    for (const char c : s) {
-        if (c == '"' || c == '\\')
-            izlaz += '\\';
-        izlaz += c;
+    const JsonBrojevi j(p.skale);
+    const PoVelicini<double> k = klasicneVrednosti(p.rezultati, x);
+    const TacneAnvelope::TacneVrednosti t = TacneAnvelope::tacneVrednosti(p.rezultati, x);
+    s << "{\"x\": " << j(x, Jedinica::m);
+    if (polozaji) {
+        const MomentUPreseku m = momentUPreseku(p.rezultati, x);
+        s << ", \"MI\": " << j(m.MI, Jedinica::kNm) << ", \"MII\": " << j(m.MII, Jedinica::kNm);
     }
-    return izlaz + "\"";
+    for (const Velicina v : sveVelicine) {
+        const std::string ime = TacneAnvelope::naziv(v);
+        s << ", " << jText(ime) << ": " << j(k[v], v);
+        s << ", " << jText(ime + "_tacna") << ": " << j(t[v].vrednost, v);
+        if (polozaji)
+            s << ", " << jText("polozaj_" + ime + "_tacna") << ": "
+              << jText(TacneAnvelope::opisPolozaja(v, t[v].polozaj));
+    }
+    s << "}";
 }
 
 std::string json(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)
 {
+    const JsonBrojevi j(p.skale);
     std::ostringstream s;
-    const UlazniParametri &u = p.rezultati.ulaz();
-    s << "{\n  \"ulaz\": {\"P1\": " << j(u.P1) << ", \"P2\": " << j(u.P2) << ", \"e\": " << j(u.e)
-      << ", \"L\": " << j(u.L) << "},\n  \"rezultati\": {";
-    const auto polja = p.rezultati.polja();
-    for (std::size_t i = 0; i < polja.size(); ++i)
-        s << (i ? "," : "") << "\n    \"" << polja[i].ime << "\": " << j(polja[i].vrednost);
-    s << "\n  }";
+    std::string rezime;
+    jsonRezime(rezime, p.rezime, p.skale);
+    s << "{\n  \"format_version\": " << formatJson << ",\n  \"rezime\": " << rezime;
     if (p.x) {
-        const MomentUPreseku m = momentUPreseku(p.rezultati, *p.x);
-        const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(p.rezultati, *p.x);
-        s << ",\n  \"presek\": {\"x\": " << j(*p.x) << ", \"MI\": " << j(m.MI)
-          << ", \"MII\": " << j(m.MII) << ", \"extM\": " << j(m.extM) << ", \"maxT\": " << j(t.maxT)
-          << ", \"minT\": " << j(t.minT) << "}";
+        s << ",\n  \"presek\": ";
+        jsonPresek(s, p, *p.x, true);
     }
     if (o.brojPoljaZadat) {
         s << ",\n  \"preseci\": [";
-        const auto xs = ListingLines::preseci(u.L, p.n);
+        const auto xs = ListingLines::preseci(p.rezultati.ulaz().L, p.n);
         for (std::size_t i = 0; i < xs.size(); ++i) {
-            const PoVelicini<double> k = klasicneVrednosti(p.rezultati, xs[i]);
-            s << (i ? "," : "") << "\n    {\"x\": " << j(xs[i]);
-            for (const Velicina v : sveVelicine)
-                s << ", " << jText(TacneAnvelope::naziv(v)) << ": " << j(k[v]);
-            s << "}";
+            s << (i ? "," : "") << "\n    ";
+            jsonPresek(s, p, xs[i], false);
         }
         s << "\n  ]";
     }
-    if (o.tacne || razlikujuSe(p.poredjenje)) {
-        const auto &pr = p.poredjenje;
-        s << ",\n  \"tacne\": {\"maksimum\": {\"M\": " << j(pr.maksimum.M)
-          << ", \"x\": " << j(pr.maksimum.x) << "}";
-        for (const Velicina v : sveVelicine) {
-            const auto &r = pr.razlike[v];
-            s << ",\n    " << jText(TacneAnvelope::naziv(v))
-              << ": {\"najvecaRazlika\": " << j(r.najveca) << ", \"x\": " << j(r.x)
-              << ", \"klasicna\": " << j(r.klasicna) << ", \"tacna\": " << j(r.tacna)
-              << ", \"procenat\": " << j(r.procenat) << ", \"zone\": [";
-            for (std::size_t i = 0; i < r.zone.size(); ++i)
-                s << (i ? ", " : "") << "[" << j(r.zone[i].xOd) << ", " << j(r.zone[i].xDo) << "]";
-            s << "]}";
-        }
-        s << ",\n    \"rezime\": [";
-        const auto rez = TacneAnvelope::rezime(pr);
-        for (std::size_t i = 0; i < rez.size(); ++i)
-            s << (i ? ", " : "") << jText(rez[i]);
-        s << "]\n  }";
+    const auto &pr = p.poredjenje;
+    s << ",\n  \"tacne\": {";
+    for (const Velicina v : sveVelicine) {
+        const auto &r = pr.razlike[v];
+        s << "\n    " << jText(TacneAnvelope::naziv(v)) << ": {\"razlika\": " << j(r.najveca, v)
+          << ", \"x\": " << j(r.x, Jedinica::m) << ", \"klasicna\": " << j(r.klasicna, v)
+          << ", \"tacna\": " << j(r.tacna, v) << ", \"procenat\": " << j.procenat(r.procenat)
+          << ", \"zone\": [";
+        for (std::size_t i = 0; i < r.zone.size(); ++i)
+            s << (i ? ", " : "") << "[" << j(r.zone[i].xOd, Jedinica::m) << ", "
+              << j(r.zone[i].xDo, Jedinica::m) << "]";
+        s << "]},";
     }
-    s << "\n}\n";
+    s << "\n    \"rezime\": [";
+    const auto rez = TacneAnvelope::rezime(pr);
+    for (std::size_t i = 0; i < rez.size(); ++i)
+        s << (i ? ", " : "") << jText(rez[i]);
+    s << "]\n  },\n  \"rezultati\": {";
+    const auto polja = p.rezultati.polja();
+    for (std::size_t i = 0; i < polja.size(); ++i)
+        s << (i ? "," : "") << "\n    \"" << polja[i].ime
+          << "\": " << j(polja[i].vrednost, polja[i].jedinica);
+    s << "\n  }\n}\n";
     return s.str();
 }
 
 } // namespace
 
-ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o)
+ProracunKalkulatora proracunajSlucaj(const KontroleUnosa::TekstoviUlaza &tekstovi)
 {
     ProracunKalkulatora p;
-    const KontroleUnosa::TekstoviUlaza tekstovi { o.P1, o.P2, o.e, o.L };
     if (!KontroleUnosa::KontrolaDuzine(tekstovi)) {
         p.poruke.push_back("Nijedan od parametara P1, P2, e, L ne sme biti prazan.");
         return p;
@@ -258,13 +289,31 @@ ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o)
     if (!ishod.rezultati)
         return p;
     p.rezultati = *ishod.rezultati;
-    const UlazniParametri &u = p.rezultati.ulaz();
     // The window sets e to 0 without a word when P1 is 0; a script is told.
-    if (NumberText::parseField(o.e).value_or(0.0) != u.e)
+    const auto e = tekstovi[static_cast<std::size_t>(KontroleUnosa::Ulaz::RazmakSila)];
+    if (NumberText::parseField(e).value_or(0.0) != p.rezultati.ulaz().e)
         p.poruke.push_back("Napomena: P1 = 0 znaci jednu silu (P2), pa se racuna sa e = 0.");
+    p.poredjenje = TacneAnvelope::uporedi(p.rezultati);
+    p.rezime = rezimeSlucaja(p.rezultati, p.poredjenje);
+    p.skale = skale(p.rezultati, p.rezime);
+    p.prihvacen = true;
+    return p;
+}
 
+CsvDijalekt dijalekt(const OpcijeKalkulatora &o)
+{
+    return o.dijalekt == OpcijeKalkulatora::Dijalekt::ExcelSr ? excelSr : CsvDijalekt {};
+}
+
+ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o)
+{
+    ProracunKalkulatora p = proracunajSlucaj({ o.P1, o.P2, o.e, o.L });
+    if (!p.prihvacen)
+        return p;
+    const double L = p.rezultati.ulaz().L;
+    p.prihvacen = false;
     if (o.presek) {
-        const auto odbijanja = KontroleUnosa::KontrolaPreseka(*o.presek, "0", u.L);
+        const auto odbijanja = KontroleUnosa::KontrolaPreseka(*o.presek, "0", L);
         for (const auto &odbijanje : odbijanja)
             p.poruke.push_back(odbijanje.poruka);
         if (!odbijanja.empty())
@@ -279,10 +328,21 @@ ProracunKalkulatora proracunaj(const OpcijeKalkulatora &o)
         return p;
     }
     p.n = *n;
-
-    p.poredjenje = TacneAnvelope::uporedi(p.rezultati);
     p.prihvacen = true;
     return p;
+}
+
+std::string napomenaZarez(const OpcijeKalkulatora &o)
+{
+    for (const std::string &broj :
+        { o.P1, o.P2, o.e, o.L, o.presek.value_or(std::string()), o.brojPolja }) {
+        if (broj.find(',') == std::string::npos)
+            continue;
+        std::string saTackom = broj;
+        std::replace(saTackom.begin(), saTackom.end(), ',', '.');
+        return "Decimalni znak je tacka \".\": " + saTackom + ", ne " + broj + ".\n";
+    }
+    return {};
 }
 
 std::string ispisi(const ProracunKalkulatora &p, const OpcijeKalkulatora &o)

@@ -2,6 +2,8 @@
 
 #include "cli/Opcije.h"
 
+#include "core/Studija.h"
+
 #include <string_view>
 
 namespace {
@@ -10,6 +12,24 @@ bool jeOpcija(std::string_view a)
 {
     // "-5" would be a negative number, which no input admits; "-" alone is no option either.
     return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9') && a[1] != '.';
+}
+
+// What keeps a study from running, or the empty text.
+std::string greskaStudije(const OpcijeKalkulatora &o, const std::vector<std::string> &ulazi)
+{
+    if (o.rasponi && o.slucajevi)
+        return "Opcije --spans i --batch ne idu zajedno.";
+    if (o.presek || o.brojPoljaZadat || o.listing != OpcijeKalkulatora::Listing::None || o.pdf
+        || o.png)
+        return "Uz --spans i --batch ne idu -x, -n, --listing, --pdf ni --png.";
+    if (o.rasponi && !Studija::procitajRaspone(*o.rasponi))
+        return "Opcija --spans prima OD:DO:KORAK, npr. 4:23:1: tri broja, KORAK veci od nule, DO "
+               "ne manji od OD.";
+    if (o.rasponi && ulazi.size() != 3)
+        return "Uz --spans idu tacno tri ulazna parametra: P1 P2 e.";
+    if (o.slucajevi && !ulazi.empty())
+        return "Uz --batch ulazni parametri dolaze iz datoteke, ne iz komandne linije.";
+    return {};
 }
 
 // The document field an option names, or none.
@@ -28,6 +48,8 @@ std::string *polje(PodaciDokumenta &d, const std::string &ime)
 std::string uputstvo()
 {
     return "Upotreba: kelvane-calc P1 P2 e L [opcije]\n"
+           "         kelvane-calc P1 P2 e --spans OD:DO:KORAK [--format F] [--csv-dialect D]\n"
+           "         kelvane-calc --batch DATOTEKA|- [--format F] [--csv-dialect D]\n"
            "Anvelope ekstremnih momenata savijanja i transverzalnih sila proste grede pod dve\n"
            "spregnute pokretne sile (P1 levo, P2 na rastojanju e desno od nje). P1 i P2 u kN,\n"
            "e i L u m, decimalna tacka \".\".\n"
@@ -38,8 +60,14 @@ std::string uputstvo()
            "  --listing m|t          listing momenata (m) ili transverzalnih sila (t), bajt po\n"
            "                         bajt kao datoteka koju snima prozor listinga\n"
            "  --exact                tacne anvelope (svi polozaji sila) pored klasicnih\n"
-           "  --format text|csv|json text (podrazumevano), csv: red po preseku, json: sva polja\n"
-           "                         proracuna punom tacnoscu\n"
+           "  --format text|csv|json text (podrazumevano), csv: red po preseku, json: rezime,\n"
+           "                         klasicne i tacne vrednosti i sva polja proracuna\n"
+           "  --csv-dialect standard|excel-sr\n"
+           "                         standard: \",\" izmedju polja, \".\" u brojevima;\n"
+           "                         excel-sr: \";\" izmedju polja, \",\" u brojevima\n"
+           "  --spans OD:DO:KORAK    studija raspona: L = OD, OD + KORAK, ... do DO\n"
+           "  --batch DATOTEKA|-     studija slucajeva: red \"P1,P2,e,L\" po slucaju (prvi red\n"
+           "                         moze biti zaglavlje), \"-\" za standardni ulaz\n"
            "  --pdf FILE             proracunski list u PDF-u\n"
            "  --png FILE             dijagram kao na kartici \"dijagram\" (620 x 465)\n"
            "  --project, --element, --author, --checker, --revision TEKST\n"
@@ -56,7 +84,22 @@ std::string uputstvo()
            "  -x, -n, --format, --pdf i --png kao za par sila; izlaz: apsolutni maksimum\n"
            "  momenta, najvece reakcije A i B sa polozajima sila i vrednosti u n + 1 preseka\n"
            "\n"
-           "Izlazni status: 0 uspeh, 1 neuspelo zapisivanje, 2 neispravan unos.\n";
+           "Studija daje red po slucaju (csv), objekat (json) ili linije (text); odbijen\n"
+           "slucaj daje red sa porukom. Kljucevi rezimea (CSV kolone i JSON \"rezime\"):\n"
+           "  P1, P2 [kN], e, L [m]                ulazni parametri\n"
+           "  Mmax_klasicna, x_Mmax_klasicna       najveci klasicni moment [kNm] i presek [m]\n"
+           "  Mmax_tacna, x_Mmax_tacna,            apsolutni maksimum momenta [kNm], presek [m]\n"
+           "  polozaj_Mmax_tacna                   i polozaj sila\n"
+           "  TA_tacna, polozaj_TA_tacna           najveca sila na osloncu A [kN] i polozaj\n"
+           "  TB_tacna, polozaj_TB_tacna           najmanja (negativna) sila na osloncu B [kN]\n"
+           "  razlika_extM, procenat_extM, ...     najveci manjak klasicne anvelope extM, maxT,\n"
+           "                                       minT [kNm, kN] i u % tacne; 0 kad se slazu\n"
+           "  poruka                               zasto je slucaj odbijen\n"
+           "JSON preseka: x, extM, maxT, minT (klasicne) i extM_tacna, maxT_tacna, minT_tacna.\n"
+           "Brojevi u CSV i JSON: 10 znacajnih cifara prema najvecoj vrednosti iste velicine.\n"
+           "\n"
+           "Izlazni status: 0 uspeh, 1 neuspelo zapisivanje, 2 neispravan unos (u studiji: bar\n"
+           "jedan slucaj odbijen).\n";
 }
 
 CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
@@ -92,6 +135,7 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
         }
         const bool poznata = ime == "-x" || ime == "--at" || ime == "-n" || ime == "--sections"
             || ime == "--listing" || ime == "--format" || ime == "--pdf" || ime == "--png"
+            || ime == "--csv-dialect" || ime == "--spans" || ime == "--batch"
             || polje(o.dokument, ime);
         if (!poznata) {
             c.greska = "Nepoznata opcija: " + a;
@@ -129,6 +173,19 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
                 c.greska = "Opcija --format prima text, csv ili json.";
                 return c;
             }
+        } else if (ime == "--csv-dialect") {
+            if (*vrednost == "standard")
+                o.dijalekt = OpcijeKalkulatora::Dijalekt::Standard;
+            else if (*vrednost == "excel-sr")
+                o.dijalekt = OpcijeKalkulatora::Dijalekt::ExcelSr;
+            else {
+                c.greska = "Opcija --csv-dialect prima standard ili excel-sr.";
+                return c;
+            }
+        } else if (ime == "--spans") {
+            o.rasponi = *vrednost;
+        } else if (ime == "--batch") {
+            o.slucajevi = *vrednost;
         } else if (std::string *p = polje(o.dokument, ime)) {
             *p = *vrednost;
         } else if (vrednost->empty()) {
@@ -143,6 +200,15 @@ CitanjeOpcija procitajOpcije(const std::vector<std::string> &argumenti)
     }
     if (o.pomoc || o.verzija)
         return c;
+    if (o.rasponi || o.slucajevi) {
+        c.greska = greskaStudije(o, ulazi);
+        if (c.greska.empty() && o.rasponi) {
+            o.P1 = ulazi[0];
+            o.P2 = ulazi[1];
+            o.e = ulazi[2];
+        }
+        return c;
+    }
     if (ulazi.size() != 4) {
         c.greska = "Potrebna su tacno cetiri ulazna parametra: P1 P2 e L.";
         return c;

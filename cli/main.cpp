@@ -8,6 +8,7 @@
 #include "cli/Ispis.h"
 #include "cli/NizIspis.h"
 #include "cli/Opcije.h"
+#include "cli/Studija.h"
 #include "core/VersionText.h"
 
 #include <dlfcn.h>
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 namespace {
@@ -74,6 +76,27 @@ bool zapisiDatoteke(const ZahtevDatoteka &zahtev)
     return snimljeno;
 }
 
+int studija(const OpcijeKalkulatora &o)
+{
+    IshodStudije ishod;
+    if (o.rasponi) {
+        ishod = studijaRaspona(o, std::cout);
+    } else if (*o.slucajevi == "-") {
+        ishod = studijaSlucajeva(o, std::cin, std::cout);
+    } else {
+        std::ifstream datoteka(*o.slucajevi);
+        if (!datoteka) {
+            std::cerr << "Datoteka " << *o.slucajevi << " nije procitana: " << std::strerror(errno)
+                      << "\n";
+            return izlazUnos;
+        }
+        ishod = studijaSlucajeva(o, datoteka, std::cout);
+    }
+    if (!napisi({}))
+        return izlazSnimanje;
+    return ishod.odbijenih > 0 ? izlazUnos : izlazUspeh;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -103,11 +126,16 @@ int main(int argc, char *argv[])
         return napisi(o.pomoc ? uputstvo() : versionText("kelvane-calc")) ? izlazUspeh
                                                                           : izlazSnimanje;
 
+    if (o.rasponi || o.slucajevi)
+        return studija(o);
+
     const ProracunKalkulatora proracun = proracunaj(o);
     for (const std::string &poruka : proracun.poruke)
         std::cerr << poruka << "\n";
-    if (!proracun.prihvacen)
+    if (!proracun.prihvacen) {
+        std::cerr << napomenaZarez(o);
         return izlazUnos;
+    }
 
     if (!napisi(ispisi(proracun, o)))
         return izlazSnimanje;

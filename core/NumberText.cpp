@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace NumberText {
@@ -67,6 +68,56 @@ std::string plain(const std::string &digits, int exponent, std::string &fraction
 bool allZeros(std::string_view s)
 {
     return s.find_first_not_of('0') == std::string_view::npos;
+}
+
+constexpr int tidyDigits = 10;
+
+// The powers of ten that a double holds exactly.
+constexpr int maxExactPower = 22;
+constexpr double exactPowers[maxExactPower + 1] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
+    1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+
+// The power of ten of the first digit of a positive magnitude after its rounding to 10 digits, so
+// that 9.99999999999 counts as 10.
+int tidyExponent(double magnitude)
+{
+    int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    const int shift = tidyDigits - 1 - exponent;
+    if (shift >= 0 && shift <= maxExactPower) {
+        // log10 may miss by one next to a power of ten; the rounding may carry into the next one.
+        const long long digits = std::llround(magnitude * exactPowers[shift]);
+        if (digits >= 10'000'000'000LL)
+            ++exponent;
+        else if (digits < 1'000'000'000LL)
+            --exponent;
+        return exponent;
+    }
+    char buffer[64];
+    const auto result = std::to_chars(
+        buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, tidyDigits - 1);
+    const char *e = std::find(buffer, result.ptr, 'e') + 1;
+    std::from_chars(e + (*e == '+'), result.ptr, exponent);
+    return exponent;
+}
+
+// The decimal units / 10^decimals, without trailing zeros and without the sign of a zero.
+std::string fromUnits(long long units, int decimals)
+{
+    if (units == 0)
+        return "0";
+    char buffer[48];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, units < 0 ? -units : units);
+    std::string digits(buffer, result.ptr);
+    if (static_cast<int>(digits.size()) <= decimals)
+        digits.insert(0, decimals + 1 - digits.size(), '0');
+    std::string text = units < 0 ? "-" : "";
+    text.append(digits, 0, digits.size() - decimals);
+    std::size_t last = digits.find_last_not_of('0');
+    if (last + 1 > digits.size() - decimals) {
+        text += '.';
+        text.append(digits, digits.size() - decimals, last + 1 - (digits.size() - decimals));
+    }
+    return text;
 }
 
 } // namespace
@@ -168,6 +219,44 @@ std::string full(double value)
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+std::string tidy(double value, double scale, char decimalPoint)
+{
+    const double magnitude = std::max(std::abs(scale), std::abs(value));
+    if (!std::isfinite(value) || !std::isfinite(magnitude))
+        return full(value);
+    if (magnitude == 0.0)
+        return "0";
+    const int decimals = tidyDigits - 1 - tidyExponent(magnitude);
+    std::string text;
+    if (decimals >= 0 && decimals <= maxExactPower) {
+        // |value| below the magnitude leaves at most 10 digits: the units fit an integer, and a
+        // study writes a million numbers, so no general decimal conversion here.
+        text = fromUnits(std::llround(value * exactPowers[decimals]), decimals);
+    } else {
+        // Rounded in decimal from the exact binary value.
+        char buffer[512];
+        const auto result = decimals >= 0
+            ? std::to_chars(
+                buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
+            : std::to_chars(buffer, buffer + sizeof buffer,
+                std::round(value / std::pow(10.0, -decimals)) * std::pow(10.0, -decimals),
+                std::chars_format::fixed);
+        text.assign(buffer, result.ptr);
+        if (text.find('.') != std::string::npos) {
+            text.erase(text.find_last_not_of('0') + 1);
+            if (text.back() == '.')
+                text.pop_back();
+        }
+        if (text == "-0")
+            text = "0";
+    }
+    // At most 10 significant digits are left, too few for a shorter text to read back as the
+    // same double: this is the shortest one.
+    if (decimalPoint != '.')
+        std::replace(text.begin(), text.end(), '.', decimalPoint);
+    return text;
 }
 
 } // namespace NumberText

@@ -19,6 +19,14 @@ std::string general(double value);
 // "414", "2.5120772946859904", "1e-07".
 std::string full(double value);
 
+// The form for files that scripts and spreadsheets read (CSV, JSON): the value rounded (half away
+// from zero, as fixed does) to 10 significant digits relative to scale, the largest magnitude among
+// the values of its quantity, and written as the shortest plain decimal that reads back as that; so
+// a value below that resolution is "0", never "-0", and 86.4000000000001 is "86.4". A scale below
+// the value's own magnitude counts as that magnitude. decimalPoint is "." except for a spreadsheet
+// that wants ",".
+std::string tidy(double value, double scale, char decimalPoint = '.');
+
 // The fixed formats "#0" (decimals 0), "#0.00" (2) and "#0.000" (3). The value is taken in its
 // 15-significant-digit form and rounded half away from zero, so 2.675 gives "2.68"; a result
 // that rounds to zero carries no minus sign.

@@ -2,6 +2,7 @@
 
 #include "core/RezultatiProracuna.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,8 +40,9 @@ void RezultatiProracuna::proracunajMomente(const UlazniParametri &ulaz)
     m_dblX01I = 0;
     m_dblX02I = m_dblXmaxI + m_dblXmaxI;
 
-    // D is ((L - e*P1/R)/2)^2 in real arithmetic, so it is never negative for accepted inputs.
-    const auto D = [&] { return kvadrat(m_dblXmaxII) - ((P1 * L) * e) / m_dblR; };
+    // D is ((L - e*P1/R)/2)^2 in real arithmetic; rounding can take it a hair below zero when
+    // e*P1/R is within rounding of L (P2 tiny, e next to L), where both roots are XmaxII.
+    const auto D = [&] { return std::max(0.0, kvadrat(m_dblXmaxII) - ((P1 * L) * e) / m_dblR); };
     m_dblX01II = m_dblXmaxII - std::sqrt(D());
     m_dblX02II = std::sqrt(D()) + m_dblXmaxII;
 
@@ -87,41 +89,41 @@ void RezultatiProracuna::proracunajTransverzalneSile(const UlazniParametri &ulaz
 std::vector<PoljeRezultata> RezultatiProracuna::polja() const
 {
     return {
-        { "dblR", m_dblR },
-        { "dblXr", m_dblXr },
-        { "dblA1", m_dblA1 },
-        { "dblA2", m_dblA2 },
-        { "dblX01I", m_dblX01I },
-        { "dblX02I", m_dblX02I },
-        { "dblXmaxI", m_dblXmaxI },
-        { "dblX01II", m_dblX01II },
-        { "dblX02II", m_dblX02II },
-        { "dblXmaxII", m_dblXmaxII },
-        { "dblXpreseka", m_dblXpreseka },
-        { "dblMmaxI", m_dblMmaxI },
-        { "dblMmaxII", m_dblMmaxII },
-        { "dblMpreseka", m_dblMpreseka },
-        { "dblKonstantaAI", m_dblKonstantaAI },
-        { "dblKonstantaBI", m_dblKonstantaBI },
-        { "dblKonstantaAII", m_dblKonstantaAII },
-        { "dblKonstantaBII", m_dblKonstantaBII },
-        { "dblKonstantaCII", m_dblKonstantaCII },
-        { "dblZonaVazenjaParaboleI", m_dblZonaVazenjaParaboleI },
-        { "dblZonaVazenjaParaboleII", m_dblZonaVazenjaParaboleII },
-        { "dblKAmaxTII", m_dblKAmaxTII },
-        { "dblKBmaxTII", m_dblKBmaxTII },
-        { "dblKAmaxTI", m_dblKAmaxTI },
-        { "dblKBmaxTI", m_dblKBmaxTI },
-        { "dblKAminTI", m_dblKAminTI },
-        { "dblKAminTII", m_dblKAminTII },
-        { "dblKBminTII", m_dblKBminTII },
-        { "dblMaxTIIZonaVazenjaLevo", m_dblMaxTIIZonaVazenjaLevo },
-        { "dblMaxTIIZonaVazenjaDesno", m_dblMaxTIIZonaVazenjaDesno },
-        { "dblMaxTIZonaVazenjaLevo", m_dblMaxTIZonaVazenjaLevo },
-        { "dblMaxTIZonaVazenjaDesno", m_dblMaxTIZonaVazenjaDesno },
-        { "dblMinTIZonaVazenjaLevo", m_dblMinTIZonaVazenjaLevo },
-        { "dblMinTIZonaVazenjaDesno", m_dblMinTIZonaVazenjaDesno },
-        { "dblMinTIIZonaVazenjaLevo", m_dblMinTIIZonaVazenjaLevo },
-        { "dblMinTIIZonaVazenjaDesno", m_dblMinTIIZonaVazenjaDesno },
+        { "dblR", m_dblR, Jedinica::kN },
+        { "dblXr", m_dblXr, Jedinica::m },
+        { "dblA1", m_dblA1, Jedinica::m },
+        { "dblA2", m_dblA2, Jedinica::m },
+        { "dblX01I", m_dblX01I, Jedinica::m },
+        { "dblX02I", m_dblX02I, Jedinica::m },
+        { "dblXmaxI", m_dblXmaxI, Jedinica::m },
+        { "dblX01II", m_dblX01II, Jedinica::m },
+        { "dblX02II", m_dblX02II, Jedinica::m },
+        { "dblXmaxII", m_dblXmaxII, Jedinica::m },
+        { "dblXpreseka", m_dblXpreseka, Jedinica::m },
+        { "dblMmaxI", m_dblMmaxI, Jedinica::kNm },
+        { "dblMmaxII", m_dblMmaxII, Jedinica::kNm },
+        { "dblMpreseka", m_dblMpreseka, Jedinica::kNm },
+        { "dblKonstantaAI", m_dblKonstantaAI, Jedinica::kN },
+        { "dblKonstantaBI", m_dblKonstantaBI, Jedinica::kNPoM },
+        { "dblKonstantaAII", m_dblKonstantaAII, Jedinica::kN },
+        { "dblKonstantaBII", m_dblKonstantaBII, Jedinica::kNPoM },
+        { "dblKonstantaCII", m_dblKonstantaCII, Jedinica::kNm },
+        { "dblZonaVazenjaParaboleI", m_dblZonaVazenjaParaboleI, Jedinica::m },
+        { "dblZonaVazenjaParaboleII", m_dblZonaVazenjaParaboleII, Jedinica::m },
+        { "dblKAmaxTII", m_dblKAmaxTII, Jedinica::kNPoM },
+        { "dblKBmaxTII", m_dblKBmaxTII, Jedinica::kN },
+        { "dblKAmaxTI", m_dblKAmaxTI, Jedinica::kNPoM },
+        { "dblKBmaxTI", m_dblKBmaxTI, Jedinica::kN },
+        { "dblKAminTI", m_dblKAminTI, Jedinica::kNPoM },
+        { "dblKAminTII", m_dblKAminTII, Jedinica::kNPoM },
+        { "dblKBminTII", m_dblKBminTII, Jedinica::kN },
+        { "dblMaxTIIZonaVazenjaLevo", m_dblMaxTIIZonaVazenjaLevo, Jedinica::m },
+        { "dblMaxTIIZonaVazenjaDesno", m_dblMaxTIIZonaVazenjaDesno, Jedinica::m },
+        { "dblMaxTIZonaVazenjaLevo", m_dblMaxTIZonaVazenjaLevo, Jedinica::m },
+        { "dblMaxTIZonaVazenjaDesno", m_dblMaxTIZonaVazenjaDesno, Jedinica::m },
+        { "dblMinTIZonaVazenjaLevo", m_dblMinTIZonaVazenjaLevo, Jedinica::m },
+        { "dblMinTIZonaVazenjaDesno", m_dblMinTIZonaVazenjaDesno, Jedinica::m },
+        { "dblMinTIIZonaVazenjaLevo", m_dblMinTIIZonaVazenjaLevo, Jedinica::m },
+        { "dblMinTIIZonaVazenjaDesno", m_dblMinTIIZonaVazenjaDesno, Jedinica::m },
     };
 }

@@ -18,11 +18,15 @@ struct UlazniParametri
     double L = 0.0;
 };
 
+// The unit of a field: values of one unit are one quantity for output that rounds them alike.
+enum class Jedinica { m, kN, kNm, kNPoM };
+
 // One field of the record by its name, for output that lists them all.
 struct PoljeRezultata
 {
     const char *ime;
     double vrednost;
+    Jedinica jedinica;
 };
 
 class RezultatiProracuna

@@ -80,10 +80,10 @@ std::string napomena(Velicina v, double klasicna, const TacnaVrednost &tacna)
 
 std::vector<std::string> csvLinije(const RezultatiProracuna &r, const std::vector<double> &xs)
 {
-    std::vector<std::string> linije {
-        "x [m],extM klasicna [kNm],extM tacna [kNm],maxT klasicna [kN],maxT tacna [kN],"
-        "minT klasicna [kN],minT tacna [kN]",
-    };
+    std::string zaglavlje;
+    for (const std::string_view kolona : csvKolone)
+        (zaglavlje += zaglavlje.empty() ? "" : ",") += kolona;
+    std::vector<std::string> linije { zaglavlje };
     for (const double x : xs) {
         const PoVelicini<double> k = klasicneVrednosti(r, x);
         const TacneVrednosti t = tacneVrednosti(r, x);

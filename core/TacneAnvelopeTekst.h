@@ -9,7 +9,9 @@
 
 #include "core/TacneAnvelope.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace TacneAnvelope {
@@ -31,8 +33,13 @@ std::vector<std::string> rezime(const Poredjenje &p);
 // position when the classical one falls short by more than the rounding, else the empty text.
 std::string napomena(Velicina v, double klasicna, const TacnaVrednost &tacna);
 
-// The values at the sections xs as CSV lines: a header, then x, classical and exact extM, maxT,
-// minT, with "," between the fields, "." decimals and up to 15 significant digits.
+// The columns of the values at sections: x, then the classical and the exact extM, maxT, minT.
+inline constexpr std::array<std::string_view, 7> csvKolone { "x [m]", "extM klasicna [kNm]",
+    "extM tacna [kNm]", "maxT klasicna [kN]", "maxT tacna [kN]", "minT klasicna [kN]",
+    "minT tacna [kN]" };
+
+// The values at the sections xs as CSV lines: the columns' header, then one line per section, with
+// "," between the fields, "." decimals and up to 15 significant digits.
 std::vector<std::string> csvLinije(const RezultatiProracuna &r, const std::vector<double> &xs);
 
 } // namespace TacneAnvelope

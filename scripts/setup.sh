@@ -16,6 +16,9 @@ packages+=(poppler-utils)
 packages+=(g++-mingw-w64-x86-64)
 # The format check of the test command.
 packages+=(clang-format)
+# The fuzz targets need clang's libFuzzer; it and clang's sanitizer runtimes are in libclang-rt-dev,
+# which clang only recommends.
+packages+=(clang libclang-rt-dev)
 packages+=("$@")
 
 missing=()

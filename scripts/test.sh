@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks that every source names its licence and every C++ source
 # follows .clang-format, builds Kelvane with its tests and runs every test through CTest: once as
-# released, once under AddressSanitizer and UndefinedBehaviorSanitizer. The Windows-only registry
-# adapter, which no build here compiles, is checked with the Windows cross compiler.
+# released, once under AddressSanitizer and UndefinedBehaviorSanitizer; then each fuzz target for
+# 15 seconds. The Windows-only registry adapter, which no build here compiles, is checked with the
+# Windows cross compiler.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,3 +28,6 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVAN
 ninja -C build-sanitize
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure
+
+# Every parser of outside text against generated inputs, about a minute in all.
+scripts/fuzz.sh 15

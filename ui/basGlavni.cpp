@@ -19,15 +19,10 @@ namespace basGlavni {
 
 int KontrolaTastera(int key, const QString &text)
 {
-    const bool imaTacku = text.contains(QLatin1Char('.'));
-    QString dozvoljeni = QString(QChar(kodBackspace)) + QStringLiteral("1234567890");
-    if (!imaTacku)
-        dozvoljeni += QLatin1Char('.');
-    if (key <= 0 || key > 0xFFFF || !dozvoljeni.contains(QChar(key))) {
+    const int znak = UnosBroja::KontrolaTastera(key, text.toStdU16String());
+    if (znak == 0)
         QApplication::beep();
-        return 0;
-    }
-    return key;
+    return znak;
 }
 
 std::optional<int> kodZnaka(const QKeyEvent &event)
@@ -83,35 +78,42 @@ QWidget *clickedControl(QWidget *target)
     return nullptr;
 }
 
-// Limits what the user types or pastes. QLineEdit::setMaxLength would also cut what the program
-// writes, and the program may write longer texts than the user may type.
-class LengthValidator : public QValidator
+// What the user types or pastes: UnosBroja::izmena limits the length and makes a pasted comma the
+// decimal point. QLineEdit::setMaxLength would also cut what the program writes, and the program
+// may write longer texts than the user may type.
+class EntryValidator : public QValidator
 {
 public:
-    LengthValidator(int maxLength, QLineEdit *field)
+    EntryValidator(int maxLength, QLineEdit *field)
         : QValidator(field)
         , m_field(field)
         , m_maxLength(maxLength)
-        , m_length(field->text().size())
+        , m_text(field->text())
     {
-        connect(field, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_length = text.size(); });
+        connect(
+            field, &QLineEdit::textChanged, this, [this](const QString &text) { m_text = text; });
     }
 
     State validate(QString &input, int &) const override
     {
         // A text the program writes (setText leaves the field unmodified) must pass: once the
-        // field holds a text judged Invalid, QLineEdit stops undoing the user's edits. The user
-        // may shorten such a longer text but not lengthen it.
-        if (!m_field->isModified() || input.size() <= m_maxLength || input.size() < m_length)
+        // field holds a text judged Invalid, QLineEdit stops undoing the user's edits.
+        if (!m_field->isModified())
             return Acceptable;
-        return Invalid;
+        const auto kept = UnosBroja::izmena(
+            m_text.toStdU16String(), input.toStdU16String(), std::size_t(m_maxLength));
+        if (!kept)
+            return Invalid;
+        // Only a pasted comma changes the text (QLineEdit then forgets its undo history); a typed
+        // comma is inserted as a point before it gets here.
+        input = QString::fromStdU16String(*kept);
+        return Acceptable;
     }
 
 private:
     QLineEdit *m_field;
     int m_maxLength;
-    int m_length; // of the text before the change being validated
+    QString m_text; // before the change being validated
 };
 
 // Keys and focus of one field.
@@ -146,24 +148,33 @@ private:
         const auto kod = basGlavni::kodZnaka(*event);
         if (!kod)
             return false;
-        return basGlavni::KontrolaTastera(*kod, m_field->text()) == 0;
+        const int znak = basGlavni::KontrolaTastera(*kod, m_field->text());
+        if (znak == 0)
+            return true;
+        if (znak == *kod)
+            return false;
+        // The decimal comma goes in as the point it stands for.
+        m_field->insert(QString(QChar(znak)));
+        return true;
     }
 
     // Text composed by an input method (a dead key, a compose sequence, an IME) arrives as one
     // commit, not as key presses. Its characters pass the key filter as if typed one by one, the
-    // first replacing the selection; a commit with refused characters is sent on without them.
+    // first replacing the selection; a commit with refused characters is sent on without them,
+    // with a comma as the point the filter makes of it.
     bool inputMethod(QInputMethodEvent *event)
     {
         const QString commit = event->commitString();
         QString text = m_field->text();
         QString accepted;
         for (const QChar c : commit) {
-            if (basGlavni::KontrolaTastera(c.unicode(), text) == 0)
+            const int znak = basGlavni::KontrolaTastera(c.unicode(), text);
+            if (znak == 0)
                 continue;
             if (accepted.isEmpty() && m_field->hasSelectedText())
                 text.remove(m_field->selectionStart(), m_field->selectedText().size());
-            accepted += c;
-            text += c;
+            accepted += QChar(znak);
+            text += QChar(znak);
         }
         if (accepted == commit)
             return false;
@@ -248,7 +259,7 @@ void installClickGuard()
 void attach(QLineEdit *field, int maxLength)
 {
     field->setProperty(numericFieldProperty, true);
-    field->setValidator(new LengthValidator(maxLength, field));
+    field->setValidator(new EntryValidator(maxLength, field));
     field->installEventFilter(new FieldFilter(field));
     installClickGuard();
 }

@@ -3,9 +3,12 @@
 #pragma once
 
 // basGlavni: what every numeric entry field of every window shares. The key filter
-// KontrolaTastera works on classic character codes; NumericField maps Qt's key events onto those
-// codes and adds the other two rules: the whole text is selected on entry, and an empty field
-// cannot be left by Tab, Shift+Tab or a click on another control.
+// KontrolaTastera works on classic character codes (its rule lives in core/UnosBroja);
+// NumericField maps Qt's key events onto those codes and adds the other rules: what an edit may
+// leave in the field (a comma is a decimal point, the length limit), the whole text is selected
+// on entry, and an empty field cannot be left by Tab, Shift+Tab or a click on another control.
+
+#include "core/UnosBroja.h"
 
 #include <QString>
 
@@ -16,13 +19,13 @@ class QLineEdit;
 
 namespace basGlavni {
 
-constexpr int kodBackspace = 8;
-constexpr int kodTab = 9;
-constexpr int kodEnter = 13;
-constexpr int kodEscape = 27;
+using UnosBroja::kodBackspace;
+using UnosBroja::kodEnter;
+using UnosBroja::kodEscape;
+using UnosBroja::kodTab;
 
-// Lets through a digit, Backspace, or a "." while the text holds none; returns key for those and 0
-// (with the system beep) for every other character.
+// Lets through a digit, Backspace, or a "." while the text holds none, a "," as that ".";
+// returns the character the field takes and 0 (with the system beep) for every other character.
 int KontrolaTastera(int key, const QString &text);
 
 // The classic character code of a key press: Ctrl+A..Ctrl+Z are 1..26, Backspace 8, Tab 9,

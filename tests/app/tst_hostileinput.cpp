@@ -56,7 +56,7 @@ const Kucanje kucanja[] = {
     { "exponent", QStringLiteral("8e"), QStringLiteral("8") },
     { "minus", QStringLiteral("-8"), QStringLiteral("8") },
     { "plus", QStringLiteral("+8"), QStringLiteral("8") },
-    { "comma", QStringLiteral("8,"), QStringLiteral("8") },
+    { "comma", QStringLiteral("8,"), QStringLiteral("8.") },
     { "spaces", QStringLiteral(" 8 "), QStringLiteral("8") },
     { "second point", QStringLiteral("8.5."), QStringLiteral("8.5") },
     { "Ctrl+A selects nothing", QStringLiteral("8{Ctrl+A}."), QStringLiteral("8.") },
@@ -116,8 +116,9 @@ void kolone()
 }
 
 // Rows for every way of entering text into the field. shown is what the field then holds: the
-// characters the filter lets through, or the pasted text, up to the field's maximum length; a
-// paste that would make the text longer than that leaves the text as it was.
+// characters the filter lets through (a comma as the point), or the pasted text with its commas as
+// points, up to the field's maximum length; a paste that would make the text longer than that
+// leaves the text as it was.
 void dodajRedove(const QString &window, const QString &tag, const Polje &p)
 {
     for (const Kucanje &k : kucanja) {
@@ -125,7 +126,8 @@ void dodajRedove(const QString &window, const QString &tag, const Polje &p)
             << window << p.name << int(Kucanjem) << k.keys << k.accepted.left(p.maxLength);
     }
     for (const Lepljenje &l : lepljenja) {
-        const QString candidate = l.nacin == LepljenjemNaKraj ? p.start + l.text : l.text;
+        const QString candidate = QString(l.nacin == LepljenjemNaKraj ? p.start + l.text : l.text)
+                                      .replace(QLatin1Char(','), QLatin1Char('.'));
         QTest::addRow("%s, pasted %s", qPrintable(tag), l.tag)
             << window << p.name << int(l.nacin) << l.text
             << (candidate.size() <= p.maxLength ? candidate : p.start);

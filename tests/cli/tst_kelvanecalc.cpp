@@ -9,13 +9,13 @@
 #include "RefusalTexts.h"
 #include "UserInput.h"
 
+#include "cli/Ispis.h"
 #include "ui/dijagram/PlatnoDijagrama.h"
 #include "ui/input/frmParametri.h"
 #include "ui/results/frmIzlazna.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -28,7 +28,7 @@ struct Izlaz
 };
 
 // Runs the tool with no display at all, as on a build server.
-Izlaz pokreni(const QStringList &args, const QString &outFile = {})
+Izlaz pokreni(const QStringList &args, const QString &outFile = {}, const QByteArray &ulaz = {})
 {
     QProcess p;
     if (!outFile.isEmpty())
@@ -38,6 +38,8 @@ Izlaz pokreni(const QStringList &args, const QString &outFile = {})
         env.remove(QLatin1String(name));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(KELVANE_CALC), args);
+    p.write(ulaz);
+    p.closeWriteChannel();
     if (!p.waitForFinished(30000))
         return {};
     return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -60,6 +62,8 @@ class tst_KelvaneCalc : public QObject
 private slots:
     void answersLikeTheWindows_data();
     void answersLikeTheWindows();
+    void studyRowsAreTheSingleRuns_data();
+    void studyRowsAreTheSingleRuns();
     void listingIsTheSavedFile_data();
     void listingIsTheSavedFile();
     void sameRecordAsTheInputWindow_data();
@@ -101,15 +105,43 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
         << QStringList { "Napomena: P1 = 0 znaci jednu silu (P2), pa se racuna sa e = 0." };
     QTest::newRow("CSV rows at the listing's sections")
         << (pocetne + QStringList { "--format", "csv", "-n", "2" }) << 0
-        << QStringList { "x,extM,maxT,minT", "0,0,298.444444444444,0", "4.5,416.5,103,-104",
-               "9,0,0,-299.555555555556" }
+        << QStringList { "x,extM,maxT,minT", "0,0,298.4444444,0", "4.5,416.5,103,-104",
+               "9,0,0,-299.5555556" }
         << QStringList { "extM: klasicna anvelopa je po apsolutnoj vrednosti manja od tacne za x "
                          "= 3.952 do 5.000; najveca razlika 54.00 kNm (11.5 % tacne vrednosti) u "
                          "x = 4.478" };
-    QTest::newRow("JSON at full precision")
-        << (pocetne + QStringList { "--format=json" }) << 0
-        << QStringList { "    \"dblR\": 414,", "    \"dblA1\": 2.5120772946859904," }
+    QTest::newRow("JSON: exact values without --exact, ten digits")
+        << (pocetne + QStringList { "--format=json", "-x", "4.5" }) << 0
+        << QStringList { "  \"format_version\": 1,",
+               "  \"presek\": {\"x\": 4.5, \"MI\": 411.5, \"MII\": 416.5, \"extM\": 416.5, "
+               "\"extM_tacna\": 468, \"polozaj_extM_tacna\": \"P2 u preseku, P1 van grede\", "
+               "\"maxT\": 103, \"maxT_tacna\": 104, \"polozaj_maxT_tacna\": \"P2 neposredno "
+               "desno od preseka, P1 van grede\", \"minT\": -104, \"minT_tacna\": -104, "
+               "\"polozaj_minT_tacna\": \"P2 neposredno levo od preseka, P1 van grede\"},",
+               "    \"dblR\": 414,", "    \"dblA1\": 2.512077295," }
         << QStringList {};
+    QTest::newRow("a study of spans: the exact maximum is the single force's")
+        << QStringList { "120", "120", "3.6", "--spans", "4:6:1", "--format", "csv" } << 0
+        << QStringList { "P1,P2,e,L,Mmax_klasicna,x_Mmax_klasicna,Mmax_tacna,x_Mmax_tacna,"
+                         "polozaj_Mmax_tacna,TA_tacna,polozaj_TA_tacna,TB_tacna,polozaj_TB_tacna,"
+                         "razlika_extM,procenat_extM,razlika_maxT,procenat_maxT,razlika_minT,"
+                         "procenat_minT,poruka",
+               "120,120,3.6,4,72.6,1.1,120,2,\"P1 u preseku, P2 van grede\",132,\"P1 neposredno "
+               "desno od preseka, P2 na gredi\",-132,\"P2 neposredno levo od preseka, P1 na "
+               "gredi\",96,80,0,0,0,0,",
+               "120,120,3.6,5,122.88,1.6,150,2.5,\"P1 u preseku, P2 van grede\",153.6,\"P1 "
+               "neposredno desno od preseka, P2 na gredi\",-153.6,\"P2 neposredno levo od "
+               "preseka, P1 na gredi\",66,44,0,0,0,0,",
+               "120,120,3.6,6,176.4,2.1,180,3,\"P1 u preseku, P2 van grede\",168,\"P1 neposredno "
+               "desno od preseka, P2 na gredi\",-168,\"P2 neposredno levo od preseka, P1 na "
+               "gredi\",36,20,0,0,0,0," }
+        << QStringList {};
+    QTest::newRow("spreadsheet dialect")
+        << (pocetne + QStringList { "--format", "csv", "-n", "2", "--csv-dialect", "excel-sr" })
+        << 0 << QStringList { "x;extM;maxT;minT", "0;0;298,4444444;0", "4,5;416,5;103;-104" }
+        << QStringList { "extM: klasicna anvelopa je po apsolutnoj vrednosti manja od tacne za x "
+                         "= 3.952 do 5.000; najveca razlika 54.00 kNm (11.5 % tacne vrednosti) u "
+                         "x = 4.478" };
 
     QTest::newRow("two refusals in the input window's order") << QStringList { ".", "208", "5",
         "." } << 2 << QStringList {} << QStringList { porukaP1, porukaRaspon };
@@ -117,6 +149,9 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
         "9" } << 2 << QStringList {} << QStringList { porukaRastojanje };
     QTest::newRow("a comma is no decimal point") << QStringList { "206", "208", "5,5", "9" } << 2
                                                  << QStringList {} << QStringList { porukaRazmak };
+    QTest::newRow("a decimal comma is named")
+        << QStringList { "1,5", "208", "5", "9" } << 2 << QStringList {}
+        << QStringList { porukaP1, "Decimalni znak je tacka \".\": 1.5, ne 1,5." };
     QTest::newRow("more than a field takes") << QStringList { "206", "208", "5", "10000" } << 2
                                              << QStringList {} << QStringList { porukaRaspon };
     QTest::newRow("section beyond the span") << (pocetne + QStringList { "-x", "9.01" }) << 2
@@ -129,6 +164,10 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
         QTest::addRow("empty file name: %s", qPrintable(prazno.join(' ')))
             << (pocetne + prazno) << 2 << QStringList {}
             << QStringList { "Opcija --pdf trazi ime datoteke." };
+    QTest::newRow("a range that runs down")
+        << QStringList { "120", "120", "3.6", "--spans", "6:4:1" } << 2 << QStringList {}
+        << QStringList { "Opcija --spans prima OD:DO:KORAK, npr. 4:23:1: tri broja, KORAK veci "
+                         "od nule, DO ne manji od OD." };
     QTest::newRow("unknown option")
         << (pocetne + QStringList { "--at-x", "1" }) << 2 << QStringList {}
         << QStringList { "Nepoznata opcija: --at-x", "Uputstvo: kelvane-calc --help" };
@@ -174,6 +213,49 @@ void tst_KelvaneCalc::answersLikeTheWindows()
         QVERIFY2(izlaz.err.isEmpty(), izlaz.err.constData());
 }
 
+// Each case of a study, through --spans or --batch, is the summary of its own run: an accepted
+// one is the "rezime" of the run's JSON, a refused one carries the run's refusal.
+void tst_KelvaneCalc::studyRowsAreTheSingleRuns_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("lines"); // standard input
+    QTest::addColumn<QList<QStringList>>("cases"); // the single runs, in order
+    QTest::addColumn<int>("status");
+    QTest::newRow("spans") << QStringList { "120", "120", "3.6", "--spans", "3.6:4:0.2" }
+                           << QByteArray()
+                           << QList<QStringList> { { "120", "120", "3.6", "3.6" },
+                                  { "120", "120", "3.6", "3.8" }, { "120", "120", "3.6", "4" } }
+                           << 2;
+    QTest::newRow("batch with a header, a blank line and a refusal")
+        << QStringList { "--batch", "-" }
+        << QByteArray("P1,P2,e,L\n206, 208,5,9\n\n206,208,9,9\r\n0,150,3,6\n")
+        << QList<QStringList> { pocetne, { "206", "208", "9", "9" }, { "0", "150", "3", "6" } }
+        << 2;
+}
+
+void tst_KelvaneCalc::studyRowsAreTheSingleRuns()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, lines);
+    QFETCH(QList<QStringList>, cases);
+    QFETCH(int, status);
+    const Izlaz studija = pokreni(args + QStringList { "--format", "json" }, {}, lines);
+    QCOMPARE(studija.status, status);
+    QStringList objekti = linije(studija.out).filter(QRegularExpression("^    \\{"));
+    QCOMPARE(objekti.size(), cases.size());
+    for (qsizetype i = 0; i < cases.size(); ++i) {
+        const Izlaz jedan = pokreni(cases[i] + QStringList { "--format", "json" });
+        const QString objekat = objekti[i].trimmed().remove(QRegularExpression(",$"));
+        if (jedan.status == 0) {
+            const QStringList rezime = linije(jedan.out).filter("  \"rezime\": ");
+            QCOMPARE(objekat + ",", rezime.value(0).mid(12));
+        } else {
+            QVERIFY2(objekat.endsWith("\"poruka\": \"" + linije(jedan.err).join(' ') + "\"}"),
+                qPrintable(objekat));
+        }
+    }
+}
+
 void tst_KelvaneCalc::listingIsTheSavedFile_data()
 {
     QTest::addColumn<QString>("kind");
@@ -216,12 +298,13 @@ void tst_KelvaneCalc::sameRecordAsTheInputWindow()
     watcher.onOtherModal = [](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); };
     izaberi(&w, "mnuProracunExtMExtT");
 
-    const Izlaz izlaz = pokreni(texts + QStringList { "--format", "json" });
-    QCOMPARE(izlaz.status, 0);
-    const QJsonObject zapis
-        = QJsonDocument::fromJson(izlaz.out).object().value(QLatin1String("rezultati")).toObject();
-    for (const PoljeRezultata &p : w.rezultati().polja())
-        QCOMPARE(zapis.value(QLatin1String(p.ime)).toDouble() == p.vrednost, true);
+    // JSON carries ten digits, so the tool's path is taken in process to compare the bits.
+    const ProracunKalkulatora alat = proracunajSlucaj({ texts[0].toStdString(),
+        texts[1].toStdString(), texts[2].toStdString(), texts[3].toStdString() });
+    QVERIFY(alat.prihvacen);
+    const auto polja = alat.rezultati.polja();
+    for (std::size_t i = 0; i < polja.size(); ++i)
+        QCOMPARE(w.rezultati().polja()[i].vrednost == polja[i].vrednost, true);
 }
 
 void tst_KelvaneCalc::pictureIsTheTabsDrawing()

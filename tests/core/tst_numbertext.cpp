@@ -14,6 +14,8 @@ class tst_NumberText : public QObject
 private slots:
     void generalForm_data();
     void generalForm();
+    void tidyForm_data();
+    void tidyForm();
     void fixedFormats_data();
     void fixedFormats();
     void fieldRule_data();
@@ -39,6 +41,7 @@ void tst_NumberText::generalForm_data()
     QTest::newRow("large value in plain notation") << 1e20 << "100000000000000000000";
     QTest::newRow("rounding at the fifteenth digit carries") << 0.99999999999999999 << "1";
     QTest::newRow("intersection") << 4.478260869565218 << "4.47826086956522";
+    QTest::newRow("fuzz: a half at the sixteenth digit") << 1000040.544000045 << "1000040.54400005";
 }
 
 void tst_NumberText::generalForm()
@@ -46,6 +49,33 @@ void tst_NumberText::generalForm()
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(NumberText::general(value)), text);
+}
+
+void tst_NumberText::tidyForm_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("tail of a product") << 86.4000000000001 << 86.4 << "86.4";
+    QTest::newRow("shortest below") << 176.39999999999998 << 0.0 << "176.4";
+    QTest::newRow("noise against 100 is 0") << 1.49213974509621e-13 << 100.0 << "0";
+    QTest::newRow("negative noise is an unsigned 0") << -4.54747350886464e-13 << 487.7 << "0";
+    QTest::newRow("negative zero") << -0.0 << 1.0 << "0";
+    QTest::newRow("ten digits of a repeating decimal")
+        << 298.44444444444446 << 414.0 << "298.4444444";
+    QTest::newRow("small against its own scale") << 0.000123456789012 << 2e-4 << "0.000123456789";
+    QTest::newRow("scale rounding up to a power of ten")
+        << 1.234567891 << 9.99999999999 << "1.23456789";
+    QTest::newRow("decimal comma") << -2.5 << 9.0 << "-2,5";
+}
+
+void tst_NumberText::tidyForm()
+{
+    QFETCH(double, value);
+    QFETCH(double, scale);
+    QFETCH(QString, text);
+    const char point = QTest::currentDataTag() == QByteArray("decimal comma") ? ',' : '.';
+    QCOMPARE(QString::fromStdString(NumberText::tidy(value, scale, point)), text);
 }
 
 void tst_NumberText::fixedFormats_data()

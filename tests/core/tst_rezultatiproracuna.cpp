@@ -188,6 +188,9 @@ void tst_RezultatiProracuna::distanceCloseToSpan()
         = std::abs(extreme.dblKAmaxTII() - extreme.dblR() / 9999) / (extreme.dblR() / 9999);
     QVERIFY(relative < 1e-11);
     QVERIFY(std::isfinite(extreme.dblKAmaxTII()));
+    // Found by fuzzing: e*P1/R within rounding of L once made the roots of parabola II NaN.
+    const auto hair = izracunaj(206, 9.7e-14, .00050000003, .000500000030005);
+    QCOMPARE(hair.dblX01II(), hair.dblX02II());
 }
 
 void tst_RezultatiProracuna::invariantsOverTheTypedRange_data()

@@ -141,7 +141,7 @@ void tst_basGlavni::filterAdmitsDigitsBackspaceAndOnePoint_data()
     QTest::newRow("exponent e") << int('e') << "1" << 0;
     QTest::newRow("minus") << int('-') << "" << 0;
     QTest::newRow("plus") << int('+') << "" << 0;
-    QTest::newRow("comma") << int(',') << "1" << 0;
+    QTest::newRow("comma is the point") << int(',') << "1" << int('.');
     QTest::newRow("space") << int(' ') << "1" << 0;
     QTest::newRow("Tab") << 9 << "1" << 0;
     QTest::newRow("Enter") << 13 << "1" << 0;
@@ -238,6 +238,9 @@ void tst_basGlavni::typedTextReplacesTheSelection()
     QCOMPARE(w.drugo->text(), QStringLiteral("."));
     otkucaj(&w, QStringLiteral("5"));
     QCOMPARE(w.drugo->text(), QStringLiteral(".5"));
+    NumericField::focus(w.trece);
+    otkucaj(&w, QStringLiteral("18,5"));
+    QCOMPARE(w.trece->text(), QStringLiteral("18.5"));
 }
 
 void tst_basGlavni::refusedKeysDoNothing_data()
@@ -474,6 +477,10 @@ void tst_basGlavni::maximumLengthLimitsTypingAndPasting()
     w.trece->insert(QStringLiteral("55555"));
     QVERIFY(w.trece->text().size() <= 4);
 
+    w.trece->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("9,8"));
+    w.trece->paste();
+    QCOMPARE(w.trece->text(), QStringLiteral("9.8"));
     w.trece->selectAll();
     QGuiApplication::clipboard()->setText(QStringLiteral("98"));
     w.trece->paste();
