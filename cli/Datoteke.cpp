@@ -2,13 +2,18 @@
 
 #include "cli/Datoteke.h"
 
+#include "output/CrtezAnvelopa.h"
 #include "output/DijagramSlika.h"
 #include "output/ProracunskiList.h"
+#include "output/ProracunskiListNiz.h"
 #include "output/SaveFile.h"
 #include "translations/Translations.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
 namespace {
 
@@ -21,6 +26,25 @@ void snimi(const std::string &putanja, const QByteArray &bajtovi, std::string &g
                       .toStdString()
             + "\n";
     }
+}
+
+// The train's exact envelopes as frmNizSila plots them, with the axis in metres.
+QByteArray slikaNiza(const TacneAnvelope::Niz &niz)
+{
+    const TacneAnvelope::RezultatNiza r = TacneAnvelope::proracunajNiz(niz);
+    TacneAnvelope::Poredjenje crtez;
+    crtez.tacne = r.anvelope;
+    crtez.maksimum = r.maksimum;
+    QImage slika(900, 600, QImage::Format_RGB32);
+    slika.fill(Qt::white);
+    {
+        QPainter painter(&slika);
+        nacrtajAnvelope(painter, QRectF(slika.rect()), crtez, niz.L, true);
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    slika.save(&buffer, "PNG");
+    return buffer.data();
 }
 
 } // namespace
@@ -39,8 +63,17 @@ extern "C" bool kelvaneCalcDatoteke(const ZahtevDatoteka &zahtev, std::string &g
     QGuiApplication app(argc, argv);
     useLanguage(zahtev.jezik);
 
-    const RezultatiProracuna &r = *zahtev.rezultati;
     const std::size_t pre = greske.size();
+    if (zahtev.niz) {
+        const ProracunskiList::SadrzajNiza sadrzaj { *zahtev.niz, zahtev.dokument,
+            QDateTime::currentDateTime() };
+        if (!zahtev.pdf.empty())
+            snimi(zahtev.pdf, ProracunskiList::pdfNiza(sadrzaj), greske);
+        if (!zahtev.png.empty())
+            snimi(zahtev.png, slikaNiza(*zahtev.niz), greske);
+        return greske.size() == pre;
+    }
+    const RezultatiProracuna &r = *zahtev.rezultati;
     if (!zahtev.pdf.empty()) {
         const ProracunskiList::Sadrzaj sadrzaj { zahtev.ulaz, zahtev.dokument,
             QDateTime::currentDateTime() };

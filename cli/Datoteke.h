@@ -7,6 +7,7 @@
 // libraries that a text result would otherwise wait for at every start.
 
 #include "core/Language.h"
+#include "core/NizSila.h"
 #include "core/PodaciDokumenta.h"
 #include "core/RezultatiProracuna.h"
 
@@ -20,6 +21,7 @@ struct ZahtevDatoteka
     PodaciDokumenta dokument; // the sheet's document fields
     std::string pdf, png; // paths; empty when not asked for
     Language jezik = Language::Serbian; // of the sheet and the messages
+    const TacneAnvelope::Niz *niz = nullptr; // a train's files instead of the pair's
 };
 
 // Writes what the request names; on failure adds one line per file, naming it and the system's

@@ -7,6 +7,7 @@
 #include "cli/Catalogue.h"
 #include "cli/Datoteke.h"
 #include "cli/Ispis.h"
+#include "cli/NizIspis.h"
 #include "cli/Opcije.h"
 #include "cli/Studija.h"
 #include "core/VersionText.h"
@@ -60,7 +61,7 @@ bool napisi(const std::string &text)
     return false;
 }
 
-bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o, Language jezik)
+bool zapisiDatoteke(const ZahtevDatoteka &zahtev)
 {
     std::string greske;
     void *modul = otvoriModul(greske);
@@ -72,8 +73,6 @@ bool zapisiDatoteke(const ProracunKalkulatora &p, const OpcijeKalkulatora &o, La
                   << "\n";
         return false;
     }
-    const ZahtevDatoteka zahtev { &p.rezultati, p.rezultati.ulaz(), o.dokument, o.pdf.value_or(""),
-        o.png.value_or(""), jezik };
     const bool snimljeno = zapisi(zahtev, greske);
     std::cerr << greske;
     return snimljeno;
@@ -105,7 +104,21 @@ int studija(const OpcijeKalkulatora &o)
 int main(int argc, char *argv[])
 {
     std::ios::sync_with_stdio(false);
-    const CitanjeOpcija citanje = procitajOpcije(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> argumenti(argv + 1, argv + argc);
+    if (jeNiz(argumenti)) {
+        const IshodNiza niz = racunajNiz(argumenti);
+        std::cerr << niz.greske;
+        if (niz.status != izlazUspeh)
+            return niz.status;
+        if (!napisi(niz.izlaz))
+            return izlazSnimanje;
+        if (niz.pdf.empty() && niz.png.empty())
+            return izlazUspeh;
+        const ZahtevDatoteka zahtev { nullptr, {}, {}, niz.pdf, niz.png,
+            Catalogue::languageFromEnvironment(), &niz.niz };
+        return zapisiDatoteke(zahtev) ? izlazUspeh : izlazSnimanje;
+    }
+    const CitanjeOpcija citanje = procitajOpcije(argumenti);
     const OpcijeKalkulatora &o = citanje.opcije;
     const Language jezik = o.jezik.value_or(Catalogue::languageFromEnvironment());
     Catalogue::setLanguage(jezik);
@@ -137,6 +150,8 @@ int main(int argc, char *argv[])
     if (!o.pdf && !o.png)
         return izlazUspeh;
 
-    const bool snimljeno = zapisiDatoteke(proracun, o, jezik);
+    const ZahtevDatoteka zahtev { &proracun.rezultati, proracun.rezultati.ulaz(), o.dokument,
+        o.pdf.value_or(""), o.png.value_or(""), jezik };
+    const bool snimljeno = zapisiDatoteke(zahtev);
     return snimljeno ? izlazUspeh : izlazSnimanje;
 }

@@ -29,6 +29,8 @@ struct Polozaj
 {
     int uPreseku = 0;
     std::uint32_t naGredi = 0;
+    bool obrnuto = false; // the train travels the other way: its mirror image, forces still
+                          // numbered as typed
 
     bool naGrediJe(int sila) const { return (naGredi >> sila) & 1u; }
 };

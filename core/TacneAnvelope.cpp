@@ -151,7 +151,7 @@ int koreni(const Jednacina &j, double a, double b, double out[2])
 
 bool isti(const Polozaj &a, const Polozaj &b)
 {
-    return a.uPreseku == b.uPreseku && a.naGredi == b.naGredi;
+    return a.uPreseku == b.uPreseku && a.naGredi == b.naGredi && a.obrnuto == b.obrnuto;
 }
 
 void dodaj(std::vector<Deo> &delovi, double a, double b, Polozaj p, const Jednacina &j)

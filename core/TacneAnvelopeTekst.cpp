@@ -76,9 +76,10 @@ std::string opisPolozaja(Velicina v, Polozaj p, int brojSila)
     }
     if (brojSila == 1)
         return opis;
-    return opis
-        + (ostale.empty() ? prevedi(KELVANE_TEXT("TacneAnvelope", ", ostale van grede"))
-                          : prevedi(KELVANE_TEXT("TacneAnvelope", "; na gredi i ")) + ostale);
+    opis += ostale.empty() ? prevedi(KELVANE_TEXT("TacneAnvelope", ", ostale van grede"))
+                           : prevedi(KELVANE_TEXT("TacneAnvelope", "; na gredi i ")) + ostale;
+    return p.obrnuto ? opis + prevedi(KELVANE_TEXT("TacneAnvelope", "; niz u suprotnom smeru"))
+                     : opis;
 }
 
 std::vector<std::string> rezime(const Poredjenje &p)

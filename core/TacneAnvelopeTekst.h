@@ -21,7 +21,8 @@ std::string naziv(Velicina v);
 
 // The position in words. For the pair: "P2 u preseku, P1 van grede" (extM),
 // "P2 neposredno desno od preseka, P1 van grede" (maxT); the shear side is left for minT. For any
-// other train the forces on the span are listed.
+// other train the forces on the span are listed, and "; niz u suprotnom smeru" ends the position
+// of a train travelling the other way.
 std::string opisPolozaja(Velicina v, Polozaj p, int brojSila = 2);
 
 // One summary line per quantity, extM, maxT, minT in that order: either that the envelopes agree,

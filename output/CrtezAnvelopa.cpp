@@ -109,7 +109,9 @@ void natpis(QPainter &painter, QPointF gdeLevoGore, const QString &s)
     painter.drawText(gdeLevoGore + QPointF(0, fm.ascent()), s);
 }
 
-void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QString &tacnaTekst)
+// The classical entry only where classical envelopes are drawn (not for a train).
+void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QString &tacnaTekst,
+    bool klasicna)
 {
     const Olovke o = olovke(px, boja);
     const QFontMetricsF fm(painter.font(), painter.device());
@@ -119,6 +121,8 @@ void legenda(QPainter &painter, QPointF gde, double px, QColor boja, const QStri
     painter.drawLine(QPointF(gde.x(), y), QPointF(gde.x() + duzina, y));
     painter.setPen(Qt::black);
     natpis(painter, QPointF(gde.x() + duzina + 6 * px, gde.y()), tacnaTekst);
+    if (!klasicna)
+        return;
     const double x2 = gde.x() + duzina + 12 * px + fm.horizontalAdvance(tacnaTekst);
     painter.setPen(o.klasicna);
     painter.drawLine(QPointF(x2, y), QPointF(x2 + duzina, y));
@@ -195,7 +199,8 @@ void nacrtajAnvelope(
     painter.setPen(Qt::black);
     natpis(painter, gornji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("extM [kNm]"));
     legenda(painter, QPointF(levo + 90 * px, gornji.top() + 2 * px), px, bojaMomenta,
-        QCoreApplication::translate("CrtezAnvelopa", "tacna (svi polozaji sila)"));
+        QCoreApplication::translate("CrtezAnvelopa", "tacna (svi polozaji sila)"),
+        !p.klasicne[Velicina::ExtM].empty());
     osenci(painter, p.razlike[Velicina::ExtM], p.tacne[Velicina::ExtM], p.klasicne[Velicina::ExtM],
         mM, gornji, bojaMomenta);
     const Olovke oM = olovke(px, bojaMomenta);
@@ -235,7 +240,8 @@ void nacrtajAnvelope(
     painter.setPen(Qt::black);
     natpis(painter, donji.topLeft() + QPointF(4 * px, 2 * px), QStringLiteral("maxT, minT [kN]"));
     legenda(painter, QPointF(levo + 110 * px, donji.top() + 2 * px), px, bojaSile,
-        QCoreApplication::translate("CrtezAnvelopa", "tacna (svi polozaji sila)"));
+        QCoreApplication::translate("CrtezAnvelopa", "tacna (svi polozaji sila)"),
+        !p.klasicne[Velicina::ExtM].empty());
     osenci(painter, p.razlike[Velicina::MaxT], p.tacne[Velicina::MaxT], p.klasicne[Velicina::MaxT],
         mT, donji, bojaSile);
     osenci(painter, p.razlike[Velicina::MinT], p.tacne[Velicina::MinT], p.klasicne[Velicina::MinT],

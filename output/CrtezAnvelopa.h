@@ -21,6 +21,7 @@ inline const QColor bojaKlasicne(128, 128, 128);
 
 // Paints the comparison p for the span L (m) into rect, in the painter's device units; pens and
 // margins scale with the device's resolution. With osaX an x axis in metres with ticks runs under
-// the plot (the calculation sheet's reader has no cursor to read positions with).
+// the plot (the calculation sheet's reader has no cursor to read positions with). Without
+// classical envelopes (empty pieces) only the exact ones are drawn and named.
 void nacrtajAnvelope(QPainter &painter, const QRectF &rect, const TacneAnvelope::Poredjenje &p,
     double L, bool osaX = false);

@@ -60,9 +60,14 @@ int nacrtaj(QPainter &painter, double tackePoMm, const std::function<bool()> &no
     painter.setRenderHint(QPainter::Antialiasing);
     Platno c(painter, tackePoMm);
     const TacneAnvelope::Poredjenje poredjenje = TacneAnvelope::uporedi(r);
-    const std::vector<Blok> blokovi = sastavi(c, r, sadrzaj, poredjenje);
+    return nacrtajStrane(c, novaStrana, sastavi(c, r, sadrzaj, poredjenje), sadrzaj.vreme);
+}
+
+int nacrtajStrane(Platno &c, const std::function<bool()> &novaStrana,
+    const std::vector<Blok> &blokovi, const QDateTime &vremeIzrade)
+{
     const auto raspored = strane(blokovi);
-    const QString vreme = sadrzaj.vreme.toString(QStringLiteral("dd.MM.yyyy. HH:mm"));
+    const QString vreme = vremeIzrade.toString(QStringLiteral("dd.MM.yyyy. HH:mm"));
     const int ukupno = int(raspored.size());
     for (int i = 0; i < ukupno; ++i) {
         if (i > 0 && !novaStrana())
@@ -77,6 +82,14 @@ int nacrtaj(QPainter &painter, double tackePoMm, const std::function<bool()> &no
 
 int nacrtaj(QPagedPaintDevice &uredjaj, const RezultatiProracuna &r, const Sadrzaj &sadrzaj)
 {
+    return naA4(uredjaj, [&](QPainter &painter, double tackePoMm) {
+        return nacrtaj(
+            painter, tackePoMm, [&uredjaj] { return uredjaj.newPage(); }, r, sadrzaj);
+    });
+}
+
+int naA4(QPagedPaintDevice &uredjaj, const std::function<int(QPainter &, double)> &crtaj)
+{
     QPageLayout a4(
         QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
     a4.setMode(QPageLayout::FullPageMode);
@@ -84,14 +97,17 @@ int nacrtaj(QPagedPaintDevice &uredjaj, const RezultatiProracuna &r, const Sadrz
     QPainter painter;
     if (!painter.begin(&uredjaj))
         return 0;
-    const int ukupno = nacrtaj(
-        painter, uredjaj.logicalDpiX() / 25.4, [&uredjaj] { return uredjaj.newPage(); }, r,
-        sadrzaj);
+    const int ukupno = crtaj(painter, uredjaj.logicalDpiX() / 25.4);
     painter.end();
     return ukupno;
 }
 
 QByteArray pdf(const RezultatiProracuna &r, const Sadrzaj &sadrzaj)
+{
+    return pdf([&](QPagedPaintDevice &writer) { nacrtaj(writer, r, sadrzaj); });
+}
+
+QByteArray pdf(const std::function<void(QPagedPaintDevice &)> &crtaj)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -99,7 +115,7 @@ QByteArray pdf(const RezultatiProracuna &r, const Sadrzaj &sadrzaj)
         QPdfWriter writer(&buffer);
         writer.setTitle(QStringLiteral("Proracunski list"));
         writer.setCreator(QStringLiteral("Kelvane ") + verzija());
-        nacrtaj(writer, r, sadrzaj);
+        crtaj(writer);
     }
     return buffer.data();
 }

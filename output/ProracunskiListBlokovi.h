@@ -10,10 +10,27 @@
 
 #include "core/RezultatiProracuna.h"
 
+#include <QByteArray>
+#include <QDateTime>
+#include <QPagedPaintDevice>
+
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace ProracunskiList {
+
+// Lays the blocks out on pages and paints them with the heading and the "strana k od N" footer;
+// returns the number of pages painted.
+int nacrtajStrane(Platno &c, const std::function<bool()> &novaStrana,
+    const std::vector<Blok> &blokovi, const QDateTime &vremeIzrade);
+
+// Sets the device to A4 portrait without margins and runs crtaj with a painter on it and the
+// device's dots per millimetre; returns what crtaj returns.
+int naA4(QPagedPaintDevice &uredjaj, const std::function<int(QPainter &, double)> &crtaj);
+
+// A PDF file's bytes of what crtaj paints on the writer.
+QByteArray pdf(const std::function<void(QPagedPaintDevice &)> &crtaj);
 
 // The heading of every page: program, subject, date and time in a framed title block.
 void zaglavlje(Platno &c, const QString &vreme);

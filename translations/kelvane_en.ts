@@ -144,6 +144,10 @@
         <source>Tacna vrednost (svi polozaji sila): </source>
         <translation>Exact value (all load positions): </translation>
     </message>
+    <message>
+        <source>; niz u suprotnom smeru</source>
+        <translation>; train reversed</translation>
+    </message>
 </context>
 <context>
     <name>Tekst</name>
@@ -318,6 +322,62 @@
     <message>
         <source>Metod i pretpostavke</source>
         <translation>Method and assumptions</translation>
+    </message>
+    <message>
+        <source>Proracunski list</source>
+        <translation>Calculation sheet</translation>
+    </message>
+    <message>
+        <source>Tacne anvelope momenata savijanja i transverzalnih sila proste grede pod nizom pokretnih sila</source>
+        <translation>Exact bending moment and shear force envelopes of a simple beam under a train of moving forces</translation>
+    </message>
+    <message>
+        <source>Ulazni parametri</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>L = %1 m, g = %2 kN/m, φ = %3, %4</source>
+        <translation>L = %1 m, g = %2 kN/m, φ = %3, %4</translation>
+    </message>
+    <message>
+        <source>niz se krece u oba smera</source>
+        <translation>the train travels both ways</translation>
+    </message>
+    <message>
+        <source>niz se krece u jednom smeru</source>
+        <translation>the train travels one way</translation>
+    </message>
+    <message>
+        <source>Sila</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>od P1 [m]</source>
+        <translation>from P1 [m]</translation>
+    </message>
+    <message>
+        <source>Tacne anvelope</source>
+        <translation>Exact envelopes</translation>
+    </message>
+    <message>
+        <source>Tacne vrednosti u presecima grede (n = %1)</source>
+        <translation>Exact values at the sections of the beam (n = %1)</translation>
+    </message>
+    <message>
+        <source>Merodavne vrednosti</source>
+        <translation>Governing values</translation>
+    </message>
+    <message>
+        <source>Prosta greda raspona L pod nizom pokretnih sila stalnih medjusobnih rastojanja; pokretne sile su pomnozene dinamickim koeficijentom φ, sopstvena tezina g deluje ravnomerno po celom rasponu.</source>
+        <translation>A simply supported beam of span L under a train of moving forces at fixed distances; the moving forces are multiplied by the dynamic factor φ, the self-weight g acts uniformly over the whole span.</translation>
+    </message>
+    <message>
+        <source>Uticajne linije proste grede su prave, pa se ekstrem u svakom preseku javlja kada jedna sila stoji u preseku (za transverzalne sile neposredno desno ili levo od njega); sila van raspona ne deluje. Vrednosti su tacne, bez koraka pomeranja niza.</source>
+        <translation>The influence lines of a simple beam are straight, so every extreme occurs with one force at the section (for shear just right or left of it); a force off the span does not act. The values are exact, without stepping the train.</translation>
+    </message>
+    <message>
+        <source>Polozaj sila navodi silu u preseku i sile na gredi.</source>
+        <translation>A load position names the force at the section and the forces on the beam.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +604,157 @@
     </message>
 </context>
 <context>
+    <name>frmNizSila</name>
+    <message>
+        <source>Niz pokretnih sila - preseci</source>
+        <translation>Train of moving forces - sections</translation>
+    </message>
+    <message>
+        <source>Niz pokretnih sila - proracunski list</source>
+        <translation>Train of moving forces - calculation sheet</translation>
+    </message>
+    <message>
+        <source>Niz pokretnih sila</source>
+        <translation>Train of moving forces</translation>
+    </message>
+    <message>
+        <source>Niz sila</source>
+        <translation>Forces</translation>
+    </message>
+    <message>
+        <source>Par sila iz ulaznog prozora</source>
+        <translation>The pair from the input window</translation>
+    </message>
+    <message>
+        <source>Dve dizalice sa po dva tocka (4 x 100 kN)</source>
+        <translation>Two cranes of two wheels (4 x 100 kN)</translation>
+    </message>
+    <message>
+        <source>Tandem osovina 2 x 300 kN</source>
+        <translation>Tandem axle 2 x 300 kN</translation>
+    </message>
+    <message>
+        <source>P [kN]</source>
+        <translation>P [kN]</translation>
+    </message>
+    <message>
+        <source>a [m]</source>
+        <translation>a [m]</translation>
+    </message>
+    <message>
+        <source>Dodaj silu</source>
+        <translation>Add force</translation>
+    </message>
+    <message>
+        <source>Ukloni silu</source>
+        <translation>Remove force</translation>
+    </message>
+    <message>
+        <source>L [m] =</source>
+        <translation>L [m] =</translation>
+    </message>
+    <message>
+        <source>g [kN/m] =</source>
+        <translation>g [kN/m] =</translation>
+    </message>
+    <message>
+        <source>φ =</source>
+        <translation>φ =</translation>
+    </message>
+    <message>
+        <source>U oba smera</source>
+        <translation>Both ways</translation>
+    </message>
+    <message>
+        <source>Proracunaj</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Rezultati</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Vrednosti u preseku</source>
+        <translation>Values at a section</translation>
+    </message>
+    <message>
+        <source>x [m] =</source>
+        <translation>x [m] =</translation>
+    </message>
+    <message>
+        <source>Vrednosti u preseku x</source>
+        <translation>Values at section x</translation>
+    </message>
+    <message>
+        <source>Preseci grede</source>
+        <translation>Sections of the beam</translation>
+    </message>
+    <message>
+        <source>Broj polja =</source>
+        <translation>Fields n =</translation>
+    </message>
+    <message>
+        <source>x [m]</source>
+        <translation>x [m]</translation>
+    </message>
+    <message>
+        <source>extM [kNm]</source>
+        <translation>extM [kNm]</translation>
+    </message>
+    <message>
+        <source>maxT [kN]</source>
+        <translation>maxT [kN]</translation>
+    </message>
+    <message>
+        <source>minT [kN]</source>
+        <translation>minT [kN]</translation>
+    </message>
+    <message>
+        <source>Datoteka</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Snimi</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Izvestaj (PDF)...</source>
+        <translation>Report (PDF)...</translation>
+    </message>
+    <message>
+        <source>Stampa...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Izlaz</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Apsolutni maksimum: %1</source>
+        <translation>Absolute maximum: %1</translation>
+    </message>
+    <message>
+        <source>Najvece reakcije: %1</source>
+        <translation>Largest reactions: %1</translation>
+    </message>
+    <message>
+        <source>Greska pri snimanju izvestaja!</source>
+        <translation>Error saving the report!</translation>
+    </message>
+    <message>
+        <source>Izvestaj</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Greska pri stampanju izvestaja!</source>
+        <translation>Error printing the report!</translation>
+    </message>
+    <message>
+        <source>Izvestaj nije odstampan.</source>
+        <translation>The report was not printed.</translation>
+    </message>
+</context>
+<context>
     <name>frmParametri</name>
     <message>
         <source>Ulazni parametri proracuna</source>
@@ -580,6 +791,10 @@
     <message>
         <source>Da li zelite da izadjete iz programa?</source>
         <translation>Do you want to exit the program?</translation>
+    </message>
+    <message>
+        <source>Niz pokretnih sila...</source>
+        <translation>Train of moving forces...</translation>
     </message>
 </context>
 <context>
@@ -805,6 +1020,22 @@ exact</translation>
         <translation>With --batch the inputs come from the file, not from the command line.</translation>
     </message>
     <message>
+        <source>Opcija --csv-dialect prima standard ili excel-sr.</source>
+        <translation>The option --csv-dialect takes standard or excel-sr.</translation>
+    </message>
+    <message>
+        <source>Klasicni maksimum momenta %1 kNm u x = %2 m</source>
+        <translation>Classical maximum moment %1 kNm at x = %2 m</translation>
+    </message>
+    <message>
+        <source>Najveca transverzalna sila na osloncu A %1 kN</source>
+        <translation>Largest shear force at support A %1 kN</translation>
+    </message>
+    <message>
+        <source>Najmanja transverzalna sila na osloncu B %1 kN</source>
+        <translation>Smallest shear force at support B %1 kN</translation>
+    </message>
+    <message>
         <source>Upotreba: kelvane-calc P1 P2 e L [opcije]
          kelvane-calc P1 P2 e --spans OD:DO:KORAK [--format F] [--csv-dialect D]
          kelvane-calc --batch DATOTEKA|- [--format F] [--csv-dialect D]
@@ -834,6 +1065,14 @@ e i L u m, decimalna tacka &quot;.&quot;.
   -h, --help             ovo uputstvo
   --lang sr|en           jezik teksta (podrazumevano jezik okruzenja)
   --version              verzija programa
+
+Niz pokretnih sila (1 do 20 sila, razmak a od prethodne sile):
+  kelvane-calc --forces P1,P2,... --spacings a2,a3,... --span L [opcije]
+  -g G                   sopstvena tezina u kN/m (podrazumevano 0)
+  --phi FI               dinamicki koeficijent, 1 do 2 (podrazumevano 1)
+  --both-ways            niz se krece u oba smera
+  -x, -n, --format, --pdf i --png kao za par sila; izlaz: apsolutni maksimum
+  momenta, najvece reakcije A i B sa polozajima sila i vrednosti u n + 1 preseka
 
 Studija daje red po slucaju (csv), objekat (json) ili linije (text); odbijen
 slucaj daje red sa porukom. Kljucevi rezimea (CSV kolone i JSON &quot;rezime&quot;):
@@ -882,6 +1121,14 @@ P1 and P2 in kN, e and L in m, decimal point &quot;.&quot;.
   --lang sr|en           language of the text (default: the environment's)
   --version              version of the program
 
+A train of moving forces (1 to 20 forces, distance a from the previous force):
+  kelvane-calc --forces P1,P2,... --spacings a2,a3,... --span L [options]
+  -g G                   self-weight in kN/m (default 0)
+  --phi FI               dynamic factor, 1 to 2 (default 1)
+  --both-ways            the train travels both ways
+  -x, -n, --format, --pdf and --png as for the pair; output: the absolute maximum
+  moment, the largest reactions A and B with their load positions, values at n + 1 sections
+
 A study gives a row per case (csv), an object (json) or lines (text); a refused
 case gives a row with its message. Keys of the summary (CSV columns, JSON &quot;rezime&quot;):
   P1, P2 [kN], e, L [m]                inputs
@@ -899,22 +1146,6 @@ Numbers in CSV and JSON: 10 significant digits of the largest value of their qua
 Exit status: 0 success, 1 failed write, 2 invalid input (in a study: at least one
 case refused).
 </translation>
-    </message>
-    <message>
-        <source>Opcija --csv-dialect prima standard ili excel-sr.</source>
-        <translation>The option --csv-dialect takes standard or excel-sr.</translation>
-    </message>
-    <message>
-        <source>Klasicni maksimum momenta %1 kNm u x = %2 m</source>
-        <translation>Classical maximum moment %1 kNm at x = %2 m</translation>
-    </message>
-    <message>
-        <source>Najveca transverzalna sila na osloncu A %1 kN</source>
-        <translation>Largest shear force at support A %1 kN</translation>
-    </message>
-    <message>
-        <source>Najmanja transverzalna sila na osloncu B %1 kN</source>
-        <translation>Smallest shear force at support B %1 kN</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -133,6 +134,17 @@ int main(int argc, char *argv[])
         snimi(w, QStringLiteral("10-tacne-anvelope"));
         izvrsi(w, "mnuDatotekaIzlaz");
     };
+    koraci[QStringLiteral("frmNizSila")] = [](QWidget *w) {
+        auto *predlozak = w->findChild<QComboBox *>(QStringLiteral("cmbPredlozak"));
+        predlozak->setCurrentIndex(1);
+        emit predlozak->activated(1); // two cranes of two wheels
+        upisi(w, "txtRaspon", QStringLiteral("12"));
+        klikni(w, "cmdProracunaj");
+        upisi(w, "txtPresek", QStringLiteral("5.75"));
+        klikni(w, "cmdPresek");
+        snimi(w, QStringLiteral("11-niz-sila"));
+        izvrsi(w, "mnuDatotekaIzlaz");
+    };
     koraci[QStringLiteral("frmAbout")] = [](QWidget *w) {
         snimi(w, QStringLiteral("8-about"));
         w->close();
@@ -151,6 +163,7 @@ int main(int argc, char *argv[])
         snimi(pomoc, QStringLiteral("7-pomoc"));
         pomoc->close();
         izvrsi(&parametri, "about");
+        izvrsi(&parametri, "mnuProracunNizSila");
         QApplication::quit();
     });
     return app.exec();

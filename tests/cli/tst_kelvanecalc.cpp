@@ -190,6 +190,17 @@ void tst_KelvaneCalc::answersLikeTheWindows_data()
         << (pocetne + QStringList { "--lang", "en", "-x", "9.01" }) << 2 << QStringList {}
         << QStringList { "The field for the section X must hold a decimal number between zero and "
                          "the span of the beam!" };
+    QTest::newRow("a train: the pair's absolute maximum")
+        << QStringList { "--forces", "120,120", "--spacings", "3.6", "--span", "6" } << 0
+        << QStringList { "Apsolutni maksimum: max M = 180.00 kNm u x = 3.000 m: P1 u preseku, P2 "
+                         "van grede" }
+        << QStringList {};
+    QTest::newRow("a train: refusals name the row and field")
+        << QStringList { "--forces=120,0", "--spacings=-1", "--span=6", "--phi", "2.5" } << 2
+        << QStringList {}
+        << QStringList { "Sila P u redu 2 mora biti decimalan broj veci od 0 i najvise 99999 kN!",
+               "Razmak a u redu 2 mora biti decimalan broj od 0 do 9999 m!",
+               "Dinamicki koeficijent mora biti decimalan broj od 1 do 2!" };
     QTest::newRow("version") << QStringList { "--version" } << 0
                              << QStringList { "kelvane-calc 1.0.0",
                                     "License GPLv3+: GNU GPL version 3 or later "

@@ -10,6 +10,7 @@
 #include "ui/about/frmAbout.h"
 #include "ui/about/frmPomoc.h"
 #include "ui/basGlavni.h"
+#include "ui/niz/frmNizSila.h"
 #include "ui/results/frmIzlazna.h"
 
 #include <QLabel>
@@ -117,8 +118,11 @@ void frmParametri::createMenu()
     QMenuBar *bar = menuBar();
     addNamedCommand(addNamedMenu(bar, "mnuDatoteka", tr("Datoteka")), "mnuDatotekaIzlaz",
         tr("Izlaz"), this, &frmParametri::mnuDatotekaIzlaz_Click);
-    addNamedCommand(addNamedMenu(bar, "mnuProracun", tr("Proracun")), "mnuProracunExtMExtT",
-        tr("extM i extT"), this, &frmParametri::mnuProracunExtMExtT_Click);
+    QMenu *proracun = addNamedMenu(bar, "mnuProracun", tr("Proracun"));
+    addNamedCommand(proracun, "mnuProracunExtMExtT", tr("extM i extT"), this,
+        &frmParametri::mnuProracunExtMExtT_Click);
+    addNamedCommand(proracun, "mnuProracunNizSila", tr("Niz pokretnih sila..."), this,
+        &frmParametri::mnuProracunNizSila_Click);
     addNamedCommand(addNamedMenu(bar, "mnuOProgramu", tr("O programu")), "about", tr("O programu"),
         this, &frmParametri::about_Click);
     addNamedCommand(addNamedMenu(bar, "mnuPomoc", tr("Pomoc")), "mnuPomocPomoc", tr("Pomoc"), this,
@@ -180,6 +184,19 @@ void frmParametri::mnuProracunExtMExtT_Click()
     // Closed through its menu: the user goes back to the inputs, starting with P1.
     activateWindow();
     NumericField::focus(m_txtSila1);
+}
+
+// The train window starts from the pair and span typed here when they pass the checks, quietly:
+// the typed texts are only a suggestion there.
+void frmParametri::mnuProracunNizSila_Click()
+{
+    UlazniParametri par { 206, 208, 5, 9 };
+    if (KontrolaDuzine()) {
+        if (const Proracun::Ishod ishod = Proracun::izTekstova(tekstovi()); ishod.rezultati)
+            par = ishod.rezultati->ulaz();
+    }
+    frmNizSila niz(par, this);
+    niz.exec();
 }
 
 void frmParametri::mnuDatotekaIzlaz_Click()

@@ -36,6 +36,7 @@ public:
 private:
     void mnuDatotekaIzlaz_Click();
     void mnuProracunExtMExtT_Click();
+    void mnuProracunNizSila_Click();
     void about_Click();
     void mnuPomocPomoc_Click();
 

@@ -185,8 +185,9 @@ void tst_frmParametri::menusInOrder()
     }
     QCOMPARE(seen,
         QStringList({ "Datoteka", "mnuDatoteka", "Izlaz", "mnuDatotekaIzlaz", "Proracun",
-            "mnuProracun", "extM i extT", "mnuProracunExtMExtT", "O programu", "mnuOProgramu",
-            "O programu", "about", "Pomoc", "mnuPomoc", "Pomoc", "mnuPomocPomoc" }));
+            "mnuProracun", "extM i extT", "mnuProracunExtMExtT", "Niz pokretnih sila...",
+            "mnuProracunNizSila", "O programu", "mnuOProgramu", "O programu", "about", "Pomoc",
+            "mnuPomoc", "Pomoc", "mnuPomocPomoc" }));
 }
 
 void tst_frmParametri::startsInP1WithItsTextSelected()
