@@ -35,6 +35,10 @@ class frmIzlazna : public MenuDialog
     Q_OBJECT
 
 public:
+    // The designed font sizes, points.
+    static constexpr double poljeTacaka = 11.25; // text fields, group captions and the sign labels
+    static constexpr double oznakaTacaka = 9.75; // labels and buttons
+
     // The designed window sizes per tab are outer sizes in twips; see klijentskaVelicina().
     enum Tab { TabExtM = 0, TabExtT = 1, TabDijagram = 2 };
 
