@@ -561,14 +561,6 @@
         <translation>Error saving the report!</translation>
     </message>
     <message>
-        <source>Greska pri stampanju izvestaja!</source>
-        <translation>Error printing the report!</translation>
-    </message>
-    <message>
-        <source>Izvestaj nije odstampan.</source>
-        <translation>The report was not printed.</translation>
-    </message>
-    <message>
         <source>Zona vazenja parabole I  µ[m]=</source>
         <translation>Zone of parabola I  µ[m]=</translation>
     </message>
@@ -744,14 +736,6 @@
     <message>
         <source>Izvestaj</source>
         <translation>Report</translation>
-    </message>
-    <message>
-        <source>Greska pri stampanju izvestaja!</source>
-        <translation>Error printing the report!</translation>
-    </message>
-    <message>
-        <source>Izvestaj nije odstampan.</source>
-        <translation>The report was not printed.</translation>
     </message>
 </context>
 <context>
@@ -1118,7 +1102,7 @@ P1 and P2 in kN, e and L in m, decimal point &quot;.&quot;.
                          project, element, author, checker and revision on the
                          calculation sheet (empty: a line to fill in by hand)
   -h, --help             this help
-  --lang sr|en           language of the text (default: the environment's)
+  --lang sr|en           language of the text (default: the environment&apos;s)
   --version              version of the program
 
 A train of moving forces (1 to 20 forces, distance a from the previous force):

@@ -6,11 +6,10 @@
 
 #include "output/CrtezAnvelopa.h"
 #include "ui/Messages.h"
+#include "ui/StampaLista.h"
 #include "ui/dlgPodaciDokumenta.h"
 
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 
 using namespace TacneAnvelope;
 
@@ -71,25 +70,12 @@ void frmNizSila::mnuDatotekaIzvestaj_Click()
         tr("Greska pri snimanju izvestaja!"), tr("Izvestaj"));
 }
 
-// As the results window prints: printing to a file goes through the save routine.
 void frmNizSila::mnuDatotekaStampa_Click()
 {
     const auto sadrzaj = sadrzajIzvestaja();
     if (!sadrzaj)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setFullPage(true);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("dlgStampa"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!printer.outputFileName().isEmpty()) {
-        saveWithMessage(this, printer.outputFileName(), ProracunskiList::pdfNiza(*sadrzaj),
-            tr("Greska pri stampanju izvestaja!"), tr("Izvestaj"));
-        return;
-    }
-    if (ProracunskiList::nacrtajNiz(printer, *sadrzaj) == 0)
-        Messages::error(
-            this, tr("Greska pri stampanju izvestaja!"), tr("Izvestaj nije odstampan."));
+    stampajList(
+        this, [&] { return ProracunskiList::pdfNiza(*sadrzaj); },
+        [&](QPagedPaintDevice &printer) { return ProracunskiList::nacrtajNiz(printer, *sadrzaj); });
 }

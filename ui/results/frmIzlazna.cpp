@@ -9,6 +9,7 @@
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/SaveQuestion.h"
+#include "ui/StampaLista.h"
 #include "ui/Twips.h"
 #include "ui/basGlavni.h"
 #include "ui/dijagram/PlatnoDijagrama.h"
@@ -23,8 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -295,24 +294,11 @@ void frmIzlazna::mnuDatotekaStampa_Click()
     const auto sadrzaj = sadrzajIzvestaja();
     if (!sadrzaj)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setFullPage(true);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("dlgStampa"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // Printing to a file is a save like any other: written whole by the save routine, which
-    // never blocks on a pipe and keeps the old file when the disk is full.
-    if (!printer.outputFileName().isEmpty()) {
-        saveWithMessage(this, printer.outputFileName(), ProracunskiList::pdf(m_rezultati, *sadrzaj),
-            tr("Greska pri stampanju izvestaja!"), tr("Izvestaj"));
-        return;
-    }
-    if (ProracunskiList::nacrtaj(printer, m_rezultati, *sadrzaj) == 0) {
-        Messages::error(
-            this, tr("Greska pri stampanju izvestaja!"), tr("Izvestaj nije odstampan."));
-    }
+    stampajList(
+        this, [&] { return ProracunskiList::pdf(m_rezultati, *sadrzaj); },
+        [&](QPagedPaintDevice &printer) {
+            return ProracunskiList::nacrtaj(printer, m_rezultati, *sadrzaj);
+        });
 }
 
 void frmIzlazna::mnuProracunTacneAnvelope_Click()
