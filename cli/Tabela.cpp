@@ -237,10 +237,10 @@ std::vector<std::string> linijeRezimea(const RezimeSlucaja &r)
                 NumberText::dve(b));
     };
     return {
-        tekst(KELVANE_TEXT("kelvane-calc", "Klasicni maksimum momenta %1 kNm u x = %2 m"), k.M,
-            k.x),
-        tekst(KELVANE_TEXT("kelvane-calc", "Apsolutni maksimum momenta %1 kNm u x = %2 m"), t.M,
-            t.x)
+        tekst(
+            KELVANE_TEXT("kelvane-calc", "Klasicni maksimum momenta %1 kNm u x = %2 m"), k.M, k.x),
+        tekst(
+            KELVANE_TEXT("kelvane-calc", "Apsolutni maksimum momenta %1 kNm u x = %2 m"), t.M, t.x)
             + " (" + opisPolozaja(Velicina::ExtM, t.polozaj) + ")",
         tekst(KELVANE_TEXT("kelvane-calc", "Najveca transverzalna sila na osloncu A %1 kN"),
             r.silaA.vrednost)
