@@ -7,6 +7,7 @@
 #include "core/KontroleUnosa.h"
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/OznakeRezultata.h"
 #include "core/Proracun.h"
 #include "core/TacneAnvelopeTekst.h"
 
@@ -48,29 +49,30 @@ bool razlikujuSe(const TacneAnvelope::Poredjenje &p)
 std::vector<std::string> tabExtM(const RezultatiProracuna &r)
 {
     return {
-        prozor("Proracun extremnih vrednosti momenata savijanja"),
+        prozor(OznakeRezultata::proracunMomenata),
         prozor("Jednacine dijagrama extremnih vednosti momenata savijanja"),
-        "  " + prozor("Jednacina parabole I =") + " " + NumberText::dve(r.dblKonstantaAI()) + "*X- "
-            + NumberText::dve(r.dblKonstantaBI()) + "*X^2",
-        "  " + prozor("Jednacina parabole II =") + " " + NumberText::dve(r.dblKonstantaAII())
-            + "*X- " + NumberText::dve(r.dblKonstantaBII()) + "*X^2- "
-            + NumberText::dve(r.dblKonstantaCII()),
-        prozor("Extremne vrednosti "),
+        "  " + prozor(OznakeRezultata::jednacinaParaboleI) + " "
+            + NumberText::dve(r.dblKonstantaAI()) + "*X- " + NumberText::dve(r.dblKonstantaBI())
+            + "*X^2",
+        "  " + prozor(OznakeRezultata::jednacinaParaboleII) + " "
+            + NumberText::dve(r.dblKonstantaAII()) + "*X- " + NumberText::dve(r.dblKonstantaBII())
+            + "*X^2- " + NumberText::dve(r.dblKonstantaCII()),
+        prozor(OznakeRezultata::ekstremneVrednosti),
         "  " + prozor("Parabola I  =") + " Xmax [m] " + NumberText::dve(r.dblXmaxI())
-            + "  Mmax [kNm] " + NumberText::dve(r.dblMmaxI()) + "  " + prozor("Nulte tacke")
-            + " Xo1[m] " + NumberText::dve(r.dblX01I()) + "  Xo2[m] "
-            + NumberText::dve(r.dblX02I()),
+            + "  Mmax [kNm] " + NumberText::dve(r.dblMmaxI()) + "  "
+            + prozor(OznakeRezultata::nulteTacke) + " Xo1[m] " + NumberText::dve(r.dblX01I())
+            + "  Xo2[m] " + NumberText::dve(r.dblX02I()),
         "  " + prozor("Parabola II =") + " Xmax [m] " + NumberText::dve(r.dblXmaxII())
-            + "  Mmax [kNm] " + NumberText::dve(r.dblMmaxII()) + "  " + prozor("Nulte tacke")
-            + " Xo1[m] " + NumberText::dve(r.dblX01II()) + "  Xo2[m] "
-            + NumberText::dve(r.dblX02II()),
-        "  " + prozor("Presek parabola I i II") + ": " + prozor("X preseka [m]") + " "
-            + NumberText::dve(r.dblXpreseka()) + "  " + prozor("Mpreseka [kNm]") + " "
-            + NumberText::dve(r.dblMpreseka()),
-        prozor("Zone vazenja"),
-        "  " + prozor("Zona vazenja parabole I  \u00B5[m]=") + " "
+            + "  Mmax [kNm] " + NumberText::dve(r.dblMmaxII()) + "  "
+            + prozor(OznakeRezultata::nulteTacke) + " Xo1[m] " + NumberText::dve(r.dblX01II())
+            + "  Xo2[m] " + NumberText::dve(r.dblX02II()),
+        "  " + prozor(OznakeRezultata::presekParabola) + ": " + prozor(OznakeRezultata::xPreseka)
+            + " " + NumberText::dve(r.dblXpreseka()) + "  " + prozor(OznakeRezultata::mPreseka)
+            + " " + NumberText::dve(r.dblMpreseka()),
+        prozor(OznakeRezultata::zoneVazenja),
+        "  " + prozor(OznakeRezultata::zonaParaboleI) + " "
             + NumberText::dve(r.dblZonaVazenjaParaboleI()),
-        "  " + prozor("Zona vazenja parabole II \u00B5[m]=") + " "
+        "  " + prozor(OznakeRezultata::zonaParaboleII) + " "
             + NumberText::dve(r.dblZonaVazenjaParaboleII()),
     };
 }
@@ -81,8 +83,8 @@ std::vector<std::string> tabExtT(const RezultatiProracuna &r)
         return "   " + NumberText::dve(levo) + " =<X[m]<= " + NumberText::dve(desno);
     };
     return {
-        prozor("Proracun extremnih vrednosti transverzalnih sila"),
-        prozor("Jednacine dijagrama extremnih vrednosti transverzalnih sila"),
+        prozor(OznakeRezultata::proracunSila),
+        prozor(OznakeRezultata::jednacineSila),
         "  maxT = - " + NumberText::dve(r.dblKAmaxTII()) + "*X+ " + NumberText::dve(r.dblKBmaxTII())
             + zona(r.dblMaxTIIZonaVazenjaLevo(), r.dblMaxTIIZonaVazenjaDesno()),
         "  maxT = - " + NumberText::dve(r.dblKAmaxTI()) + "*X+ " + NumberText::dve(r.dblKBmaxTI())
@@ -100,11 +102,11 @@ std::vector<std::string> presekLinije(const ProracunKalkulatora &p, bool tacne)
     const MomentUPreseku m = momentUPreseku(p.rezultati, x);
     const TransverzalnaSilaUPreseku t = transverzalnaSilaUPreseku(p.rezultati, x);
     std::vector<std::string> linije {
-        prozor("Extremne vrednosti momenta savijanja u zadatom preseku"),
-        "  X[m] " + NumberText::dve(x) + "  " + prozor("Parabola I") + " " + NumberText::dve(m.MI)
-            + "  " + prozor("Parabola II") + " " + NumberText::dve(m.MII) + "  ext M [kNm] "
-            + NumberText::dve(m.extM),
-        prozor("Extremne vrednosti transverzalnih sila u zadatom preseku"),
+        prozor(OznakeRezultata::momentUPreseku),
+        "  X[m] " + NumberText::dve(x) + "  " + prozor(OznakeRezultata::parabolaI) + " "
+            + NumberText::dve(m.MI) + "  " + prozor(OznakeRezultata::parabolaII) + " "
+            + NumberText::dve(m.MII) + "  ext M [kNm] " + NumberText::dve(m.extM),
+        prozor(OznakeRezultata::silaUPreseku),
         "  X[m] " + NumberText::dve(x) + "  maxT[kN] " + NumberText::dve(t.maxT) + "  minT[kN] "
             + NumberText::dve(t.minT),
     };

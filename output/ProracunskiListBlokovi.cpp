@@ -4,6 +4,7 @@
 
 #include "core/ListingLines.h"
 #include "core/NumberText.h"
+#include "core/OznakeRezultata.h"
 #include "core/TacneAnvelope.h"
 
 #include <cmath>
@@ -11,6 +12,12 @@
 namespace ProracunskiList {
 
 namespace {
+
+// A caption of the results window, as the window shows it in the user's language.
+QString oznaka(const char *izvor)
+{
+    return QCoreApplication::translate("frmIzlazna", izvor).trimmed();
+}
 
 // The heading of an envelope's section: its title, the caption of its equations and their units
 // on the right. Returns where the equations start.
@@ -23,17 +30,6 @@ double zaglavljeJednacina(Platno &c, double y, int broj, const QString &naslov,
     c.tekst(levo + 110, yr, desno - levo - 110, 5, jedinice, slova(8),
         Qt::AlignRight | Qt::AlignVCenter, siva);
     return yr;
-}
-
-// A filled arrowhead with its tip at (x, y), pointing down.
-void strelica(Platno &c, double x, double y)
-{
-    QPainterPath glava;
-    glava.moveTo(c.tacka(x, y));
-    glava.lineTo(c.tacka(x - 1.1, y - 3.2));
-    glava.lineTo(c.tacka(x + 1.1, y - 3.2));
-    glava.closeSubpath();
-    c.putanja(glava, c.olovka(0.1), crna);
 }
 
 // A dimension line with the slashes of the input window at both ends and its text above.
@@ -93,6 +89,17 @@ void skicaGrede(Platno &c, double x, double y, double w, const UlazniParametri &
 }
 
 } // namespace
+
+// A filled arrowhead with its tip at (x, y), pointing down.
+void strelica(Platno &c, double x, double y)
+{
+    QPainterPath glava;
+    glava.moveTo(c.tacka(x, y));
+    glava.lineTo(c.tacka(x - 1.1, y - 3.2));
+    glava.lineTo(c.tacka(x + 1.1, y - 3.2));
+    glava.closeSubpath();
+    c.putanja(glava, c.olovka(0.1), crna);
+}
 
 // The heading of every page: program, subject, date and time in a framed title block.
 void zaglavlje(Platno &c, const QString &vreme)
@@ -170,7 +177,7 @@ Blok momenti(int broj, const RezultatiProracuna &r)
 {
     return { naslovVisina + 66 + razmak, [&r, broj](Platno &c, double y) {
                 double yr = zaglavljeJednacina(c, y, broj,
-                    QStringLiteral("Proracun extremnih vrednosti momenata savijanja"),
+                    oznaka(OznakeRezultata::proracunMomenata),
                     QStringLiteral("Jednacine dijagrama extremnih vrednosti momenata savijanja"),
                     QStringLiteral("X [m], M [kNm]"));
                 yr += 5.5;
@@ -187,13 +194,13 @@ Blok momenti(int broj, const RezultatiProracuna &r)
                     c.tekst(levo + 108, yj, 22, 6, C, slova(9.5, true),
                         Qt::AlignRight | Qt::AlignVCenter);
                 };
-                jednacina(yr, QStringLiteral("Jednacina parabole I ="), r.dblKonstantaAI(),
+                jednacina(yr, oznaka(OznakeRezultata::jednacinaParaboleI), r.dblKonstantaAI(),
                     r.dblKonstantaBI(), QStringLiteral("*X^2"), {});
-                jednacina(yr + 6, QStringLiteral("Jednacina parabole II ="), r.dblKonstantaAII(),
+                jednacina(yr + 6, oznaka(OznakeRezultata::jednacinaParaboleII), r.dblKonstantaAII(),
                     r.dblKonstantaBII(), QStringLiteral("*X^2-"), dve(r.dblKonstantaCII()));
                 yr += 14;
 
-                podnaslov(c, levo, yr, QStringLiteral("Extremne vrednosti"));
+                podnaslov(c, levo, yr, oznaka(OznakeRezultata::ekstremneVrednosti));
                 yr += 6;
                 // Heading over two rows: the zero points and the intersection have a group
                 // heading, the maxima a heading of their own.
@@ -209,12 +216,12 @@ Blok momenti(int broj, const RezultatiProracuna &r)
                       };
                 naslovKolone(1, 2, yr, 2 * hz, QStringLiteral("Xmax [m]"));
                 naslovKolone(2, 3, yr, 2 * hz, QStringLiteral("Mmax [kNm]"));
-                naslovKolone(3, 5, yr, hz, QStringLiteral("Nulte tacke"));
+                naslovKolone(3, 5, yr, hz, oznaka(OznakeRezultata::nulteTacke));
                 naslovKolone(3, 4, yr + hz, hz, QStringLiteral("Xo1[m]"));
                 naslovKolone(4, 5, yr + hz, hz, QStringLiteral("Xo2[m]"));
-                naslovKolone(5, 7, yr, hz, QStringLiteral("Presek parabola I i II"));
-                naslovKolone(5, 6, yr + hz, hz, QStringLiteral("X preseka [m]"));
-                naslovKolone(6, 7, yr + hz, hz, QStringLiteral("Mpreseka [kNm]"));
+                naslovKolone(5, 7, yr, hz, oznaka(OznakeRezultata::presekParabola));
+                naslovKolone(5, 6, yr + hz, hz, oznaka(OznakeRezultata::xPreseka));
+                naslovKolone(6, 7, yr + hz, hz, oznaka(OznakeRezultata::mPreseka));
                 c.linija(e[3], yr + hz, e[7], yr + hz, 0.15, linijaTabele);
                 const double yp = yr + 2 * hz;
                 const auto celija = [&](int k, double yc, double hc, double v) {
@@ -223,8 +230,9 @@ Blok momenti(int broj, const RezultatiProracuna &r)
                 };
                 const double redI[] = { r.dblXmaxI(), r.dblMmaxI(), r.dblX01I(), r.dblX02I() };
                 const double redII[] = { r.dblXmaxII(), r.dblMmaxII(), r.dblX01II(), r.dblX02II() };
-                c.tekst(e[0] + 2, yp, e[1] - e[0] - 2, hr, QStringLiteral("Parabola I"), slova(9));
-                c.tekst(e[0] + 2, yp + hr, e[1] - e[0] - 2, hr, QStringLiteral("Parabola II"),
+                c.tekst(e[0] + 2, yp, e[1] - e[0] - 2, hr, oznaka(OznakeRezultata::parabolaI),
+                    slova(9));
+                c.tekst(e[0] + 2, yp + hr, e[1] - e[0] - 2, hr, oznaka(OznakeRezultata::parabolaII),
                     slova(9));
                 for (int k = 0; k < 4; ++k) {
                     celija(k + 1, yp, hr, redI[k]);
@@ -242,14 +250,12 @@ Blok momenti(int broj, const RezultatiProracuna &r)
                 c.okvir(levo, yr, sirina, 2 * hz + 2 * hr, 0.35);
                 yr = yp + 2 * hr + 2;
 
-                podnaslov(c, levo, yr, QStringLiteral("Zone vazenja"));
+                podnaslov(c, levo, yr, oznaka(OznakeRezultata::zoneVazenja));
                 yr += 5.5;
-                c.tekst(levo + 4, yr, 60, 6, QStringLiteral("Zona vazenja parabole I  \u00B5[m]="),
-                    slova(9));
+                c.tekst(levo + 4, yr, 60, 6, oznaka(OznakeRezultata::zonaParaboleI), slova(9));
                 c.tekst(levo + 58, yr, 20, 6, dve(r.dblZonaVazenjaParaboleI()), slova(9.5, true),
                     Qt::AlignRight | Qt::AlignVCenter);
-                c.tekst(levo + 92, yr, 60, 6, QStringLiteral("Zona vazenja parabole II \u00B5[m]="),
-                    slova(9));
+                c.tekst(levo + 92, yr, 60, 6, oznaka(OznakeRezultata::zonaParaboleII), slova(9));
                 c.tekst(levo + 146, yr, 20, 6, dve(r.dblZonaVazenjaParaboleII()), slova(9.5, true),
                     Qt::AlignRight | Qt::AlignVCenter);
             } };
@@ -258,10 +264,8 @@ Blok momenti(int broj, const RezultatiProracuna &r)
 Blok sile(int broj, const RezultatiProracuna &r)
 {
     return { naslovVisina + 40 + razmak, [&r, broj](Platno &c, double y) {
-                double yr = zaglavljeJednacina(c, y, broj,
-                    QStringLiteral("Proracun extremnih vrednosti transverzalnih sila"),
-                    QStringLiteral("Jednacine dijagrama extremnih vrednosti transverzalnih sila"),
-                    QStringLiteral("X [m], T [kN]"));
+                double yr = zaglavljeJednacina(c, y, broj, oznaka(OznakeRezultata::proracunSila),
+                    oznaka(OznakeRezultata::jednacineSila), QStringLiteral("X [m], T [kN]"));
                 yr += 6;
 
                 // maxT = -A*X + B (rows 1, 2), minT = -A*X (row 3), minT = -A*X + B (row 4),

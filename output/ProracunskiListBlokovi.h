@@ -33,6 +33,8 @@ int naA4(QPagedPaintDevice &uredjaj, const std::function<int(QPainter &, double)
 QByteArray pdf(const std::function<void(QPagedPaintDevice &)> &crtaj);
 
 // The heading of every page: program, subject, date and time in a framed title block.
+// A filled arrowhead with its tip at (x, y), pointing down: a force on a sketch.
+void strelica(Platno &c, double x, double y);
 void zaglavlje(Platno &c, const QString &vreme);
 void podnozje(Platno &c, int strana, int ukupno);
 

@@ -70,12 +70,7 @@ Blok ulazNiza(int broj, const Niz &niz)
                 for (std::size_t i = 0; i < niz.sile.size(); ++i) {
                     const double x = x0 + sk * niz.sile[i].pomak;
                     c.linija(x, yLinija - 10, x, yLinija, 0.35);
-                    QPainterPath vrh;
-                    vrh.moveTo(c.tacka(x, yLinija));
-                    vrh.lineTo(c.tacka(x - 1.2, yLinija - 3));
-                    vrh.lineTo(c.tacka(x + 1.2, yLinija - 3));
-                    vrh.closeSubpath();
-                    c.putanja(vrh, c.olovka(0.1), crna);
+                    strelica(c, x, yLinija);
                     c.tekst(x - 10, yLinija - 16, 20, 5, QStringLiteral("P%1").arg(i + 1), slova(8),
                         Qt::AlignCenter);
                 }

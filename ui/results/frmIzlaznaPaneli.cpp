@@ -5,6 +5,7 @@
 
 #include "ui/results/frmIzlazna.h"
 
+#include "core/OznakeRezultata.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 #include "ui/basGlavni.h"
@@ -92,13 +93,13 @@ QLabel *frmIzlazna::label(
 
 void frmIzlazna::createExtMPanel()
 {
-    m_fraExtM = grupa(client(), "fraExtM", tr("Proracun extremnih vrednosti momenata savijanja"),
-        twipsRect(45, 540, 8835, 5685));
+    m_fraExtM = grupa(
+        client(), "fraExtM", tr(OznakeRezultata::proracunMomenata), twipsRect(45, 540, 8835, 5685));
 
     QGroupBox *f3 = grupa(m_fraExtM, "Frame3",
         tr("Jednacine dijagrama extremnih vednosti momenata savijanja"),
         twipsRect(90, 360, 8655, 1455));
-    label(f3, "lblJednacinaPrveParabole", tr("Jednacina parabole I ="),
+    label(f3, "lblJednacinaPrveParabole", tr(OznakeRezultata::jednacinaParaboleI),
         twipsRect(135, 495, 2325, 315));
     recordField(
         f3, "txtKonstantaAI", twipsRect(2445, 465, 1455, 390), &RezultatiProracuna::dblKonstantaAI);
@@ -107,7 +108,7 @@ void frmIzlazna::createExtMPanel()
         f3, "txtKonstantaBI", twipsRect(4365, 465, 1455, 390), &RezultatiProracuna::dblKonstantaBI);
     label(f3, "lblXNaKvadratI", QStringLiteral("*X^2 "), twipsRect(5925, 525, 495, 255),
         Qt::AlignHCenter);
-    label(f3, "lblJednacinaDrugeParabole", tr("Jednacina parabole II ="),
+    label(f3, "lblJednacinaDrugeParabole", tr(OznakeRezultata::jednacinaParaboleII),
         twipsRect(135, 975, 2325, 315));
     recordField(f3, "txtKonstantaAII", twipsRect(2445, 945, 1455, 390),
         &RezultatiProracuna::dblKonstantaAII);
@@ -119,19 +120,20 @@ void frmIzlazna::createExtMPanel()
     recordField(f3, "txtKonstantaCII", twipsRect(6570, 945, 1455, 390),
         &RezultatiProracuna::dblKonstantaCII);
 
-    QGroupBox *f1
-        = grupa(m_fraExtM, "Frame1", tr("Extremne vrednosti "), twipsRect(90, 1890, 8655, 1680));
-    label(f1, "lblNule", tr("Nulte tacke"), twipsRect(4245, 180, 1215, 285));
-    label(f1, "lblPresekParabola", tr("Presek parabola I i II"), twipsRect(6255, 180, 2175, 255),
-        Qt::AlignHCenter);
+    QGroupBox *f1 = grupa(m_fraExtM, "Frame1", tr(OznakeRezultata::ekstremneVrednosti),
+        twipsRect(90, 1890, 8655, 1680));
+    label(f1, "lblNule", tr(OznakeRezultata::nulteTacke), twipsRect(4245, 180, 1215, 285));
+    label(f1, "lblPresekParabola", tr(OznakeRezultata::presekParabola),
+        twipsRect(6255, 180, 2175, 255), Qt::AlignHCenter);
     label(f1, "lblXmax", QStringLiteral("Xmax [m]"), twipsRect(1365, 420, 975, 375));
     label(f1, "lblMmax", QStringLiteral("Mmax [kNm]"), twipsRect(2445, 420, 1335, 375));
     label(f1, "lblX01", QStringLiteral("Xo1[m]"), twipsRect(4005, 420, 975, 375));
     label(f1, "lblX02", QStringLiteral("Xo2[m]"), twipsRect(5085, 420, 975, 375));
-    label(f1, "lblXpreseka", tr("X preseka [m]"), twipsRect(6135, 675, 1020, 570), Qt::AlignHCenter)
+    label(f1, "lblXpreseka", tr(OznakeRezultata::xPreseka), twipsRect(6135, 675, 1020, 570),
+        Qt::AlignHCenter)
         ->setWordWrap(true);
-    label(
-        f1, "lblMpreseka", tr("Mpreseka [kNm]"), twipsRect(7245, 675, 1335, 570), Qt::AlignHCenter)
+    label(f1, "lblMpreseka", tr(OznakeRezultata::mPreseka), twipsRect(7245, 675, 1335, 570),
+        Qt::AlignHCenter)
         ->setWordWrap(true);
     label(f1, "lblParabola1", tr("Parabola I  ="), twipsRect(45, 780, 1335, 285));
     recordField(f1, "txtXmax1", twipsRect(1365, 720, 975, 390), &RezultatiProracuna::dblXmaxI);
@@ -151,30 +153,31 @@ void frmIzlazna::createExtMPanel()
         f1, "txtMpresek", twipsRect(7245, 1215, 1335, 390), &RezultatiProracuna::dblMpreseka);
 
     // The character after the blanks is the micro sign of the Central European code page.
-    QGroupBox *f2 = grupa(m_fraExtM, "Frame2", tr("Zone vazenja"), twipsRect(90, 3645, 8655, 735));
-    label(f2, "lblZonaVazenjaParaboleI", tr("Zona vazenja parabole I  \u00B5[m]="),
+    QGroupBox *f2 = grupa(
+        m_fraExtM, "Frame2", tr(OznakeRezultata::zoneVazenja), twipsRect(90, 3645, 8655, 735));
+    label(f2, "lblZonaVazenjaParaboleI", tr(OznakeRezultata::zonaParaboleI),
         twipsRect(135, 345, 3255, 255));
     recordField(f2, "txtZonaVazenjaParaboleI", twipsRect(3255, 270, 855, 390),
         &RezultatiProracuna::dblZonaVazenjaParaboleI);
-    label(f2, "lblZonaVazenjaParaboleII", tr("Zona vazenja parabole II \u00B5[m]="),
+    label(f2, "lblZonaVazenjaParaboleII", tr(OznakeRezultata::zonaParaboleII),
         twipsRect(4605, 345, 3255, 255));
     recordField(f2, "txtZonaVazenjaParaboleII", twipsRect(7725, 270, 855, 390),
         &RezultatiProracuna::dblZonaVazenjaParaboleII);
 
-    QGroupBox *f4
-        = grupa(m_fraExtM, "Frame4", tr("Extremne vrednosti momenta savijanja u zadatom preseku"),
-            twipsRect(90, 4455, 8655, 1140));
+    QGroupBox *f4 = grupa(
+        m_fraExtM, "Frame4", tr(OznakeRezultata::momentUPreseku), twipsRect(90, 4455, 8655, 1140));
     connect(dugme(f4, "cmdMomentSavijanjaUProizvoljnomPreseku", tr("extM u preseku x"),
                 twipsRect(90, 360, 1215, 645)),
         &QPushButton::clicked, this, &frmIzlazna::cmdMomentSavijanjaUProizvoljnomPreseku_Click);
     label(f4, "lblProizvoljnoX", QStringLiteral("X[m]"), twipsRect(1530, 360, 615, 255),
         Qt::AlignHCenter);
     m_txtProizvoljnoX = displayField(f4, "txtProizvoljnoX", twipsRect(1410, 630, 855, 375));
-    label(f4, "lblNaOsnovuPI", tr("Parabola I"), twipsRect(2370, 360, 1455, 255), Qt::AlignHCenter);
+    label(f4, "lblNaOsnovuPI", tr(OznakeRezultata::parabolaI), twipsRect(2370, 360, 1455, 255),
+        Qt::AlignHCenter);
     m_txtProizvoljnoKNmPI
         = displayField(f4, "txtProizvoljnoKNmPI", twipsRect(2370, 630, 1455, 375));
-    label(
-        f4, "lblNaOsnovuPII", tr("Parabola II"), twipsRect(3930, 360, 1455, 255), Qt::AlignHCenter);
+    label(f4, "lblNaOsnovuPII", tr(OznakeRezultata::parabolaII), twipsRect(3930, 360, 1455, 255),
+        Qt::AlignHCenter);
     m_txtProizvoljnoKNmPII
         = displayField(f4, "txtProizvoljnoKNmPII", twipsRect(3930, 630, 1455, 375));
     label(f4, "lblExtremniMomentUProizvoljnomPreseku", QStringLiteral("ext M [kNm]"),
@@ -185,12 +188,11 @@ void frmIzlazna::createExtMPanel()
 
 void frmIzlazna::createExtTPanel()
 {
-    m_fraExtT = grupa(client(), "fraExtT", tr("Proracun extremnih vrednosti transverzalnih sila"),
-        twipsRect(45, 540, 8835, 4020));
+    m_fraExtT = grupa(
+        client(), "fraExtT", tr(OznakeRezultata::proracunSila), twipsRect(45, 540, 8835, 4020));
 
-    QGroupBox *f5 = grupa(m_fraExtT, "Frame5",
-        tr("Jednacine dijagrama extremnih vrednosti transverzalnih sila"),
-        twipsRect(90, 315, 8655, 2400));
+    QGroupBox *f5 = grupa(
+        m_fraExtT, "Frame5", tr(OznakeRezultata::jednacineSila), twipsRect(90, 315, 8655, 2400));
     label(f5, "lblMaxT", QStringLiteral("maxT ="), twipsRect(45, 675, 765, 255), Qt::AlignRight);
     label(f5, "lblMinT", QStringLiteral("minT ="), twipsRect(45, 1635, 765, 255), Qt::AlignRight);
 
@@ -232,9 +234,8 @@ void frmIzlazna::createExtTPanel()
         recordField(f5, r.desno, twipsRect(7425, r.zonaTop, 855, 390), r.vDesno);
     }
 
-    QGroupBox *f6
-        = grupa(m_fraExtT, "Frame6", tr("Extremne vrednosti transverzalnih sila u zadatom preseku"),
-            twipsRect(90, 2790, 8655, 1140));
+    QGroupBox *f6 = grupa(
+        m_fraExtT, "Frame6", tr(OznakeRezultata::silaUPreseku), twipsRect(90, 2790, 8655, 1140));
     connect(dugme(f6, "cmdTransverzalnaSilaUProizvoljnomPreseku", tr("extT u preseku x"),
                 twipsRect(90, 405, 1215, 645)),
         &QPushButton::clicked, this, &frmIzlazna::cmdTransverzalnaSilaUProizvoljnomPreseku_Click);
