@@ -3,9 +3,21 @@
 #include "ui/DatotekaMenu.h"
 
 #include "core/KontroleUnosa.h"
+#include "ui/Messages.h"
 #include "ui/basGlavni.h"
 
 #include <QLineEdit>
+
+bool KontrolaPreseka(QLineEdit *txtPresek, double L)
+{
+    const auto odbijanja = KontroleUnosa::KontrolaPreseka(txtPresek->text().toStdString(), "0", L);
+    for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
+        Messages::refusal(txtPresek->window(), o.poruka);
+        txtPresek->setText(QString::fromStdString(o.reset));
+        NumericField::focus(txtPresek);
+    }
+    return odbijanja.empty();
+}
 
 bool KontrolaBrojaPolja(QLineEdit *txtBrojPolja)
 {

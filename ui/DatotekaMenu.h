@@ -27,6 +27,10 @@ QMenu *addDatotekaMenu(QMenuBar *bar, Window *window, void (Window::*proracun)()
     return datoteka;
 }
 
+// The results window's section rule on a window's one section field: true when it holds a section
+// of the span [0, L] (m); otherwise the refusal, the field's reset and the focus.
+bool KontrolaPreseka(QLineEdit *txtPresek, double L);
+
 // True when the field holds a count the listings accept; otherwise, without a message, the field
 // gets its start text back and the focus.
 bool KontrolaBrojaPolja(QLineEdit *txtBrojPolja);

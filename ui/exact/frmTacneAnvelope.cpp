@@ -201,22 +201,9 @@ void frmTacneAnvelope::createMenu()
         &frmTacneAnvelope::mnuDatotekaSnimi_Click, &frmTacneAnvelope::mnuDatotekaIzlaz_Click);
 }
 
-// The results window's section rule, on this window's one section field.
-bool frmTacneAnvelope::KontrolaPreseka()
-{
-    const auto odbijanja = KontroleUnosa::KontrolaPreseka(
-        m_txtPresek->text().toStdString(), "0", m_rezultati.ulaz().L);
-    for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
-        Messages::refusal(this, o.poruka);
-        m_txtPresek->setText(QString::fromStdString(o.reset));
-        NumericField::focus(m_txtPresek);
-    }
-    return odbijanja.empty();
-}
-
 void frmTacneAnvelope::cmdPresek_Click()
 {
-    if (!KontrolaPreseka())
+    if (!KontrolaPreseka(m_txtPresek, m_rezultati.ulaz().L))
         return;
     const double x = *NumericField::value(m_txtPresek);
     const PoVelicini<double> k = klasicneVrednosti(m_rezultati, x);

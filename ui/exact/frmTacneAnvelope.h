@@ -47,7 +47,6 @@ class frmTacneAnvelope : public MenuDialog
 public:
     frmTacneAnvelope(RezultatiProracuna rezultati, QWidget *parent);
 
-    bool KontrolaPreseka();
     void cmdPresek_Click();
     void mnuDatotekaProracun_Click();
     void mnuDatotekaSnimi_Click();

@@ -402,14 +402,7 @@ bool frmNizSila::cmdProracunaj_Click()
 
 void frmNizSila::cmdPresek_Click()
 {
-    const auto odbijanja
-        = KontroleUnosa::KontrolaPreseka(m_txtPresek->text().toStdString(), "0", m_niz.L);
-    for (const KontroleUnosa::OdbijanjePreseka &o : odbijanja) {
-        Messages::refusal(this, o.poruka);
-        m_txtPresek->setText(tekst(o.reset));
-        NumericField::focus(m_txtPresek);
-    }
-    if (!odbijanja.empty())
+    if (!KontrolaPreseka(m_txtPresek, m_niz.L))
         return;
     const std::vector<std::string> linije = linijePreseka(
         vrednostiNiza(m_niz, *NumericField::value(m_txtPresek)), int(m_niz.sile.size()));
