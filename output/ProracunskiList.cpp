@@ -113,7 +113,7 @@ QByteArray pdf(const std::function<void(QPagedPaintDevice &)> &crtaj)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Proracunski list"));
+        writer.setTitle(Tekst::tr("Proracunski list"));
         writer.setCreator(QStringLiteral("Kelvane ") + verzija());
         crtaj(writer);
     }

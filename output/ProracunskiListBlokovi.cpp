@@ -111,9 +111,9 @@ void zaglavlje(Platno &c, const QString &vreme)
     };
     const Polje polja[] = {
         { levo, 50, QStringLiteral("Program"), QStringLiteral("Kelvane ") + verzija() },
-        { levo + 50, 90, QStringLiteral("Proracunski list"),
-            QStringLiteral("Prosta greda pod pokretnim parom sila") },
-        { levo + 140, sirina - 140, QStringLiteral("Datum i vreme"), vreme },
+        { levo + 50, 90, Tekst::tr("Proracunski list"),
+            Tekst::tr("Prosta greda pod pokretnim parom sila") },
+        { levo + 140, sirina - 140, Tekst::tr("Datum i vreme"), vreme },
     };
     const double y = zaglavljeVrh;
     c.popuni(levo, y, sirina, 4.6, zaglavljeTabele);
@@ -131,20 +131,20 @@ void podnozje(Platno &c, int strana, int ukupno)
 {
     c.linija(levo, podnozjeLinija, desno, podnozjeLinija, 0.25, siva);
     c.tekst(levo, podnozjeLinija + 1, 120, 5,
-        QStringLiteral("Kelvane %1 - anvelope extM i extT proste grede").arg(verzija()), slova(7.5),
+        Tekst::tr("Kelvane %1 - anvelope extM i extT proste grede").arg(verzija()), slova(7.5),
         Qt::AlignLeft | Qt::AlignVCenter, siva);
     c.tekst(desno - 60, podnozjeLinija + 1, 60, 5,
-        QStringLiteral("strana %1 od %2").arg(strana).arg(ukupno), slova(8.5, true),
+        Tekst::tr("strana %1 od %2").arg(strana).arg(ukupno), slova(8.5, true),
         Qt::AlignRight | Qt::AlignVCenter);
 }
 
 Blok naslovLista()
 {
     return { 18, [](Platno &c, double y) {
-                c.tekst(levo, y, sirina, 8, QStringLiteral("Proracunski list"), slova(16, true));
+                c.tekst(levo, y, sirina, 8, Tekst::tr("Proracunski list"), slova(16, true));
                 c.tekst(levo, y + 8, sirina, 6,
-                    QStringLiteral("Extremne vrednosti momenata savijanja i transverzalnih sila "
-                                   "proste grede pod pokretnim parom spregnutih sila"),
+                    Tekst::tr("Extremne vrednosti momenata savijanja i transverzalnih sila "
+                              "proste grede pod pokretnim parom spregnutih sila"),
                     slova(9.5), Qt::AlignLeft | Qt::AlignVCenter, siva);
             } };
 }
@@ -152,12 +152,12 @@ Blok naslovLista()
 Blok ulazniParametri(int broj, const UlazniParametri &u)
 {
     return { naslovVisina + 38 + razmak, [=](Platno &c, double y) {
-                naslovOdeljka(c, y, broj, QStringLiteral("Ulazni parametri"));
+                naslovOdeljka(c, y, broj, Tekst::tr("Ulazni parametri"));
                 const double yt = y + naslovVisina + 2;
                 const Tabela t { { levo, levo + 16, levo + 54, levo + 74, levo + 88 }, 6, 6 };
                 crtajTabelu(c, yt, t,
-                    { QStringLiteral("Oznaka"), QStringLiteral("Opis"), QStringLiteral("Vrednost"),
-                        QStringLiteral("Jedinica") },
+                    { Tekst::tr("Oznaka"), Tekst::tr("Opis"), Tekst::tr("Vrednost"),
+                        Tekst::tr("Jedinica") },
                     {
                         { QStringLiteral("P1"), {}, ulazni(u.P1), QStringLiteral("kN") },
                         { QStringLiteral("P2"), {}, ulazni(u.P2), QStringLiteral("kN") },
@@ -165,8 +165,8 @@ Blok ulazniParametri(int broj, const UlazniParametri &u)
                         { QStringLiteral("L"), {}, ulazni(u.L), QStringLiteral("m") },
                     });
                 // The descriptions read left-aligned, in the regular face.
-                const QString opisi[] = { QStringLiteral("sila levo"), QStringLiteral("sila desno"),
-                    QStringLiteral("razmak sila"), QStringLiteral("raspon grede") };
+                const QString opisi[] = { Tekst::tr("sila levo"), Tekst::tr("sila desno"),
+                    Tekst::tr("razmak sila"), Tekst::tr("raspon grede") };
                 for (int i = 0; i < 4; ++i)
                     c.tekst(levo + 18, yt + 6 + 6 * i, 34, 6, opisi[i], slova(9));
                 skicaGrede(c, levo + 95, y + naslovVisina, desno - levo - 95, u);
@@ -176,10 +176,10 @@ Blok ulazniParametri(int broj, const UlazniParametri &u)
 Blok momenti(int broj, const RezultatiProracuna &r)
 {
     return { naslovVisina + 66 + razmak, [&r, broj](Platno &c, double y) {
-                double yr = zaglavljeJednacina(c, y, broj,
-                    oznaka(OznakeRezultata::proracunMomenata),
-                    QStringLiteral("Jednacine dijagrama extremnih vrednosti momenata savijanja"),
-                    QStringLiteral("X [m], M [kNm]"));
+                double yr
+                    = zaglavljeJednacina(c, y, broj, oznaka(OznakeRezultata::proracunMomenata),
+                        Tekst::tr("Jednacine dijagrama extremnih vrednosti momenata savijanja"),
+                        QStringLiteral("X [m], M [kNm]"));
                 yr += 5.5;
                 // The rows read as the tab shows them: M = A*X - B*X^2 and M = A*X - B*X^2 - C.
                 const auto jednacina = [&](double yj, const QString &oznaka, double A, double B,
@@ -274,9 +274,9 @@ Blok sile(int broj, const RezultatiProracuna &r)
                 const double hz = 6;
                 const double hr = 6.5;
                 c.popuni(levo, yr, sirina, hz, zaglavljeTabele);
-                c.tekst(e[1], yr, e[2] - e[1], hz, QStringLiteral("Jednacina"), slova(8.5, true),
+                c.tekst(e[1], yr, e[2] - e[1], hz, Tekst::tr("Jednacina"), slova(8.5, true),
                     Qt::AlignCenter);
-                c.tekst(e[2], yr, e[5] - e[2], hz, QStringLiteral("Zona vazenja"), slova(8.5, true),
+                c.tekst(e[2], yr, e[5] - e[2], hz, Tekst::tr("Zona vazenja"), slova(8.5, true),
                     Qt::AlignCenter);
                 struct Red
                 {

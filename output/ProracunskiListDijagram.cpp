@@ -81,7 +81,7 @@ Blok dijagramBlok(const Platno &mera, int broj, const TacneAnvelope::Poredjenje 
         visinaLegende += mera.visinaPreloma(sirinaTeksta, s.tekst, slova(8)) + proredLegende;
     return { naslovVisina + 1 + visinaCrteza + 2 + visinaLegende + razmak,
         [&p, L, broj](Platno &c, double y) {
-            naslovOdeljka(c, y, broj, QStringLiteral("Dijagram extremnih vrednosti"));
+            naslovOdeljka(c, y, broj, Tekst::tr("Dijagram extremnih vrednosti"));
             const double yc = y + naslovVisina + 1;
             QPainter &painter = c.painter();
             painter.save();

@@ -49,7 +49,7 @@ inline const QColor ispuna(0xe6, 0xe6, 0xe6); // the area under the governing en
 // The sheet's texts, in one translation context.
 struct Tekst
 {
-    Q_DECLARE_TR_FUNCTIONS(ProracunskiList)
+    Q_DECLARE_TR_FUNCTIONS(Tekst)
 };
 
 // A value that falls short of the exact one, in the listing and on the diagram.

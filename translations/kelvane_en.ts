@@ -379,6 +379,74 @@
         <source>Polozaj sila navodi silu u preseku i sile na gredi.</source>
         <translation>A load position names the force at the section and the forces on the beam.</translation>
     </message>
+    <message>
+        <source>Prosta greda pod pokretnim parom sila</source>
+        <translation>Simple beam under a moving pair of forces</translation>
+    </message>
+    <message>
+        <source>Datum i vreme</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>strana %1 od %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Extremne vrednosti momenata savijanja i transverzalnih sila proste grede pod pokretnim parom spregnutih sila</source>
+        <translation>Extreme bending moments and shear forces of a simple beam under a moving pair of coupled forces</translation>
+    </message>
+    <message>
+        <source>Oznaka</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Vrednost</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Jedinica</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>sila levo</source>
+        <translation>left force</translation>
+    </message>
+    <message>
+        <source>sila desno</source>
+        <translation>right force</translation>
+    </message>
+    <message>
+        <source>razmak sila</source>
+        <translation>distance between the forces</translation>
+    </message>
+    <message>
+        <source>raspon grede</source>
+        <translation>span of the beam</translation>
+    </message>
+    <message>
+        <source>Jednacine dijagrama extremnih vrednosti momenata savijanja</source>
+        <translation>Equations of the bending moment envelope</translation>
+    </message>
+    <message>
+        <source>Jednacina</source>
+        <translation>Equation</translation>
+    </message>
+    <message>
+        <source>Zona vazenja</source>
+        <translation>Zone of validity</translation>
+    </message>
+    <message>
+        <source>Dijagram extremnih vrednosti</source>
+        <translation>Diagram of the envelopes</translation>
+    </message>
+    <message>
+        <source>Kelvane %1 - anvelope extM i extT proste grede</source>
+        <translation>Kelvane %1 - extM and extT envelopes of a simple beam</translation>
+    </message>
 </context>
 <context>
     <name>dlgPodaciDokumenta</name>
