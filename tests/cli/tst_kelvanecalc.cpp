@@ -417,6 +417,13 @@ void tst_KelvaneCalc::sheetCarriesDocumentFieldsAndGoverningMoment()
         QVERIFY2(text.contains(polja[i]), qPrintable(polja[i]));
     QVERIFY(text.contains(QStringLiteral("Mmax = 180.00 kNm u x = 3.000 m; P1 u preseku, P2 van")));
     QVERIFY(text.contains(QStringLiteral("Obrazac: P L / 4")));
+
+    // In English the sheet's own headings are English too, not only the sentences core writes.
+    QCOMPARE(
+        pokreni(QStringList { "120", "120", "3.6", "6", "--lang", "en", "--pdf", path }).status, 0);
+    const QString english = pdfTekst(path);
+    for (const char *t : { "Calculation sheet", "Governing values", "Formula: P L / 4" })
+        QVERIFY2(english.contains(QLatin1String(t)), t);
 }
 
 QTEST_MAIN(tst_KelvaneCalc)
