@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!ishod.rezultati) {
         const auto &ispravke = ishod.provera.ispravke;
         SVOJSTVO(std::any_of(ispravke.begin(), ispravke.end(),
-            [](const KontroleUnosa::Ispravka &i) { return !i.poruka.empty(); }));
+            [](const KontroleUnosa::Ispravka &i) { return i.poruka.has_value(); }));
         ishod = Proracun::izTekstova(ishod.provera.tekstovi);
         SVOJSTVO(ishod.rezultati);
     }

@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-15}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(numbertext kontroleunosa kontrolatastera kelvanecalc)
+[ ${#targets[@]} -gt 0 ] || targets=(numbertext kontroleunosa kontrolatastera kelvanecalc studija)
 
 if ! command -v clang++ > /dev/null; then
     echo "fuzz: clang++ is missing (scripts/setup.sh installs it); the fuzz targets are not run"

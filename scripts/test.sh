@@ -30,4 +30,4 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
     ctest --test-dir build-sanitize --output-on-failure
 
 # Every parser of outside text against generated inputs, about a minute in all.
-scripts/fuzz.sh 15
+scripts/fuzz.sh 12
