@@ -97,11 +97,6 @@ std::string procitaj(const std::vector<std::string> &argumenti, OpcijeNiza &o)
     return {};
 }
 
-std::string d2(double v)
-{
-    return NumberText::fixed(v, 2);
-}
-
 std::string j(double v)
 {
     return NumberText::full(v);
@@ -131,15 +126,15 @@ std::string tekst(const Niz &niz, const RezultatNiza &r, const std::vector<Vredn
     izlaz += "Apsolutni maksimum: " + linijaMaksimuma(r.maksimum, n) + "\n";
     izlaz += "Reakcije: " + linijaReakcija(r.reakcije, n) + "\n";
     if (x) {
-        izlaz += "\nPresek x = " + NumberText::fixed(*x, 3) + " m\n";
+        izlaz += "\nPresek x = " + NumberText::tri(*x) + " m\n";
         for (const std::string &l : linijePreseka(vrednostiNiza(niz, *x), n))
             izlaz += "  " + l + "\n";
     }
     izlaz += "\nPreseci (n = " + NumberText::general(brojPolja) + ")\n";
     for (const VrednostiUPreseku &p : t) {
-        izlaz += "  x[m]= " + NumberText::fixed(p.x, 3);
+        izlaz += "  x[m]= " + NumberText::tri(p.x);
         for (const Velicina v : sveVelicine)
-            izlaz += "  " + naziv(v) + " " + d2(p.vrednosti[v].vrednost);
+            izlaz += "  " + naziv(v) + " " + NumberText::dve(p.vrednosti[v].vrednost);
         izlaz += "\n";
     }
     return izlaz;
@@ -191,7 +186,8 @@ bool jeNiz(const std::vector<std::string> &argumenti)
 
 IshodNiza racunajNiz(const std::vector<std::string> &argumenti)
 {
-    IshodNiza ishod { 2, {}, {} };
+    IshodNiza ishod;
+    ishod.status = 2; // refused until the train has passed its checks
     OpcijeNiza o;
     if (const std::string greska = procitaj(argumenti, o); !greska.empty()) {
         ishod.greske = greska + "\nUputstvo: kelvane-calc --help\n";

@@ -20,15 +20,15 @@ std::string jedinica(Velicina v)
 
 std::string linijaMaksimuma(const ApsolutniMaksimum &m, int brojSila)
 {
-    return "max M = " + NumberText::fixed(m.M, 2) + " kNm u x = " + NumberText::fixed(m.x, 3)
+    return "max M = " + NumberText::dve(m.M) + " kNm u x = " + NumberText::tri(m.x)
         + " m: " + opisPolozaja(Velicina::ExtM, m.polozaj, brojSila);
 }
 
 std::string linijaReakcija(const Reakcije &r, int brojSila)
 {
-    return "max TA = " + NumberText::fixed(r.A.vrednost, 2)
+    return "max TA = " + NumberText::dve(r.A.vrednost)
         + " kN: " + opisPolozaja(Velicina::MaxT, r.A.polozaj, brojSila)
-        + "; max TB = " + NumberText::fixed(std::abs(r.B.vrednost), 2)
+        + "; max TB = " + NumberText::dve(std::abs(r.B.vrednost))
         + " kN: " + opisPolozaja(Velicina::MinT, r.B.polozaj, brojSila);
 }
 
@@ -36,7 +36,7 @@ std::vector<std::string> linijePreseka(const TacneVrednosti &t, int brojSila)
 {
     std::vector<std::string> linije;
     for (const Velicina v : sveVelicine) {
-        linije.push_back(naziv(v) + " = " + NumberText::fixed(t[v].vrednost, 2) + jedinica(v) + ": "
+        linije.push_back(naziv(v) + " = " + NumberText::dve(t[v].vrednost) + jedinica(v) + ": "
             + opisPolozaja(v, t[v].polozaj, brojSila));
     }
     return linije;

@@ -24,7 +24,9 @@ std::vector<Blok> sastavi(const Platno &mera, const RezultatiProracuna &r, const
 {
     int broj = 0;
     std::vector<Blok> blokovi;
-    blokovi.push_back(naslovLista());
+    blokovi.push_back(
+        naslovLista(Tekst::tr("Extremne vrednosti momenata savijanja i transverzalnih sila "
+                              "proste grede pod pokretnim parom spregnutih sila")));
     blokovi.push_back(dokumentBlok(s.dokument));
     blokovi.push_back(ulazniParametri(++broj, s.ulaz));
     blokovi.push_back(merodavneBlok(mera, ++broj, p, r));

@@ -138,14 +138,12 @@ void podnozje(Platno &c, int strana, int ukupno)
         Qt::AlignRight | Qt::AlignVCenter);
 }
 
-Blok naslovLista()
+Blok naslovLista(const QString &podnaslov)
 {
-    return { 18, [](Platno &c, double y) {
+    return { 18, [=](Platno &c, double y) {
                 c.tekst(levo, y, sirina, 8, Tekst::tr("Proracunski list"), slova(16, true));
-                c.tekst(levo, y + 8, sirina, 6,
-                    Tekst::tr("Extremne vrednosti momenata savijanja i transverzalnih sila "
-                              "proste grede pod pokretnim parom spregnutih sila"),
-                    slova(9.5), Qt::AlignLeft | Qt::AlignVCenter, siva);
+                c.tekst(levo, y + 8, sirina, 6, podnaslov, slova(9.5),
+                    Qt::AlignLeft | Qt::AlignVCenter, siva);
             } };
 }
 

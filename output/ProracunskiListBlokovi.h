@@ -38,7 +38,8 @@ void strelica(Platno &c, double x, double y);
 void zaglavlje(Platno &c, const QString &vreme);
 void podnozje(Platno &c, int strana, int ukupno);
 
-Blok naslovLista();
+// The sheet's title and, under it, what the sheet is about.
+Blok naslovLista(const QString &podnaslov);
 Blok ulazniParametri(int broj, const UlazniParametri &u);
 Blok momenti(int broj, const RezultatiProracuna &r);
 Blok sile(int broj, const RezultatiProracuna &r);

@@ -19,27 +19,6 @@ namespace {
 
 using namespace TacneAnvelope;
 
-QString t(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
-
-QString tri(double v)
-{
-    return t(NumberText::fixed(v, 3));
-}
-
-Blok naslovNiza()
-{
-    return { 18, [](Platno &c, double y) {
-                c.tekst(levo, y, sirina, 8, Tekst::tr("Proracunski list"), slova(16, true));
-                c.tekst(levo, y + 8, sirina, 6,
-                    Tekst::tr("Tacne anvelope momenata savijanja i transverzalnih sila proste "
-                              "grede pod nizom pokretnih sila"),
-                    slova(9.5), Qt::AlignLeft | Qt::AlignVCenter, siva);
-            } };
-}
-
 // The forces as a table and the train as a sketch: a line from the first to the last force, an
 // arrow per force, its name above.
 Blok ulazNiza(int broj, const Niz &niz)
@@ -142,9 +121,12 @@ int nacrtajNiz(QPainter &painter, double tackePoMm, const std::function<bool()> 
     crtez.maksimum = r.maksimum;
     const int n = static_cast<int>(s.niz.sile.size());
     int broj = 0;
-    std::vector<Blok> blokovi { naslovNiza(), dokumentBlok(s.dokument), ulazNiza(++broj, s.niz) };
+    std::vector<Blok> blokovi { naslovLista(Tekst::tr(
+                                    "Tacne anvelope momenata savijanja i transverzalnih sila "
+                                    "proste grede pod nizom pokretnih sila")),
+        dokumentBlok(s.dokument), ulazNiza(++broj, s.niz) };
     blokovi.push_back(tekstBlok(c, ++broj, Tekst::tr("Merodavne vrednosti"),
-        { t(linijaMaksimuma(r.maksimum, n)), t(linijaReakcija(r.reakcije, n)) }));
+        { qtekst(linijaMaksimuma(r.maksimum, n)), qtekst(linijaReakcija(r.reakcije, n)) }));
     blokovi.push_back(tekstBlok(c, ++broj, Tekst::tr("Metod i pretpostavke"),
         { Tekst::tr("Prosta greda raspona L pod nizom pokretnih sila stalnih medjusobnih "
                     "rastojanja; pokretne sile su pomnozene dinamickim koeficijentom \u03c6, "

@@ -5,8 +5,8 @@
 #include "core/KontroleUnosa.h"
 #include "core/ListingLines.h"
 #include "core/NizSilaTekst.h"
-#include "core/NumberText.h"
 #include "core/TacneAnvelopeTekst.h"
+#include "output/TekstBroja.h"
 #include "ui/Controls.h"
 #include "ui/DatotekaMenu.h"
 #include "ui/Messages.h"
@@ -382,9 +382,9 @@ bool frmNizSila::cmdProracunaj_Click()
     m_tblPreseci->setRowCount(int(m_preseci.size()));
     for (int red = 0; red < int(m_preseci.size()); ++red) {
         const VrednostiUPreseku &p = m_preseci[red];
-        QStringList celije { tekst(NumberText::fixed(p.x, 3)) };
+        QStringList celije { tri(p.x) };
         for (const Velicina v : sveVelicine)
-            celije << tekst(NumberText::fixed(p.vrednosti[v].vrednost, 2));
+            celije << dve(p.vrednosti[v].vrednost);
         for (int k = 0; k < celije.size(); ++k) {
             auto *c = new QTableWidgetItem(celije[k]);
             c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
